@@ -1,0 +1,236 @@
+#include "app/frame_window.h"
+
+#include "document/new_document.h"
+#include "document/notepad_window.h"
+#include "platform/editor_surface.h"
+#include "version.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTextEdit>
+
+frmMDI::frmMDI(Platform platform)
+    : platform_(std::move(platform)), commonDialog_(*platform_.dialogs)
+{
+    setObjectName(QStringLiteral("frmMDI"));
+    setWindowTitle(QStringLiteral("TAGSMITH"));
+    mdiArea_ = new QMdiArea(this);
+    mdiArea_->setObjectName(QStringLiteral("MDIClient"));
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(mdiArea_);
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, &frmMDI::RefreshMenuBar);
+    buildMenus();
+    // The design-time size and place, kept until a stored geometry replaces them.
+    resize(1024, 740);
+    move(60, 40);
+}
+
+frmMDI::~frmMDI()
+{
+    // Document windows reach back into the frame while they go; let them go first.
+    disconnect(mdiArea_, nullptr, this, nullptr);
+    for (QMdiSubWindow *window : mdiArea_->subWindowList())
+        delete window;
+}
+
+QAction *frmMDI::addItem(QMenu *menu, const QString &name, const QString &caption)
+{
+    QAction *item = menu->addAction(caption);
+    item->setObjectName(name);
+    return item;
+}
+
+void frmMDI::buildMenus()
+{
+    auto *file = new QMenu(QStringLiteral("&File"), this);
+    file->setObjectName(QStringLiteral("mnuFile"));
+    connect(addItem(file, QStringLiteral("mnuFileNew"), QStringLiteral("&New")), &QAction::triggered, this,
+            &frmMDI::mnuFileNew_Click);
+    // Opening files is not built yet: the item stays disabled until it is.
+    addItem(file, QStringLiteral("mnuFileOpen"), QStringLiteral("&Open"))->setEnabled(false);
+    connect(addItem(file, QStringLiteral("mnuFileExit"), QStringLiteral("E&xit")), &QAction::triggered, this,
+            &frmMDI::mnuFileExit_Click);
+    file->addSeparator()->setObjectName(QStringLiteral("mnuSeparator"));
+    QAction *recentSeparator = file->addSeparator();
+    recentSeparator->setObjectName(QStringLiteral("mnuRecentFile0"));
+    recentSeparator->setVisible(false);
+    for (int index = 1; index <= 5; ++index)
+        addItem(file, QStringLiteral("mnuRecentFile%1").arg(index), QStringLiteral("RecentFile%1").arg(index))
+            ->setVisible(false);
+
+    auto *options = new QMenu(QStringLiteral("&Options"), this);
+    options->setObjectName(QStringLiteral("mnuOptions"));
+    // The toolbars are not built yet: their items stay disabled until they are.
+    for (const auto &[name, caption] : {
+             QPair{QStringLiteral("mnuOptionsToolbar"), QStringLiteral("Show Pad Buttons")},
+             QPair{QStringLiteral("mnuOptionsSpecialButtons"), QStringLiteral("Show Special Buttons")},
+             QPair{QStringLiteral("mnuOptionsStandardButtons"), QStringLiteral("Show Standard Buttons")},
+         }) {
+        QAction *item = addItem(options, name, caption);
+        item->setCheckable(true);
+        item->setEnabled(false);
+    }
+    options->addSeparator()->setObjectName(QStringLiteral("mnuOptionsSep1"));
+    QAction *autosave = addItem(options, QStringLiteral("mnuOptionsAutosave"), QStringLiteral("Autosave Files on Viewing"));
+    autosave->setCheckable(true);
+    // The handler decides the new state itself, from the mark as it was before the click.
+    connect(autosave, &QAction::triggered, this, &frmMDI::mnuOptionsAutosave_Click);
+
+    frameMenus_ = {file, options};
+}
+
+QAction *frmMDI::action(const QString &name) const
+{
+    for (QMenu *menu : frameMenus_)
+        for (QAction *item : menu->actions())
+            if (item->objectName() == name)
+                return item;
+    return nullptr;
+}
+
+void frmMDI::restoreGeometryValue(const QString &key)
+{
+    const QString value = settings().read(key, key);
+    if (value.isEmpty())
+        return;
+    bool ok = false;
+    const float number = value.toFloat(&ok);
+    // Only the program writes these, always as numbers; anything else is passed over.
+    if (!ok)
+        return;
+    const int pixels = qRound(number);
+    if (key == QLatin1String("FormHeight"))
+        resize(width(), pixels);
+    else if (key == QLatin1String("FormWidth"))
+        resize(pixels, height());
+    else if (key == QLatin1String("FormTop"))
+        move(x(), pixels);
+    else
+        move(pixels, y());
+}
+
+void frmMDI::MDIForm_Load()
+{
+    for (const QString &key : {QStringLiteral("FormHeight"), QStringLiteral("FormWidth"), QStringLiteral("FormTop"),
+                               QStringLiteral("FormLeft")})
+        restoreGeometryValue(key);
+
+    action(QStringLiteral("mnuOptionsAutosave"))
+        ->setChecked(settings().read(QStringLiteral("Autosave"), QStringLiteral("Autosave")) == QLatin1String("True"));
+
+    setWindowTitle(QStringLiteral("TAGSMITH, v. %1.%2%3")
+                       .arg(tagsmith::version::Major)
+                       .arg(tagsmith::version::Minor)
+                       .arg(tagsmith::version::Revision));
+    show();
+    QDir::setCurrent(QCoreApplication::applicationDirPath());
+
+    const int slot = documents_.FindFreeDocumentSlot();
+    auto *first = new frmNotePad(*this, slot);
+    documents_.setWindow(slot, first);
+    AddDocumentWindow(first);
+    documents_.state(slot).Changed = false;
+}
+
+EditorSurface *frmMDI::ActiveEditor()
+{
+    frmNotePad *document = ActiveDocument();
+    return document ? &document->editor() : nullptr;
+}
+
+frmNotePad *frmMDI::ActiveDocument()
+{
+    auto *document = qobject_cast<frmNotePad *>(mdiArea_->currentSubWindow());
+    if (!document || !documents_.isValidSlot(document->slot()) || document->state().Deleted)
+        return nullptr;
+    return document;
+}
+
+void frmMDI::AddDocumentWindow(frmNotePad *window)
+{
+    mdiArea_->addSubWindow(window);
+    window->show();
+    mdiArea_->setActiveSubWindow(window);
+    window->RichTextBox1->setFocus();
+    RefreshMenuBar();
+}
+
+void frmMDI::DocumentWindowClosed(frmNotePad *)
+{
+    if (!documents_.AnyDocumentOpen())
+        UnloadDialogs();
+    RefreshMenuBar();
+}
+
+void frmMDI::RefreshMenuBar()
+{
+    // The bar shows the active document's menus, or the frame's own while none is open.
+    // A modeless dialog taking the focus leaves the current document's menus in place.
+    frmNotePad *document = ActiveDocument();
+    if (!document && documents_.AnyDocumentOpen())
+        return;
+    menuBar()->clear();
+    const QList<QMenu *> &menus = document ? document->menus() : frameMenus_;
+    for (QMenu *menu : menus)
+        menuBar()->addMenu(menu);
+}
+
+void frmMDI::UnloadDialogs()
+{
+    dialogs_.UnloadDialogs();
+}
+
+void frmMDI::CloseFrame()
+{
+    close();
+}
+
+void frmMDI::closeEvent(QCloseEvent *event)
+{
+    QList<frmNotePad *> open;
+    for (int slot = 1; slot <= documents_.count(); ++slot)
+        if (!documents_.state(slot).Deleted && documents_.window(slot))
+            open.append(documents_.window(slot));
+    for (frmNotePad *document : std::as_const(open)) {
+        if (!document->Form_QueryUnload()) {
+            event->ignore();
+            return;
+        }
+    }
+    for (frmNotePad *document : std::as_const(open))
+        document->closeWithoutPrompt();
+    MDIForm_Unload();
+    event->accept();
+}
+
+void frmMDI::MDIForm_Unload()
+{
+    settings().write(QStringLiteral("FormHeight"), QStringLiteral("FormHeight"), QString::number(height()));
+    settings().write(QStringLiteral("FormWidth"), QStringLiteral("FormWidth"), QString::number(width()));
+    settings().write(QStringLiteral("FormTop"), QStringLiteral("FormTop"), QString::number(y()));
+    settings().write(QStringLiteral("FormLeft"), QStringLiteral("FormLeft"), QString::number(x()));
+    UnloadDialogs();
+}
+
+void frmMDI::mnuFileNew_Click()
+{
+    NewDocument(*this);
+}
+
+void frmMDI::mnuFileExit_Click()
+{
+    close();
+}
+
+void frmMDI::mnuOptionsAutosave_Click()
+{
+    QAction *autosave = action(QStringLiteral("mnuOptionsAutosave"));
+    // The click has already flipped the mark; the stored value follows the new mark.
+    settings().write(QStringLiteral("Autosave"), QStringLiteral("Autosave"),
+                     autosave->isChecked() ? QStringLiteral("True") : QStringLiteral("False"));
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "app/dialog_registry.h"
+#include "document/document_table.h"
+#include "document/program.h"
+#include "platform/common_dialog.h"
+#include "platform/platform.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+
+// The main frame (frmMDI): the container of every document window, the owner of the
+// program-wide state, the shared common dialog and the settings, and the one place the
+// program's modeless dialogs are opened from and closed by.
+class frmMDI : public QMainWindow, public Program
+{
+    Q_OBJECT
+
+public:
+    explicit frmMDI(Platform platform);
+    ~frmMDI() override;
+
+    // Start-up: restores geometry and options, shows the frame with its first window.
+    void MDIForm_Load();
+
+    QMdiArea *mdiArea() const { return mdiArea_; }
+    QAction *action(const QString &name) const;
+    DialogRegistry &dialogs() { return dialogs_; }
+
+    // ProgramContext
+    EditorSurface *ActiveEditor() override;
+    QWidget *FrameWindow() override { return this; }
+    Platform &platform() override { return platform_; }
+    CommonDialog &CommonDialog1() override { return commonDialog_; }
+
+    // Program
+    frmNotePad *ActiveDocument() override;
+    DocumentTable &Documents() override { return documents_; }
+    void AddDocumentWindow(frmNotePad *window) override;
+    void DocumentWindowClosed(frmNotePad *window) override;
+    void CloseFrame() override;
+    void UnloadDialogs() override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenus();
+    QAction *addItem(QMenu *menu, const QString &name, const QString &caption);
+    void RefreshMenuBar();
+    void MDIForm_Unload();
+    void restoreGeometryValue(const QString &key);
+
+    void mnuFileNew_Click();
+    void mnuFileExit_Click();
+    void mnuOptionsAutosave_Click();
+
+    Platform platform_;
+    CommonDialog commonDialog_;
+    DocumentTable documents_;
+    DialogRegistry dialogs_;
+    QMdiArea *mdiArea_ = nullptr;
+    QList<QMenu *> frameMenus_;
+};

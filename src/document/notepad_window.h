@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QHash>
+#include <QMdiSubWindow>
+
+#include <functional>
+
+class EditorSurface;
+class Program;
+class QAction;
+class QMenu;
+class QTextEdit;
+struct DocumentState;
+
+// One document window (frmNotePad): an editor filling the window and the window's own
+// menu bar, which the frame shows in its place while this window is active. The caption
+// is the document's identity: its file's full path, or a text beginning "Untitled".
+class frmNotePad : public QMdiSubWindow
+{
+    Q_OBJECT
+
+public:
+    frmNotePad(Program &program, int slot);
+
+    QTextEdit *RichTextBox1 = nullptr;
+    EditorSurface &editor() const { return *surface_; }
+
+    // The slot number as decimal text.
+    QString Tag() const { return tag_; }
+    int slot() const { return tag_.toInt(); }
+    DocumentState &state() const;
+    QString Caption() const { return windowTitle(); }
+    void SetCaption(const QString &caption) { setWindowTitle(caption); }
+    bool isUntitled() const { return Caption().left(8) == QLatin1String("Untitled"); }
+
+    // The menus of this window's bar, in order, for the frame to show.
+    const QList<QMenu *> &menus() const { return menus_; }
+    QAction *action(const QString &name) const { return actions_.value(name); }
+
+    // The save prompt. False when the user cancelled: the window must stay open.
+    bool Form_QueryUnload();
+    // Closes the window after the frame has already asked the save prompt.
+    void closeWithoutPrompt();
+
+    void RichTextBox1_SelChange();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void buildMenus();
+    QMenu *addMenu(const QString &name, const QString &caption);
+    QAction *addItem(QMenu *menu, const QString &name, const QString &caption,
+                     const QKeySequence &shortcut = {}, bool checkable = false);
+    void addSeparator(QMenu *menu, const QString &name);
+    void connectHandlers();
+    void bind(const QString &name, void (frmNotePad::*handler)());
+    void refreshWindowList();
+
+    void Form_Load();
+    void Form_Resize();
+    void Form_Unload();
+
+    void mnuFileNew_Click();
+    void mnuFileClose_Click();
+    void mnuFileExit_Click();
+    void mnuWindowCascade_Click();
+    void mnuWindowTile_Click();
+    void mnuWindowArrange_Click();
+
+    Program &program_;
+    QString tag_;
+    EditorSurface *surface_ = nullptr;
+    QList<QMenu *> menus_;
+    QHash<QString, QAction *> actions_;
+    QMenu *windowMenu_ = nullptr;
+    QList<QAction *> windowListActions_;
+    bool promptAnswered_ = false;
+};

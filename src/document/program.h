@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/program_context.h"
+
+class DocumentTable;
+class frmNotePad;
+class QString;
+
+// What document windows and the file procedures need of the frame, beyond what every
+// form needs. The frame implements it.
+class Program : public ProgramContext
+{
+public:
+    // The frame's current document window (it stays current while a modeless dialog
+    // has the focus), or null while none is open.
+    virtual frmNotePad *ActiveDocument() = 0;
+    virtual DocumentTable &Documents() = 0;
+
+    // Puts a freshly created document window into the frame and shows it.
+    virtual void AddDocumentWindow(frmNotePad *window) = 0;
+    // Called by a document window once it has closed and left the table.
+    virtual void DocumentWindowClosed(frmNotePad *window) = 0;
+    // Closes the frame: every document is asked first, a Cancel stops it.
+    virtual void CloseFrame() = 0;
+    virtual void UnloadDialogs() = 0;
+};

@@ -1,0 +1,182 @@
+#include "platform/editor_surface.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPrinter>
+#include <QStyle>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QTextEdit>
+
+EditorSurface::EditorSurface(QTextEdit *editor) : QObject(editor), editor_(editor)
+{
+    connect(editor_, &QTextEdit::textChanged, this, &EditorSurface::SelChange);
+    connect(editor_, &QTextEdit::cursorPositionChanged, this, &EditorSurface::SelChange);
+    connect(editor_, &QTextEdit::selectionChanged, this, &EditorSurface::SelChange);
+    editor_->viewport()->installEventFilter(this);
+}
+
+QTextDocument *EditorSurface::document() const
+{
+    return editor_->document();
+}
+
+QString EditorSurface::toEditorLineBreaks(const QString &text)
+{
+    QString normalized = text;
+    normalized.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    normalized.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return normalized;
+}
+
+QString EditorSurface::Text() const
+{
+    // toRawText keeps every character (toPlainText would turn no-break spaces into
+    // blanks); only the document's own separators need turning into "\n".
+    QString text = editor_->document()->toRawText();
+    for (QChar &c : text) {
+        const char16_t u = c.unicode();
+        if (u == QChar::ParagraphSeparator || u == QChar::LineSeparator || u == 0xFDD0 || u == 0xFDD1)
+            c = QLatin1Char('\n');
+    }
+    return text;
+}
+
+void EditorSurface::SetText(const QString &text)
+{
+    editor_->setPlainText(toEditorLineBreaks(text));
+}
+
+int EditorSurface::SelStart() const
+{
+    return editor_->textCursor().selectionStart();
+}
+
+void EditorSurface::SetSelStart(int start)
+{
+    QTextCursor cursor = editor_->textCursor();
+    const int end = editor_->document()->characterCount() - 1;
+    cursor.setPosition(qBound(0, start, end));
+    editor_->setTextCursor(cursor);
+}
+
+int EditorSurface::SelLength() const
+{
+    const QTextCursor cursor = editor_->textCursor();
+    return cursor.selectionEnd() - cursor.selectionStart();
+}
+
+void EditorSurface::SetSelLength(int length)
+{
+    QTextCursor cursor = editor_->textCursor();
+    const int start = cursor.selectionStart();
+    const int end = editor_->document()->characterCount() - 1;
+    cursor.setPosition(start);
+    cursor.setPosition(qBound(start, start + qMax(0, length), end), QTextCursor::KeepAnchor);
+    editor_->setTextCursor(cursor);
+}
+
+QString EditorSurface::SelText() const
+{
+    QString text = editor_->textCursor().selectedText();
+    for (QChar &c : text)
+        if (c.unicode() == QChar::ParagraphSeparator || c.unicode() == QChar::LineSeparator)
+            c = QLatin1Char('\n');
+    return text;
+}
+
+void EditorSurface::SetSelText(const QString &text)
+{
+    QTextCursor cursor = editor_->textCursor();
+    cursor.insertText(toEditorLineBreaks(text));
+    editor_->setTextCursor(cursor);
+}
+
+void EditorSurface::SetSelColor(const QColor &color)
+{
+    QTextCharFormat format;
+    format.setForeground(color);
+    MergeSelFormat(format);
+}
+
+void EditorSurface::MergeSelFormat(const QTextCharFormat &format)
+{
+    editor_->mergeCurrentCharFormat(format);
+}
+
+void EditorSurface::SetHideSelection(bool hide)
+{
+    // QTextEdit always hides the selection when unfocused unless the palette keeps the
+    // inactive highlight equal to the active one.
+    QPalette palette = editor_->palette();
+    const QPalette defaults = editor_->style()->standardPalette();
+    if (hide) {
+        palette.setBrush(QPalette::Inactive, QPalette::Highlight, defaults.brush(QPalette::Inactive, QPalette::Highlight));
+        palette.setBrush(QPalette::Inactive, QPalette::HighlightedText,
+                         defaults.brush(QPalette::Inactive, QPalette::HighlightedText));
+    } else {
+        palette.setBrush(QPalette::Inactive, QPalette::Highlight, palette.brush(QPalette::Active, QPalette::Highlight));
+        palette.setBrush(QPalette::Inactive, QPalette::HighlightedText,
+                         palette.brush(QPalette::Active, QPalette::HighlightedText));
+    }
+    editor_->setPalette(palette);
+}
+
+void EditorSurface::SetFocus()
+{
+    editor_->setFocus(Qt::OtherFocusReason);
+}
+
+void EditorSurface::Undo()
+{
+    editor_->undo();
+}
+
+void EditorSurface::Cut()
+{
+    editor_->cut();
+}
+
+void EditorSurface::Copy()
+{
+    editor_->copy();
+}
+
+void EditorSurface::Paste()
+{
+    editor_->paste();
+}
+
+void EditorSurface::Delete()
+{
+    editor_->textCursor().removeSelectedText();
+}
+
+void EditorSurface::SelectAll()
+{
+    editor_->selectAll();
+}
+
+void EditorSurface::SelPrint(QPrinter &printer) const
+{
+    const QTextCursor cursor = editor_->textCursor();
+    if (!cursor.hasSelection()) {
+        editor_->document()->print(&printer);
+        return;
+    }
+    QTextDocument selection;
+    selection.setDefaultFont(editor_->document()->defaultFont());
+    QTextCursor(&selection).insertFragment(cursor.selection());
+    selection.print(&printer);
+}
+
+bool EditorSurface::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == editor_->viewport() && event->type() == QEvent::MouseButtonPress) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        emit MouseDown(mouse->button(), mouse->position().toPoint());
+    }
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QColor>
+#include <QObject>
+#include <QPoint>
+#include <QString>
+
+class QPrinter;
+class QTextCharFormat;
+class QTextDocument;
+class QTextEdit;
+
+// The editor operations the program uses, over a document window's QTextEdit
+// (RichTextBox1). Positions count characters from 0 and a line break is one character;
+// text read back uses "\n" for every line break, and text assigned with CR LF gets one
+// line break per CR LF.
+class EditorSurface : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit EditorSurface(QTextEdit *editor);
+
+    QTextEdit *widget() const { return editor_; }
+    QTextDocument *document() const;
+
+    QString Text() const;
+    void SetText(const QString &text);
+
+    int SelStart() const;
+    void SetSelStart(int start);   // collapses the selection to a caret there
+    int SelLength() const;
+    void SetSelLength(int length); // selects from SelStart onwards
+    QString SelText() const;
+    // Replaces the selection (or inserts at the caret) and leaves the caret after it.
+    void SetSelText(const QString &text);
+
+    void SetSelColor(const QColor &color);
+    // Applies a character format to the selection and to what is typed from then on.
+    void MergeSelFormat(const QTextCharFormat &format);
+
+    void SetHideSelection(bool hide);
+    void SetFocus();
+
+    void Undo();
+    void Cut();
+    void Copy();
+    void Paste();
+    void Delete();
+    void SelectAll();
+
+    // Prints the selection, or the whole text when nothing is selected.
+    void SelPrint(QPrinter &printer) const;
+
+    // Normalises text handed to the editor: CR LF and lone CR become one line break.
+    static QString toEditorLineBreaks(const QString &text);
+
+signals:
+    // After every edit, caret move and selection change.
+    void SelChange();
+    void MouseDown(Qt::MouseButton button, QPoint position);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QTextEdit *editor_;
+};

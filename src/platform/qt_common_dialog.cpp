@@ -1,0 +1,114 @@
+#include "platform/qt_common_dialog.h"
+
+#include "platform/color_number.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+QString toQtFilter(const QString &filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        entries.append(parts[i] + QStringLiteral(" (") + patterns.simplified() + QLatin1Char(')'));
+    }
+    return entries.join(QStringLiteral(";;"));
+}
+
+namespace {
+
+QFileDialog::Options fileOptions(std::uint32_t flags)
+{
+    QFileDialog::Options options;
+    if (!(flags & cdl::OFNOverwritePrompt))
+        options |= QFileDialog::DontConfirmOverwrite;
+    return options;
+}
+
+bool runFileDialog(QWidget *parent, CommonDialog &dialog, QFileDialog::AcceptMode mode)
+{
+    QFileDialog fileDialog(parent, dialog.DialogTitle);
+    fileDialog.setAcceptMode(mode);
+    fileDialog.setOptions(fileOptions(dialog.Flags));
+    fileDialog.setNameFilter(toQtFilter(dialog.Filter));
+    if (mode == QFileDialog::AcceptOpen)
+        fileDialog.setFileMode((dialog.Flags & cdl::OFNFileMustExist) ? QFileDialog::ExistingFile
+                                                                      : QFileDialog::AnyFile);
+    QString suffix = dialog.DefaultExt;
+    if (suffix.startsWith(QLatin1Char('.')))
+        suffix.remove(0, 1);
+    fileDialog.setDefaultSuffix(suffix);
+    if (!dialog.FileName.isEmpty())
+        fileDialog.selectFile(dialog.FileName);
+    if (fileDialog.exec() != QDialog::Accepted || fileDialog.selectedFiles().isEmpty())
+        return false;
+    dialog.FileName = fileDialog.selectedFiles().constFirst();
+    dialog.FileTitle = QFileInfo(dialog.FileName).fileName();
+    return true;
+}
+
+} // namespace
+
+bool QtCommonDialogBackend::showOpen(CommonDialog &dialog)
+{
+    return runFileDialog(QApplication::activeWindow(), dialog, QFileDialog::AcceptOpen);
+}
+
+bool QtCommonDialogBackend::showSave(CommonDialog &dialog)
+{
+    return runFileDialog(QApplication::activeWindow(), dialog, QFileDialog::AcceptSave);
+}
+
+bool QtCommonDialogBackend::showColor(CommonDialog &dialog)
+{
+    const QColor initial = (dialog.Flags & cdl::CCRGBInit) ? fromColorNumber(dialog.Color) : QColor(Qt::white);
+    const QColor chosen = QColorDialog::getColor(initial, QApplication::activeWindow(), dialog.DialogTitle);
+    if (!chosen.isValid())
+        return false;
+    dialog.Color = toColorNumber(chosen);
+    return true;
+}
+
+bool QtCommonDialogBackend::showFont(CommonDialog &dialog)
+{
+    QFont initial(dialog.FontName);
+    if (dialog.FontSize > 0)
+        initial.setPointSizeF(dialog.FontSize);
+    initial.setBold(dialog.FontBold);
+    initial.setItalic(dialog.FontItalic);
+    initial.setStrikeOut(dialog.FontStrikethru);
+    initial.setUnderline(dialog.FontUnderline);
+    bool accepted = false;
+    const QFont chosen = QFontDialog::getFont(&accepted, initial, QApplication::activeWindow(), dialog.DialogTitle);
+    if (!accepted)
+        return false;
+    dialog.FontName = chosen.family();
+    dialog.FontSize = chosen.pointSizeF();
+    dialog.FontBold = chosen.bold();
+    dialog.FontItalic = chosen.italic();
+    dialog.FontStrikethru = chosen.strikeOut();
+    dialog.FontUnderline = chosen.underline();
+    // Qt's font dialog has no colour choice; with effects asked for, the colour follows.
+    if (dialog.Flags & cdl::CFEffects) {
+        const QColor color = QColorDialog::getColor(fromColorNumber(dialog.Color), QApplication::activeWindow());
+        if (color.isValid())
+            dialog.Color = toColorNumber(color);
+    }
+    return true;
+}
+
+bool QtCommonDialogBackend::showPrinter(CommonDialog &dialog, QPrinter &printer)
+{
+    QPrintDialog printDialog(&printer, QApplication::activeWindow());
+    printDialog.setOption(QAbstractPrintDialog::PrintSelection, true);
+    printDialog.setPrintRange((dialog.Flags & cdl::PDSelection) ? QAbstractPrintDialog::Selection
+                                                                : QAbstractPrintDialog::AllPages);
+    return printDialog.exec() == QDialog::Accepted;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/common_dialog.h"
+
+// Shows the shared dialog with Qt's own file, colour, font and print dialogs, over
+// whichever window of the program is active.
+class QtCommonDialogBackend final : public CommonDialogBackend
+{
+public:
+    bool showOpen(CommonDialog &dialog) override;
+    bool showSave(CommonDialog &dialog) override;
+    bool showColor(CommonDialog &dialog) override;
+    bool showFont(CommonDialog &dialog) override;
+    bool showPrinter(CommonDialog &dialog, QPrinter &printer) override;
+};
+
+// "HTML file (*.htm)|*.htm|Text (*.txt)|*.txt" becomes Qt's "HTML file (*.htm) (*.htm);;...".
+QString toQtFilter(const QString &filter);

@@ -1,0 +1,11 @@
+#include <QApplication>
+#include <gtest/gtest.h>
+
+// One QApplication for the whole test process: widgets need it, and tests run offscreen.
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
