@@ -1,5 +1,6 @@
 #include "app/frame_window.h"
 
+#include "app/dialog_factories.h"
 #include "document/new_document.h"
 #include "document/notepad_window.h"
 #include "platform/editor_surface.h"
@@ -25,6 +26,7 @@ frmMDI::frmMDI(Platform platform)
     setCentralWidget(mdiArea_);
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &frmMDI::RefreshMenuBar);
     buildMenus();
+    registerDialogs(*this);
     // The design-time size and place, kept until a stored geometry replaces them.
     resize(1024, 740);
     move(60, 40);
@@ -135,6 +137,8 @@ void frmMDI::MDIForm_Load()
     documents_.setWindow(slot, first);
     AddDocumentWindow(first);
     documents_.state(slot).Changed = false;
+
+    RefreshRecentFileMenus();
 }
 
 EditorSurface *frmMDI::ActiveEditor()
@@ -162,10 +166,20 @@ void frmMDI::AddDocumentWindow(frmNotePad *window)
 
 void frmMDI::DocumentWindowClosed(frmNotePad *)
 {
-    if (!documents_.AnyDocumentOpen())
+    if (!documents_.AnyDocumentOpen()) {
+        DisableDocumentButtons();
         UnloadDialogs();
+        RefreshRecentFileMenus();
+    }
     RefreshMenuBar();
 }
+
+// The toolbars and the recent-files list are not built yet; these are where they will
+// follow the documents.
+void frmMDI::EnableDocumentButtons() {}
+void frmMDI::DisableDocumentButtons() {}
+void frmMDI::ShowAllToolbars() {}
+void frmMDI::RefreshRecentFileMenus() {}
 
 void frmMDI::RefreshMenuBar()
 {
@@ -219,6 +233,7 @@ void frmMDI::MDIForm_Unload()
 
 void frmMDI::mnuFileNew_Click()
 {
+    EnableDocumentButtons();
     NewDocument(*this);
 }
 

@@ -44,6 +44,11 @@ public:
     void DocumentWindowClosed(frmNotePad *window) override;
     void CloseFrame() override;
     void UnloadDialogs() override;
+    QDialog *ShowDialog(const QString &formName) override { return dialogs_.show(formName); }
+    void EnableDocumentButtons() override;
+    void DisableDocumentButtons() override;
+    void ShowAllToolbars() override;
+    void RefreshRecentFileMenus() override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;

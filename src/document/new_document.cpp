@@ -13,4 +13,5 @@ void NewDocument(Program &program)
     window->SetCaption(QStringLiteral("Untitled:") + QString::number(slot));
     table.state(slot).Changed = false;
     program.AddDocumentWindow(window);
+    program.ShowAllToolbars();
 }

@@ -283,6 +283,7 @@ void frmNotePad::Form_Unload()
 
 void frmNotePad::mnuFileNew_Click()
 {
+    program_.EnableDocumentButtons();
     NewDocument(program_);
 }
 

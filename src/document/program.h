@@ -23,4 +23,12 @@ public:
     // Closes the frame: every document is asked first, a Cancel stops it.
     virtual void CloseFrame() = 0;
     virtual void UnloadDialogs() = 0;
+
+    // The toolbars follow the documents: creating or opening one enables every button and
+    // shows all three toolbars; closing the last disables and hides them again.
+    virtual void EnableDocumentButtons() = 0;
+    virtual void DisableDocumentButtons() = 0;
+    virtual void ShowAllToolbars() = 0;
+    // Refills the recent-file items of the frame's and every document's File menu.
+    virtual void RefreshRecentFileMenus() = 0;
 };

@@ -4,6 +4,8 @@
 #include "platform/platform.h"
 
 class EditorSurface;
+class QDialog;
+class QString;
 class QWidget;
 
 // What every form needs of the running program: the seams to the machine, the shared
@@ -20,6 +22,10 @@ public:
     virtual QWidget *FrameWindow() = 0;
     virtual Platform &platform() = 0;
     virtual CommonDialog &CommonDialog1() = 0;
+
+    // Shows a modeless dialog by its form name (frmTables, frmFind, ...), raising it when
+    // it is open already; null for a form that has not been built.
+    virtual QDialog *ShowDialog(const QString &formName) = 0;
 
     SettingsStore &settings() { return *platform().settings; }
     MessageBoxes &messages() { return *platform().messages; }

@@ -1,0 +1,121 @@
+#include "support/program_fixture.h"
+
+#include "document/notepad_window.h"
+#include "platform/editor_surface.h"
+
+#include <QAction>
+#include <QMenuBar>
+
+namespace {
+
+class StartupTest : public ProgramTest
+{
+};
+
+TEST_F(StartupTest, FirstRunOpensOneUntitledWindowAtTheDesignSize)
+{
+    frmMDI &frame = start();
+    EXPECT_EQ(frame.windowTitle(), "TAGSMITH, v. 2.92");
+    EXPECT_EQ(frame.size(), QSize(1024, 740));
+    EXPECT_EQ(frame.pos(), QPoint(60, 40));
+    EXPECT_FALSE(frame.action("mnuOptionsAutosave")->isChecked());
+    ASSERT_EQ(openDocuments().size(), 1);
+    EXPECT_EQ(activeDocument()->Caption(), "Untitled");
+    EXPECT_EQ(activeDocument()->Tag(), "1");
+    EXPECT_FALSE(activeDocument()->state().Changed);
+    EXPECT_FALSE(frame.action("mnuRecentFile0")->isVisible());
+    // The active document's menus stand in the frame's bar.
+    EXPECT_NE(menuItem("mnuInsertBold"), nullptr);
+    EXPECT_EQ(menuItem("mnuOptionsAutosave"), nullptr);
+}
+
+TEST_F(StartupTest, ShutdownStoresGeometryThatTheNextRunRestoresExactly)
+{
+    frmMDI &frame = start();
+    frame.resize(700, 500);
+    frame.move(33, 44);
+    choose("mnuFileExit");
+    EXPECT_EQ(stored("FormHeight", "FormHeight"), "500");
+    EXPECT_EQ(stored("FormWidth", "FormWidth"), "700");
+    EXPECT_EQ(stored("FormTop", "FormTop"), "44");
+    EXPECT_EQ(stored("FormLeft", "FormLeft"), "33");
+
+    frmMDI &again = start();
+    EXPECT_EQ(again.size(), QSize(700, 500));
+    EXPECT_EQ(again.pos(), QPoint(33, 44));
+}
+
+TEST_F(StartupTest, AGeometryValueThatIsNotANumberIsPassedOver)
+{
+    store("FormHeight", "FormHeight", "tall");
+    store("FormWidth", "FormWidth", "640.0");
+    frmMDI &frame = start();
+    EXPECT_EQ(frame.size(), QSize(640, 740));
+}
+
+TEST_F(StartupTest, OnlyTheExactWordTrueChecksAutosave)
+{
+    for (const char *value : {"False", "true", "TRUE", "1", ""}) {
+        store("Autosave", "Autosave", value);
+        EXPECT_FALSE(start().action("mnuOptionsAutosave")->isChecked()) << value;
+    }
+    store("Autosave", "Autosave", "True");
+    EXPECT_TRUE(start().action("mnuOptionsAutosave")->isChecked());
+}
+
+TEST_F(StartupTest, FrameAutosaveItemTogglesTheStoredValue)
+{
+    frmMDI &frame = start();
+    activeDocument()->close();
+    choose("mnuOptionsAutosave");
+    EXPECT_TRUE(frame.action("mnuOptionsAutosave")->isChecked());
+    EXPECT_EQ(stored("Autosave", "Autosave"), "True");
+    choose("mnuOptionsAutosave");
+    EXPECT_FALSE(frame.action("mnuOptionsAutosave")->isChecked());
+    EXPECT_EQ(stored("Autosave", "Autosave"), "False");
+}
+
+TEST_F(StartupTest, ClosingWithTwoChangedDocumentsAnsweredNoThenCancelKeepsEverything)
+{
+    frmMDI &frame = start();
+    type("first");
+    choose("mnuFileNew");
+    type("second");
+    messages().queue({MsgAnswer::No, MsgAnswer::Cancel});
+    frame.close();
+    ASSERT_EQ(messages().shown.size(), 2);
+    EXPECT_EQ(messages().shown[0].title, "Untitled");
+    EXPECT_EQ(messages().shown[1].title, "Untitled:2");
+    EXPECT_EQ(openDocuments().size(), 2);
+    EXPECT_EQ(openDocuments()[0]->editor().Text(), "first");
+    EXPECT_EQ(openDocuments()[1]->editor().Text(), "second");
+    EXPECT_TRUE(frame.isVisible());
+    EXPECT_TRUE(stored("FormHeight", "FormHeight").isEmpty());
+}
+
+TEST_F(StartupTest, ClosingTheLastDocumentLeavesTheFrameWithItsOwnMenus)
+{
+    frmMDI &frame = start();
+    choose("mnuFileClose");
+    EXPECT_TRUE(openDocuments().isEmpty());
+    EXPECT_TRUE(frame.isVisible());
+    EXPECT_NE(menuItem("mnuOptionsAutosave"), nullptr);
+    EXPECT_EQ(menuItem("mnuInsertBold"), nullptr);
+    EXPECT_TRUE(stored("FormWidth", "FormWidth").isEmpty());
+
+    choose("mnuFileExit");
+    EXPECT_FALSE(frame.isVisible());
+    EXPECT_EQ(stored("FormWidth", "FormWidth"), "1024");
+}
+
+TEST_F(StartupTest, NewFromTheFrameMenuBringsTheDocumentMenusBack)
+{
+    start();
+    choose("mnuFileClose");
+    choose("mnuFileNew");
+    ASSERT_EQ(openDocuments().size(), 1);
+    EXPECT_EQ(activeDocument()->Caption(), "Untitled:1");
+    EXPECT_NE(menuItem("mnuInsertBold"), nullptr);
+}
+
+} // namespace

@@ -1,0 +1,202 @@
+#include "support/program_fixture.h"
+
+#include "document/notepad_window.h"
+#include "platform/editor_surface.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMenu>
+#include <QTest>
+#include <QTextEdit>
+
+namespace {
+
+class DocumentWindowTest : public ProgramTest
+{
+};
+
+TEST_F(DocumentWindowTest, ClosedSlotIsReusedByTheNextNewDocument)
+{
+    start();
+    choose("mnuFileNew");
+    choose("mnuFileNew");
+    ASSERT_EQ(openDocuments().size(), 3);
+    frmNotePad *second = openDocuments()[1];
+    EXPECT_EQ(second->Caption(), "Untitled:2");
+    second->close();
+    EXPECT_TRUE(frame().Documents().state(2).Deleted);
+
+    choose("mnuFileNew");
+    EXPECT_EQ(frame().Documents().count(), 3);
+    EXPECT_EQ(activeDocument()->Caption(), "Untitled:2");
+    EXPECT_EQ(activeDocument()->Tag(), "2");
+    EXPECT_FALSE(activeDocument()->state().Changed);
+}
+
+TEST_F(DocumentWindowTest, TypingAndMovingTheCaretMarkTheDocumentChanged)
+{
+    start();
+    EXPECT_FALSE(activeDocument()->state().Changed);
+    type("x");
+    EXPECT_TRUE(activeDocument()->state().Changed);
+
+    choose("mnuFileNew");
+    EXPECT_FALSE(activeDocument()->state().Changed);
+    activeDocument()->editor().SetText("abc");
+    activeDocument()->state().Changed = false;
+    QTest::keyClick(activeEditor(), Qt::Key_End);
+    EXPECT_TRUE(activeDocument()->state().Changed);
+}
+
+TEST_F(DocumentWindowTest, UnchangedDocumentClosesWithoutAsking)
+{
+    start();
+    choose("mnuFileClose");
+    EXPECT_TRUE(messages().shown.isEmpty());
+    EXPECT_TRUE(openDocuments().isEmpty());
+}
+
+TEST_F(DocumentWindowTest, SavePromptNoDiscardsAndCancelKeeps)
+{
+    start();
+    type("keep me");
+    messages().queue({MsgAnswer::Cancel});
+    choose("mnuFileClose");
+    ASSERT_EQ(messages().shown.size(), 1);
+    EXPECT_EQ(messages().shown[0].text, "The text in [Untitled] has changed.\r\nDo you want to save the changes?");
+    EXPECT_EQ(messages().shown[0].title, "Untitled");
+    EXPECT_EQ(messages().shown[0].buttons, MsgButtons::YesNoCancel);
+    EXPECT_EQ(messages().shown[0].icon, MsgIcon::Exclamation);
+    ASSERT_EQ(openDocuments().size(), 1);
+    EXPECT_EQ(activeDocument()->editor().Text(), "keep me");
+
+    messages().queue({MsgAnswer::No});
+    choose("mnuFileClose");
+    EXPECT_TRUE(openDocuments().isEmpty());
+    EXPECT_TRUE(dialogs().requests.isEmpty());
+}
+
+TEST_F(DocumentWindowTest, SavePromptYesOnUntitledAsksForANameAndSaves)
+{
+    start();
+    type("<p>hello</p>");
+    const QString path = tempPath("page.htm");
+    messages().queue({MsgAnswer::Yes});
+    dialogs().answerFile(path);
+    choose("mnuFileClose");
+    ASSERT_EQ(dialogs().requests.size(), 1);
+    EXPECT_EQ(dialogs().requests[0].kind, ScriptedDialogs::Kind::Save);
+    EXPECT_EQ(dialogs().requests[0].fileName, "untitled.htm");
+    EXPECT_EQ(readFile(path), "<p>hello</p>");
+    EXPECT_TRUE(openDocuments().isEmpty());
+}
+
+TEST_F(DocumentWindowTest, SavePromptYesWithACancelledNameKeepsTheWindowAndItsText)
+{
+    start();
+    type("unsaved work");
+    messages().queue({MsgAnswer::Yes});
+    dialogs().cancel();
+    choose("mnuFileClose");
+    ASSERT_EQ(openDocuments().size(), 1);
+    EXPECT_EQ(activeDocument()->editor().Text(), "unsaved work");
+    EXPECT_TRUE(activeDocument()->state().Changed);
+}
+
+TEST_F(DocumentWindowTest, SavePromptYesForAFileSavesToItsPathWithoutAsking)
+{
+    start();
+    const QString path = writeFile("old.htm", "old");
+    activeDocument()->SetCaption(path);
+    type("new ");
+    messages().queue({MsgAnswer::Yes});
+    choose("mnuFileClose");
+    EXPECT_TRUE(dialogs().requests.isEmpty());
+    EXPECT_EQ(readFile(path), "new ");
+    EXPECT_TRUE(openDocuments().isEmpty());
+}
+
+TEST_F(DocumentWindowTest, AFailedSaveInThePromptKeepsTheWindowAndStopsTheFrameClosing)
+{
+    frmMDI &frame = start();
+    activeDocument()->SetCaption(tempPath("missing-folder/page.htm"));
+    type("precious");
+    messages().queue({MsgAnswer::Yes});
+    frame.close();
+    ASSERT_EQ(messages().shown.size(), 2);
+    EXPECT_EQ(messages().shown[1].title, "Tagsmith");
+    EXPECT_EQ(messages().shown[1].icon, MsgIcon::Exclamation);
+    EXPECT_FALSE(messages().shown[1].text.isEmpty());
+    ASSERT_EQ(openDocuments().size(), 1);
+    EXPECT_EQ(activeDocument()->editor().Text(), "precious");
+    EXPECT_TRUE(frame.isVisible());
+    EXPECT_TRUE(stored("FormHeight", "FormHeight").isEmpty());
+}
+
+TEST_F(DocumentWindowTest, NewWindowResetsLowercaseTagsFromTheStoredChoice)
+{
+    frmMDI &frame = start();
+    EXPECT_FALSE(frame.LowercaseTags);
+    store("TagCase", "TagCase", "True");
+    choose("mnuFileNew");
+    EXPECT_TRUE(frame.LowercaseTags);
+    EXPECT_TRUE(activeDocument()->action("mnuOptionsUseLowercaseTags")->isChecked());
+    frame.LowercaseTags = false;
+    choose("mnuFileNew");
+    EXPECT_TRUE(frame.LowercaseTags);
+}
+
+TEST_F(DocumentWindowTest, WindowLoadSetsItsCheckMarksFromTheStore)
+{
+    store("Autosave", "Autosave", "True");
+    store("ColorTags", "ColorTags", "True");
+    start();
+    EXPECT_TRUE(activeDocument()->action("mnuBrowserAutosave")->isChecked());
+    EXPECT_TRUE(activeDocument()->action("mnuOptionsColorTagBracketsOpening")->isChecked());
+    EXPECT_FALSE(activeDocument()->action("mnuOptionsUseLowercaseTags")->isChecked());
+}
+
+TEST_F(DocumentWindowTest, EditorFillsTheWindowAndWrapsAtNinetyFivePercent)
+{
+    start();
+    frmNotePad *document = activeDocument();
+    document->resize(500, 300);
+    QTextEdit *editor = document->RichTextBox1;
+    EXPECT_EQ(editor->geometry(), document->contentsRect().marginsRemoved(QMargins()) & editor->geometry());
+    EXPECT_EQ(editor->lineWrapColumnOrWidth(), editor->x() + int(0.95f * float(editor->width())));
+    document->resize(800, 600);
+    EXPECT_EQ(editor->lineWrapColumnOrWidth(), editor->x() + int(0.95f * float(editor->width())));
+}
+
+TEST_F(DocumentWindowTest, ItemsNotBuiltYetAreDisabled)
+{
+    start();
+    for (const char *name : {"mnuFileNew", "mnuFileClose", "mnuFileExit", "mnuWindowCascade", "mnuWindowTile",
+                             "mnuWindowArrange"})
+        EXPECT_TRUE(menuItem(name)->isEnabled()) << name;
+    EXPECT_EQ(menuItem("mnuFileSave")->shortcut(), QKeySequence("Ctrl+S"));
+    EXPECT_EQ(menuItem("mnuInsertHeadingThree")->shortcut(), QKeySequence("Shift+F3"));
+    EXPECT_EQ(menuItem("mnuInsertParagraph")->shortcut(), QKeySequence("Ctrl+P"));
+    EXPECT_EQ(menuItem("mnuFileClose")->shortcut(), QKeySequence("Ctrl+L"));
+}
+
+TEST_F(DocumentWindowTest, WindowMenuTilesOneAboveTheOtherAndListsTheWindows)
+{
+    start();
+    choose("mnuFileNew");
+    choose("mnuWindowTile");
+    const QList<frmNotePad *> open = openDocuments();
+    ASSERT_EQ(open.size(), 2);
+    EXPECT_EQ(open[0]->width(), frame().mdiArea()->viewport()->width());
+    EXPECT_EQ(open[0]->y() + open[0]->height(), open[1]->y());
+
+    QMenu *window = activeDocument()->findChild<QMenu *>("mnuWindow");
+    emit window->aboutToShow();
+    QStringList listed;
+    for (QAction *item : window->actions())
+        if (item->objectName() == "mnuWindowList")
+            listed << item->text();
+    EXPECT_EQ(listed, QStringList({"&1 Untitled", "&2 Untitled:2"}));
+}
+
+} // namespace

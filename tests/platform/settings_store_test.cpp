@@ -1,0 +1,41 @@
+#include "platform/settings_store.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+void exerciseStore(SettingsStore &store)
+{
+    EXPECT_EQ(store.read("Autosave", "Autosave"), "");
+    EXPECT_EQ(store.read("Browser1", "BrowserName", "fallback"), "fallback");
+    store.write("Recent Files", "RecentFile1", "/tmp/a, b.htm");
+    store.write("Recent Files", "RecentFile2", "/tmp/c.htm");
+    store.write("Recent Files", "RecentFile1", "/tmp/d.htm");
+    EXPECT_EQ(store.read("Recent Files", "RecentFile1"), "/tmp/d.htm");
+    const SettingsStore::Entries entries = store.readAll("Recent Files");
+    ASSERT_EQ(entries.size(), 2);
+    EXPECT_EQ(entries[0], qMakePair(QString("RecentFile1"), QString("/tmp/d.htm")));
+    EXPECT_EQ(entries[1], qMakePair(QString("RecentFile2"), QString("/tmp/c.htm")));
+    EXPECT_TRUE(store.readAll("Nothing here").isEmpty());
+    store.write("Font", "FontName", "a,b");
+    EXPECT_EQ(store.read("Font", "FontName"), "a,b");
+}
+
+TEST(SettingsStore, MemoryStoreReadsWritesAndListsInFirstStoredOrder)
+{
+    auto store = makeMemorySettingsStore();
+    exerciseStore(*store);
+}
+
+TEST(SettingsStore, IniStoreKeepsTextValuesAcrossInstances)
+{
+    QTemporaryDir folder;
+    const QString file = folder.filePath("tagsmith.ini");
+    exerciseStore(*makeIniSettingsStore(file));
+    auto again = makeIniSettingsStore(file);
+    EXPECT_EQ(again->read("Recent Files", "RecentFile2"), "/tmp/c.htm");
+    EXPECT_EQ(again->read("Font", "FontName"), "a,b");
+}
+
+} // namespace

@@ -1,0 +1,125 @@
+#include "support/program_fixture.h"
+
+#include "document/notepad_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QTest>
+#include <QTextEdit>
+
+ProgramTest::ProgramTest() : settingsFile_(temp_.filePath(QStringLiteral("tagsmith.ini"))) {}
+
+ProgramTest::~ProgramTest()
+{
+    frame_.reset();
+    // Modeless dialogs and closed windows are deleted later; let that happen now.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+frmMDI &ProgramTest::start()
+{
+    frame_.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    Platform platform;
+    platform.settings = makeIniSettingsStore(settingsFile_);
+    auto dialogs = std::make_unique<ScriptedDialogs>();
+    auto messages = std::make_unique<ScriptedMessages>();
+    auto starter = std::make_unique<RecordingStarter>();
+    auto clock = std::make_unique<FixedClock>();
+    auto memory = std::make_unique<FixedMemory>();
+    dialogs_ = dialogs.get();
+    messages_ = messages.get();
+    starter_ = starter.get();
+    clock_ = clock.get();
+    memory_ = memory.get();
+    platform.dialogs = std::move(dialogs);
+    platform.messages = std::move(messages);
+    platform.starter = std::move(starter);
+    platform.clock = std::move(clock);
+    platform.memory = std::move(memory);
+    frame_ = std::make_unique<frmMDI>(std::move(platform));
+    frame_->MDIForm_Load();
+    return *frame_;
+}
+
+QString ProgramTest::stored(const QString &section, const QString &key) const
+{
+    QSettings file(settingsFile_, QSettings::IniFormat);
+    return file.value(section + QLatin1Char('/') + key).toString();
+}
+
+void ProgramTest::store(const QString &section, const QString &key, const QString &value)
+{
+    QSettings file(settingsFile_, QSettings::IniFormat);
+    file.setValue(section + QLatin1Char('/') + key, value);
+}
+
+static QAction *findIn(const QList<QAction *> &actions, const QString &name)
+{
+    for (QAction *action : actions) {
+        if (action->objectName() == name)
+            return action;
+        if (action->menu())
+            if (QAction *found = findIn(action->menu()->actions(), name))
+                return found;
+    }
+    return nullptr;
+}
+
+QAction *ProgramTest::menuItem(const QString &name) const
+{
+    return findIn(frame_->menuBar()->actions(), name);
+}
+
+void ProgramTest::choose(const QString &name)
+{
+    QAction *item = menuItem(name);
+    ASSERT_NE(item, nullptr) << "no menu item " << name.toStdString() << " in the menu bar";
+    ASSERT_TRUE(item->isEnabled()) << name.toStdString() << " is disabled";
+    ASSERT_TRUE(item->isVisible()) << name.toStdString() << " is hidden";
+    item->trigger();
+    QCoreApplication::processEvents();
+}
+
+QTextEdit *ProgramTest::activeEditor()
+{
+    frmNotePad *document = activeDocument();
+    return document ? document->RichTextBox1 : nullptr;
+}
+
+QList<frmNotePad *> ProgramTest::openDocuments() const
+{
+    QList<frmNotePad *> open;
+    DocumentTable &table = frame_->Documents();
+    for (int slot = 1; slot <= table.count(); ++slot)
+        if (!table.state(slot).Deleted && table.window(slot))
+            open.append(table.window(slot));
+    return open;
+}
+
+void ProgramTest::type(const QString &text)
+{
+    QTextEdit *editor = activeEditor();
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, text);
+}
+
+QString ProgramTest::writeFile(const QString &name, const QByteArray &bytes) const
+{
+    const QString path = temp_.filePath(name);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+    return path;
+}
+
+QByteArray ProgramTest::readFile(const QString &path) const
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "app/frame_window.h"
+#include "support/scripted_platform.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+class QAction;
+class QTextEdit;
+
+// A whole program on scripted seams, driven as a user drives it. Settings live in an INI
+// file in a temporary folder, so a second start() sees what the first run stored.
+class ProgramTest : public ::testing::Test
+{
+protected:
+    ProgramTest();
+    ~ProgramTest() override;
+
+    // Builds the frame and runs its start-up; the previous frame, if any, is dropped
+    // without its shutdown running.
+    frmMDI &start();
+    frmMDI &frame() { return *frame_; }
+
+    // The seams of the running program.
+    ScriptedDialogs &dialogs() { return *dialogs_; }
+    ScriptedMessages &messages() { return *messages_; }
+    RecordingStarter &starter() { return *starter_; }
+    FixedClock &clock() { return *clock_; }
+    FixedMemory &memory() { return *memory_; }
+    SettingsStore &settings() { return frame_->settings(); }
+
+    // Settings as they are on disk, readable with or without a running program.
+    QString stored(const QString &section, const QString &key) const;
+    void store(const QString &section, const QString &key, const QString &value);
+
+    // The item of the menu bar the user sees now (the frame's or the active document's).
+    QAction *menuItem(const QString &name) const;
+    // Triggers a visible, enabled menu item; fails the test when it is not there.
+    void choose(const QString &name);
+
+    frmNotePad *activeDocument() { return frame_->ActiveDocument(); }
+    QTextEdit *activeEditor();
+    QList<frmNotePad *> openDocuments() const;
+    // Types into the active editor as keystrokes.
+    void type(const QString &text);
+
+    QString tempPath(const QString &name) const { return temp_.filePath(name); }
+    QString writeFile(const QString &name, const QByteArray &bytes) const;
+    QByteArray readFile(const QString &path) const;
+
+    QTemporaryDir temp_;
+    QString settingsFile_;
+
+private:
+    std::unique_ptr<frmMDI> frame_;
+    ScriptedDialogs *dialogs_ = nullptr;
+    ScriptedMessages *messages_ = nullptr;
+    RecordingStarter *starter_ = nullptr;
+    FixedClock *clock_ = nullptr;
+    FixedMemory *memory_ = nullptr;
+};

@@ -1,0 +1,76 @@
+#include "support/scripted_platform.h"
+
+#include <QFileInfo>
+#include <QPrinter>
+
+bool ScriptedDialogs::next(Kind kind, CommonDialog &dialog, Answer &answer)
+{
+    requests.append({kind, dialog.FileName, dialog.Filter, dialog.DefaultExt, dialog.Flags, dialog.CancelError,
+                     dialog.Color});
+    if (answers.isEmpty())
+        return false;
+    answer = answers.dequeue();
+    return answer.accept;
+}
+
+bool ScriptedDialogs::file(Kind kind, CommonDialog &dialog)
+{
+    Answer answer;
+    if (!next(kind, dialog, answer))
+        return false;
+    dialog.FileName = answer.fileName;
+    dialog.FileTitle = QFileInfo(answer.fileName).fileName();
+    return true;
+}
+
+bool ScriptedDialogs::showOpen(CommonDialog &dialog)
+{
+    return file(Kind::Open, dialog);
+}
+
+bool ScriptedDialogs::showSave(CommonDialog &dialog)
+{
+    return file(Kind::Save, dialog);
+}
+
+bool ScriptedDialogs::showColor(CommonDialog &dialog)
+{
+    Answer answer;
+    if (!next(Kind::Color, dialog, answer))
+        return false;
+    dialog.Color = answer.color;
+    return true;
+}
+
+bool ScriptedDialogs::showFont(CommonDialog &dialog)
+{
+    Answer answer;
+    if (!next(Kind::Font, dialog, answer))
+        return false;
+    dialog.FontName = answer.fontName;
+    dialog.FontSize = answer.fontSize;
+    dialog.FontBold = answer.bold;
+    dialog.FontItalic = answer.italic;
+    dialog.FontStrikethru = answer.strikethru;
+    dialog.FontUnderline = answer.underline;
+    dialog.Color = answer.color;
+    return true;
+}
+
+bool ScriptedDialogs::showPrinter(CommonDialog &dialog, QPrinter &printer)
+{
+    Answer answer;
+    if (!next(Kind::Printer, dialog, answer))
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(answer.printToPdf);
+    return true;
+}
+
+MsgAnswer ScriptedMessages::show(const QString &text, const QString &title, MsgButtons buttons, MsgIcon icon)
+{
+    shown.append({text, title, buttons, icon});
+    if (!answers.isEmpty())
+        return answers.dequeue();
+    return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
+}
