@@ -1,12 +1,56 @@
+#include "app/command_line.h"
 #include "app/frame_window.h"
 
 #include <QApplication>
+#include <QDir>
+
+#include <cstdio>
+
+namespace {
+
+QStringList argumentsOf(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+void print(std::FILE *stream, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    // Taken before start-up makes the program's folder the working folder.
+    const QString startFolder = QDir::currentPath();
+
+    // Help and version are answered before any window system is reached, so they work
+    // without a display. Qt's own options are still among the arguments here; whether the
+    // rest makes sense is judged once Qt has taken them out.
+    const CommandLine early = parseCommandLine(argumentsOf(argc, argv), startFolder);
+    if (early.action == CommandLine::Action::ShowVersion) {
+        print(stdout, versionText());
+        return 0;
+    }
+    if (early.action == CommandLine::Action::ShowHelp) {
+        print(stdout, helpText());
+        return 0;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tagsmith"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tagsmith"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("tagsmith"));
+
+    const CommandLine line = parseCommandLine(QApplication::arguments(), startFolder);
+    if (line.action == CommandLine::Action::Fail) {
+        print(stderr, usageErrorText(line.error));
+        return 2;
+    }
 
     frmMDI frame(makeSystemPlatform());
     frame.MDIForm_Load();

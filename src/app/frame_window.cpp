@@ -1,5 +1,6 @@
 #include "app/frame_window.h"
 
+#include "app/application_icon.h"
 #include "app/dialog_factories.h"
 #include "document/new_document.h"
 #include "document/notepad_window.h"
@@ -19,6 +20,7 @@ frmMDI::frmMDI(Platform platform)
 {
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(QStringLiteral("TAGSMITH"));
+    setWindowIcon(applicationIcon());
     mdiArea_ = new QMdiArea(this);
     mdiArea_->setObjectName(QStringLiteral("MDIClient"));
     mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
