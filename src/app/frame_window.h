@@ -44,6 +44,7 @@ public:
     void DocumentWindowClosed(frmNotePad *window) override;
     void CloseFrame() override;
     void UnloadDialogs() override;
+    DialogServices dialogServices() override { return {*this, dialogResults_}; }
     QDialog *ShowDialog(const QString &formName) override { return dialogs_.show(formName); }
     void EnableDocumentButtons() override;
     void DisableDocumentButtons() override;
@@ -67,6 +68,7 @@ private:
     Platform platform_;
     CommonDialog commonDialog_;
     DocumentTable documents_;
+    DialogResults dialogResults_;
     DialogRegistry dialogs_;
     QMdiArea *mdiArea_ = nullptr;
     QList<QMenu *> frameMenus_;

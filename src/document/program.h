@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/dialog_services.h"
 #include "platform/program_context.h"
 
 class DocumentTable;
@@ -23,6 +24,8 @@ public:
     // Closes the frame: every document is asked first, a Cancel stops it.
     virtual void CloseFrame() = 0;
     virtual void UnloadDialogs() = 0;
+    // The program and the shared result strings, for the pickers and element dialogs.
+    virtual DialogServices dialogServices() = 0;
 
     // The toolbars follow the documents: creating or opening one enables every button and
     // shows all three toolbars; closing the last disables and hides them again.

@@ -1,0 +1,140 @@
+#include "support/program_fixture.h"
+
+#include "dialogs/pickers.h"
+
+#include <QFile>
+
+namespace {
+
+class PickersTest : public ProgramTest
+{
+protected:
+    DialogResults &results() { return frame().dialogServices().results; }
+
+    void fillAllResults()
+    {
+        for (QString *result : allResults())
+            *result = QStringLiteral("earlier");
+    }
+
+    QList<QString *> allResults()
+    {
+        DialogResults &r = results();
+        return {&r.PickedColorCode, &r.PickedColorValue, &r.PickedFontName,   &r.PickedImagePath, &r.PickedImageName,
+                &r.PickedPageName,  &r.PickedProgramPath, &r.PickedSoundPath, &r.PickedSoundName};
+    }
+
+    bool allResultsEmpty()
+    {
+        for (QString *result : allResults())
+            if (!result->isEmpty())
+                return false;
+        return true;
+    }
+
+    QString makeProgram(const QString &name)
+    {
+        const QString path = writeFile(name, "#!/bin/sh\n");
+        QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
+        return path;
+    }
+};
+
+TEST_F(PickersTest, CancellingAnyPickerLeavesAllNineResultsEmpty)
+{
+    start();
+    const std::function<void(DialogServices)> pickers[] = {PickColorCode, PickTagColor,    PickFontName, PickImageFile,
+                                                           PickPageFile,  PickProgramFile, PickSoundFile};
+    for (const auto &picker : pickers) {
+        fillAllResults();
+        dialogs().cancel();
+        picker(frame().dialogServices());
+        EXPECT_TRUE(allResultsEmpty());
+        EXPECT_TRUE(dialogs().requests.last().cancelError);
+    }
+    EXPECT_EQ(dialogs().requests.size(), 7);
+}
+
+TEST_F(PickersTest, ColourPickersGiveTheValueAndOnlyPickColorCodeTheCode)
+{
+    start();
+    dialogs().answerColor(33023);
+    PickColorCode(frame().dialogServices());
+    EXPECT_EQ(results().PickedColorValue, "33023");
+    EXPECT_EQ(results().PickedColorCode, "FF8000");
+    EXPECT_EQ(dialogs().requests.last().kind, ScriptedDialogs::Kind::Color);
+    EXPECT_EQ(dialogs().requests.last().flags, 1u);
+
+    dialogs().answerColor(16711680);
+    PickTagColor(frame().dialogServices());
+    EXPECT_EQ(results().PickedColorValue, "16711680");
+    EXPECT_EQ(results().PickedColorCode, "");
+    // The shared dialog starts on the colour chosen last.
+    EXPECT_EQ(dialogs().requests.last().color, 33023u);
+}
+
+TEST_F(PickersTest, FontPickerListsScreenAndPrinterFonts)
+{
+    start();
+    ScriptedDialogs::Answer font;
+    font.fontName = "Courier New";
+    dialogs().answers.enqueue(font);
+    PickFontName(frame().dialogServices());
+    EXPECT_EQ(results().PickedFontName, "Courier New");
+    EXPECT_EQ(dialogs().requests.last().kind, ScriptedDialogs::Kind::Font);
+    EXPECT_EQ(dialogs().requests.last().flags, 3u);
+}
+
+TEST_F(PickersTest, FilePickersSetTheirFilterStartWithNoNameAndReturnPathAndName)
+{
+    start();
+    frame().CommonDialog1().FileName = "left over.htm";
+
+    dialogs().answerFile("/pictures/Logo.GIF");
+    PickImageFile(frame().dialogServices());
+    EXPECT_EQ(results().PickedImagePath, "/pictures/Logo.GIF");
+    EXPECT_EQ(results().PickedImageName, "Logo.GIF");
+    EXPECT_EQ(dialogs().requests.last().fileName, "");
+    EXPECT_TRUE(dialogs().requests.last().filter.startsWith("Image files (*.gif; *.jpg)|*.gif; *.jpg|"));
+
+    dialogs().answerFile("/site/docs/page.htm");
+    PickPageFile(frame().dialogServices());
+    EXPECT_EQ(results().PickedPageName, "page.htm");
+    EXPECT_EQ(results().PickedImagePath, "");
+    EXPECT_EQ(dialogs().requests.last().filter, "HTML files (*.htm; *.html)|*.htm; *.html|All files (*.*)|*.*");
+    EXPECT_EQ(dialogs().requests.last().flags, 0x1804u);
+
+    dialogs().answerFile("/sounds/tune.mid");
+    PickSoundFile(frame().dialogServices());
+    EXPECT_EQ(results().PickedSoundPath, "/sounds/tune.mid");
+    EXPECT_EQ(results().PickedSoundName, "tune.mid");
+    EXPECT_EQ(results().PickedPageName, "");
+    EXPECT_EQ(dialogs().requests.last().filter, "Sound files (*.mid; *.wav)|*.mid; *.wav|All files (*.*)|*.*");
+    EXPECT_EQ(dialogs().requests.last().flags, 0x83A04u);
+}
+
+TEST_F(PickersTest, ProgramPickerAcceptsOnlyAFileThatCanBeRun)
+{
+    start();
+    const QString browser = makeProgram("browser");
+    dialogs().answerFile(browser);
+    PickProgramFile(frame().dialogServices());
+    EXPECT_EQ(results().PickedProgramPath, browser);
+    EXPECT_EQ(dialogs().requests.last().flags, 0x83A06u);
+    EXPECT_TRUE(messages().shown.isEmpty());
+
+    const QString notes = writeFile("notes.txt", "text");
+    dialogs().answerFile(notes);
+    PickProgramFile(frame().dialogServices());
+    EXPECT_EQ(results().PickedProgramPath, "");
+    ASSERT_EQ(messages().shown.size(), 1);
+    EXPECT_TRUE(messages().shown[0].text.contains("notes.txt"));
+    EXPECT_EQ(messages().shown[0].title, "Tagsmith");
+
+    dialogs().answerFile(temp_.path());
+    PickProgramFile(frame().dialogServices());
+    EXPECT_EQ(results().PickedProgramPath, "");
+    EXPECT_EQ(messages().shown.size(), 2);
+}
+
+} // namespace
