@@ -1,9 +1,9 @@
 #include "app/dialog_factories.h"
 
+#include "about/about_box.h"
 #include "app/frame_window.h"
 
 void registerDialogs(frmMDI &frame)
 {
-    // One line per built dialog: frame.dialogs().add("frmName", [&frame] { return new ...; });
-    (void)frame;
+    frame.dialogs().add(QStringLiteral("frmAbout"), [&frame] { return new frmAbout(frame, &frame); });
 }

@@ -197,6 +197,7 @@ void frmNotePad::connectHandlers()
     bind(QStringLiteral("mnuWindowCascade"), &frmNotePad::mnuWindowCascade_Click);
     bind(QStringLiteral("mnuWindowTile"), &frmNotePad::mnuWindowTile_Click);
     bind(QStringLiteral("mnuWindowArrange"), &frmNotePad::mnuWindowArrange_Click);
+    bind(QStringLiteral("mnuHelpAbout"), &frmNotePad::mnuHelpAbout_Click);
 }
 
 void frmNotePad::Form_Load()

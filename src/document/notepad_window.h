@@ -68,6 +68,7 @@ private:
     void mnuWindowCascade_Click();
     void mnuWindowTile_Click();
     void mnuWindowArrange_Click();
+    void mnuHelpAbout_Click();
 
     Program &program_;
     QString tag_;

@@ -4,13 +4,16 @@
 #include <QFile>
 #include <QList>
 
+#include <algorithm>
+
 #ifdef Q_OS_WIN
 #include <windows.h>
 #endif
 
 MemoryFigures parseMeminfo(const char *text)
 {
-    std::uint64_t total = 0, available = 0, swapTotal = 0, swapFree = 0;
+    std::uint64_t total = 0, available = 0, free = 0, buffers = 0, cached = 0, swapTotal = 0, swapFree = 0;
+    bool hasAvailable = false;
     for (const QByteArray &line : QByteArray(text).split('\n')) {
         const QList<QByteArray> fields = line.simplified().split(' ');
         if (fields.size() < 2)
@@ -22,13 +25,28 @@ MemoryFigures parseMeminfo(const char *text)
         const std::uint64_t bytes = kib * 1024;
         if (fields[0] == "MemTotal:")
             total = bytes;
-        else if (fields[0] == "MemAvailable:")
+        else if (fields[0] == "MemAvailable:") {
             available = bytes;
+            hasAvailable = true;
+        }
+        else if (fields[0] == "MemFree:")
+            free = bytes;
+        else if (fields[0] == "Buffers:")
+            buffers = bytes;
+        else if (fields[0] == "Cached:")
+            cached = bytes;
         else if (fields[0] == "SwapTotal:")
             swapTotal = bytes;
         else if (fields[0] == "SwapFree:")
             swapFree = bytes;
     }
+    // Kernels before 3.14 have no MemAvailable; free memory plus the caches the kernel
+    // gives back on demand is the figure it later came to stand for.
+    if (!hasAvailable)
+        available = free + buffers + cached;
+    available = std::min(available, total);
+    swapFree = std::min(swapFree, swapTotal);
+
     MemoryFigures figures;
     figures.TotalPhys = total;
     figures.AvailPhys = available;
@@ -36,7 +54,7 @@ MemoryFigures parseMeminfo(const char *text)
     figures.AvailPageFile = available + swapFree;
     figures.TotalVirtual = figures.TotalPageFile;
     figures.AvailVirtual = figures.AvailPageFile;
-    figures.MemoryLoad = total ? int(100 - (available * 100) / total) : 0;
+    figures.MemoryLoad = total ? int(((total - available) * 100) / total) : 0;
     return figures;
 }
 

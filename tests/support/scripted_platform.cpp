@@ -70,6 +70,8 @@ bool ScriptedDialogs::showPrinter(CommonDialog &dialog, QPrinter &printer)
 MsgAnswer ScriptedMessages::show(const QString &text, const QString &title, MsgButtons buttons, MsgIcon icon)
 {
     shown.append({text, title, buttons, icon});
+    if (whileShown)
+        whileShown();
     if (!answers.isEmpty())
         return answers.dequeue();
     return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;

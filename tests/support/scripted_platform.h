@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // Answers the shared common dialog from a queue and records every showing. With the
 // queue empty the dialog counts as cancelled.
 class ScriptedDialogs final : public CommonDialogBackend
@@ -78,6 +80,8 @@ public:
 
     QQueue<MsgAnswer> answers;
     QList<Shown> shown;
+    // Runs while a box is on screen, as the user's other windows would go on running.
+    std::function<void()> whileShown;
 
     MsgAnswer show(const QString &text, const QString &title, MsgButtons buttons, MsgIcon icon) override;
 };

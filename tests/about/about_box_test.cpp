@@ -1,0 +1,124 @@
+#include "support/program_fixture.h"
+
+#include "about/about_box.h"
+#include "document/notepad_window.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+
+namespace {
+
+class AboutBoxTest : public ProgramTest
+{
+protected:
+    frmAbout *openAbout()
+    {
+        choose("mnuHelpAbout");
+        return qobject_cast<frmAbout *>(frame().dialogs().find("frmAbout"));
+    }
+
+    void setMemory(int load, std::uint64_t totalPhys)
+    {
+        MemoryFigures &figures = memory().figures;
+        figures.MemoryLoad = load;
+        figures.TotalPhys = totalPhys;
+        figures.AvailPhys = 16'999'999;
+        figures.TotalPageFile = 6'000'000'000;
+        figures.AvailPageFile = 999'999;
+    }
+};
+
+TEST_F(AboutBoxTest, ShowsTheProgramsIdentityAndNoFiguresBeforeTheFirstTick)
+{
+    start();
+    frmAbout *about = openAbout();
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_FALSE(about->isModal());
+    EXPECT_EQ(about->windowTitle(), "About Tagsmith");
+    EXPECT_EQ(about->lblAppName->text(), "Tagsmith");
+    EXPECT_EQ(about->lblAppName->font().pointSize(), 24);
+    EXPECT_EQ(about->lblVersion->text(), "Version 2.9 Revision 2");
+    EXPECT_EQ(about->lblVersion->font().pointSize(), 12);
+    EXPECT_TRUE(about->lblCopyright->text().startsWith(QChar(169) + QStringLiteral(" ")));
+    EXPECT_GT(about->lblCopyright->text().size(), 2);
+
+    for (QLabel *label : {about->lblMemoryLoad, about->lblTotalPhys, about->lblAvailPhys, about->lblTotalPageFile,
+                          about->lblAvailPageFile})
+        EXPECT_TRUE(label->text().isEmpty()) << label->objectName().toStdString();
+    EXPECT_TRUE(about->Timer1->isActive());
+    EXPECT_EQ(about->Timer1->interval(), 3000);
+
+    // A second choice raises the open box rather than making another.
+    EXPECT_EQ(openAbout(), about);
+}
+
+TEST_F(AboutBoxTest, TickShowsTheFiveLinesInDecimalMegabytes)
+{
+    start();
+    frmAbout *about = openAbout();
+    ASSERT_NE(about, nullptr);
+    setMemory(74, 67'108'864);
+    about->Timer1_Timer();
+    EXPECT_EQ(about->lblMemoryLoad->text(), "Memory Utilization: 74%");
+    EXPECT_EQ(about->lblTotalPhys->text(), "Physical Memory: 67 mB");
+    EXPECT_EQ(about->lblAvailPhys->text(), "Free Physical Memory: 16 mB");
+    // Beyond 32 bits: machines with more than 2 GB show their real figure.
+    EXPECT_EQ(about->lblTotalPageFile->text(), "Virtual Memory: 6000 mB");
+    EXPECT_EQ(about->lblAvailPageFile->text(), "Free Virtual Memory: 0 mB");
+    EXPECT_TRUE(messages().shown.isEmpty());
+}
+
+TEST_F(AboutBoxTest, LowMemoryWarnsOnEachTickButNeverStacks)
+{
+    start();
+    frmAbout *about = openAbout();
+    ASSERT_NE(about, nullptr);
+    setMemory(75, 8'000'000'000);
+    about->Timer1_Timer();
+    ASSERT_EQ(messages().shown.size(), 1);
+    EXPECT_EQ(messages().shown[0].text, "Available System-Wide Memory Resources are 25%");
+    EXPECT_EQ(messages().shown[0].title, "Tagsmith");
+    EXPECT_EQ(messages().shown[0].buttons, MsgButtons::Ok);
+    EXPECT_EQ(messages().shown[0].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(about->lblMemoryLoad->text(), "Memory Utilization: 75%");
+
+    // Ticks that come while the warning is still open refresh the figures only.
+    memory().figures.MemoryLoad = 90;
+    messages().whileShown = [about] { about->Timer1_Timer(); };
+    about->Timer1_Timer();
+    EXPECT_EQ(messages().shown.size(), 2);
+    EXPECT_EQ(messages().shown[1].text, "Available System-Wide Memory Resources are 10%");
+    messages().whileShown = nullptr;
+
+    // Once answered, the next tick warns again.
+    about->Timer1_Timer();
+    EXPECT_EQ(messages().shown.size(), 3);
+}
+
+TEST_F(AboutBoxTest, OkClosesTheBoxAndGivesTheEditorTheFocus)
+{
+    start();
+    frmAbout *about = openAbout();
+    ASSERT_NE(about, nullptr);
+    frame().setFocus();
+    QTest::mouseClick(about->findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(frame().dialogs().find("frmAbout"), nullptr);
+    EXPECT_EQ(frame().focusWidget(), activeEditor());
+}
+
+TEST_F(AboutBoxTest, ClosingTheLastDocumentClosesTheBox)
+{
+    start();
+    frmAbout *about = openAbout();
+    ASSERT_NE(about, nullptr);
+    choose("mnuFileClose");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(frame().dialogs().find("frmAbout"), nullptr);
+}
+
+} // namespace

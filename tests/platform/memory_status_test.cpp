@@ -1,0 +1,38 @@
+#include "platform/memory_status.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(MemoryStatusTest, ReadsKernelFiguresInBytesWithSwapAsPageFile)
+{
+    const MemoryFigures figures = parseMeminfo("MemTotal:       16000000 kB\n"
+                                               "MemFree:         1000000 kB\n"
+                                               "MemAvailable:    4000000 kB\n"
+                                               "Buffers:          200000 kB\n"
+                                               "SwapTotal:       2000000 kB\n"
+                                               "SwapFree:        1500000 kB\n");
+    EXPECT_EQ(figures.TotalPhys, 16'384'000'000u);
+    EXPECT_EQ(figures.AvailPhys, 4'096'000'000u);
+    EXPECT_EQ(figures.TotalPageFile, 18'432'000'000u);
+    EXPECT_EQ(figures.AvailPageFile, 5'632'000'000u);
+    EXPECT_EQ(figures.MemoryLoad, 75);
+}
+
+TEST(MemoryStatusTest, OlderKernelsWithoutAvailableCountFreeAndCaches)
+{
+    const MemoryFigures figures = parseMeminfo("MemTotal: 1000 kB\nMemFree: 100 kB\nBuffers: 50 kB\nCached: 250 kB\n");
+    EXPECT_EQ(figures.AvailPhys, 400u * 1024);
+    EXPECT_EQ(figures.MemoryLoad, 60);
+}
+
+TEST(MemoryStatusTest, UnreadableTextGivesZerosAndNoLoad)
+{
+    for (const char *text : {"", "garbage\n\n:::", "MemTotal: lots kB\n"}) {
+        const MemoryFigures figures = parseMeminfo(text);
+        EXPECT_EQ(figures.TotalPhys, 0u) << text;
+        EXPECT_EQ(figures.MemoryLoad, 0) << text;
+    }
+}
+
+} // namespace
