@@ -14,7 +14,7 @@
 #include <QTextEdit>
 
 frmNotePad::frmNotePad(Program &program, int slot)
-    : program_(program), tag_(QString::number(slot))
+    : CommonDialog1(*program.platform().dialogs), program_(program), tag_(QString::number(slot))
 {
     setObjectName(QStringLiteral("frmNotePad"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -198,6 +198,7 @@ void frmNotePad::connectHandlers()
     bind(QStringLiteral("mnuWindowTile"), &frmNotePad::mnuWindowTile_Click);
     bind(QStringLiteral("mnuWindowArrange"), &frmNotePad::mnuWindowArrange_Click);
     bind(QStringLiteral("mnuHelpAbout"), &frmNotePad::mnuHelpAbout_Click);
+    bind(QStringLiteral("mnuOptionsWindowFont"), &frmNotePad::mnuOptionsWindowFont_Click);
 }
 
 void frmNotePad::Form_Load()
@@ -212,6 +213,9 @@ void frmNotePad::Form_Load()
     program_.LowercaseTags = lowercase;
 
     Form_Resize();
+
+    LoadFontSettings();
+    ApplyStoredFont(*RichTextBox1, loadedFont_);
 
     action(QStringLiteral("mnuOptionsColorTagBracketsOpening"))
         ->setChecked(settings.read(QStringLiteral("ColorTags"), QStringLiteral("ColorTags")) == QLatin1String("True"));

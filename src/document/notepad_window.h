@@ -1,5 +1,8 @@
 #pragma once
 
+#include "document/window_font.h"
+#include "platform/common_dialog.h"
+
 #include <QHash>
 #include <QMdiSubWindow>
 
@@ -23,6 +26,8 @@ public:
     frmNotePad(Program &program, int slot);
 
     QTextEdit *RichTextBox1 = nullptr;
+    // The window's own dialog, used by Window Font.
+    CommonDialog CommonDialog1;
     EditorSurface &editor() const { return *surface_; }
 
     // The slot number as decimal text.
@@ -69,6 +74,8 @@ private:
     void mnuWindowTile_Click();
     void mnuWindowArrange_Click();
     void mnuHelpAbout_Click();
+    void mnuOptionsWindowFont_Click();
+    void LoadFontSettings();
 
     Program &program_;
     QString tag_;
@@ -78,4 +85,7 @@ private:
     QMenu *windowMenu_ = nullptr;
     QList<QAction *> windowListActions_;
     bool promptAnswered_ = false;
+    // The window font as last read from the settings, and as this window last applied it.
+    FontSettings loadedFont_;
+    FontSettings currentFont_;
 };

@@ -6,7 +6,8 @@
 bool ScriptedDialogs::next(Kind kind, CommonDialog &dialog, Answer &answer)
 {
     requests.append({kind, dialog.FileName, dialog.Filter, dialog.DefaultExt, dialog.Flags, dialog.CancelError,
-                     dialog.Color});
+                     dialog.Color, dialog.FontName, dialog.FontSize, dialog.FontBold, dialog.FontItalic,
+                     dialog.FontStrikethru, dialog.FontUnderline});
     if (answers.isEmpty())
         return false;
     answer = answers.dequeue();

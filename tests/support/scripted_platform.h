@@ -38,10 +38,22 @@ public:
         std::uint32_t flags;
         bool cancelError;
         std::uint32_t color;
+        QString fontName;
+        double fontSize;
+        bool bold, italic, strikethru, underline;
     };
 
     void answerFile(const QString &fileName) { answers.enqueue({true, fileName}); }
     void answerColor(std::uint32_t color) { Answer a; a.color = color; answers.enqueue(a); }
+    void answerFont(const QString &name, double size, bool bold, std::uint32_t color = 0)
+    {
+        Answer a;
+        a.fontName = name;
+        a.fontSize = size;
+        a.bold = bold;
+        a.color = color;
+        answers.enqueue(a);
+    }
     void answerPrint(const QString &pdfFile) { Answer a; a.printToPdf = pdfFile; answers.enqueue(a); }
     void cancel() { answers.enqueue({false}); }
 

@@ -1,0 +1,172 @@
+#include "support/program_fixture.h"
+
+#include "document/notepad_window.h"
+#include "document/window_font.h"
+#include "platform/color_number.h"
+#include "platform/editor_surface.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
+
+namespace {
+
+// The font the editor shows for the character before `position` (at the caret when -1).
+QFont fontAt(QTextEdit *editor, int position = -1)
+{
+    QTextCursor cursor = editor->textCursor();
+    if (position >= 0)
+        cursor.setPosition(position);
+    return cursor.charFormat().font().resolve(editor->document()->defaultFont());
+}
+
+class WindowFontTest : public ProgramTest
+{
+};
+
+TEST_F(WindowFontTest, FreshInstallKeepsTheEditorsFontAndOffersIt)
+{
+    start();
+    QTextEdit *editor = activeEditor();
+    const QFont before = editor->font();
+    const QColor textColor = editor->palette().color(QPalette::Text);
+
+    dialogs().cancel();
+    choose("mnuOptionsWindowFont");
+    ASSERT_EQ(dialogs().requests.size(), 1);
+    const ScriptedDialogs::Request &asked = dialogs().requests[0];
+    EXPECT_EQ(asked.kind, ScriptedDialogs::Kind::Font);
+    EXPECT_EQ(asked.flags, 259u);
+    EXPECT_TRUE(asked.cancelError);
+    EXPECT_EQ(asked.fontName, before.family());
+    EXPECT_DOUBLE_EQ(asked.fontSize, before.pointSizeF());
+    EXPECT_EQ(asked.bold, before.bold());
+    EXPECT_FALSE(asked.italic);
+    EXPECT_FALSE(asked.strikethru);
+    EXPECT_FALSE(asked.underline);
+    EXPECT_EQ(asked.color, toColorNumber(textColor));
+
+    // Cancelled: nothing stored, nothing applied.
+    EXPECT_EQ(stored("Font", "FontName"), "");
+    EXPECT_FALSE(settings().readAll("Font").size());
+    type("abc");
+    EXPECT_EQ(fontAt(editor), before);
+    // The menu belongs to this window's own dialog, not the frame's shared one.
+    EXPECT_NE(&activeDocument()->CommonDialog1, &frame().CommonDialog1());
+}
+
+TEST_F(WindowFontTest, ChosenFontIsStoredAndShownByTheNextWindowsTextAndTyping)
+{
+    start();
+    dialogs().answerFont("DejaVu Serif", 10, true, 0x0000C0);
+    choose("mnuOptionsWindowFont");
+    EXPECT_EQ(stored("Font", "FontName"), "DejaVu Serif");
+    EXPECT_EQ(stored("Font", "FontSize"), "10");
+    EXPECT_EQ(stored("Font", "FontBold"), "True");
+    EXPECT_EQ(stored("Font", "FontItalic"), "False");
+    EXPECT_EQ(stored("Font", "FontStrikethru"), "False");
+    EXPECT_EQ(stored("Font", "FontUnderline"), "False");
+    EXPECT_EQ(stored("Font", "ForeColor"), QString::number(0x0000C0));
+
+    choose("mnuFileNew");
+    QTextEdit *editor = activeEditor();
+    activeDocument()->editor().SetText("<P>loaded\r\ntext</P>");
+    for (int position : {1, 12}) {
+        const QFont shown = fontAt(editor, position);
+        EXPECT_EQ(shown.family(), "DejaVu Serif");
+        EXPECT_DOUBLE_EQ(shown.pointSizeF(), 10);
+        EXPECT_TRUE(shown.bold());
+        EXPECT_FALSE(shown.italic());
+    }
+    QTextCursor end = editor->textCursor();
+    end.movePosition(QTextCursor::End);
+    editor->setTextCursor(end);
+    type("typed");
+    EXPECT_EQ(fontAt(editor).family(), "DejaVu Serif");
+    EXPECT_TRUE(fontAt(editor).bold());
+    EXPECT_EQ(editor->palette().color(QPalette::Text), QColor(0xC0, 0, 0));
+
+    // A later start offers what was stored, the italic switch included.
+    store("Font", "FontItalic", "True");
+    start();
+    dialogs().cancel();
+    choose("mnuOptionsWindowFont");
+    ASSERT_EQ(dialogs().requests.size(), 1);
+    EXPECT_EQ(dialogs().requests[0].fontName, "DejaVu Serif");
+    EXPECT_DOUBLE_EQ(dialogs().requests[0].fontSize, 10);
+    EXPECT_TRUE(dialogs().requests[0].bold);
+    EXPECT_TRUE(dialogs().requests[0].italic);
+    EXPECT_EQ(dialogs().requests[0].color, 0x0000C0u);
+}
+
+TEST_F(WindowFontTest, WithoutSelectionOnlyTypedTextChangesWithSelectionAllOfIt)
+{
+    start();
+    frmNotePad *document = activeDocument();
+    QTextEdit *editor = activeEditor();
+    document->editor().SetText("old");
+    document->editor().SetSelStart(3);
+    dialogs().answerFont("DejaVu Serif", 20, false);
+    choose("mnuOptionsWindowFont");
+    type("new");
+    EXPECT_NE(fontAt(editor, 2).family(), "DejaVu Serif");
+    EXPECT_EQ(fontAt(editor, 5).family(), "DejaVu Serif");
+    EXPECT_DOUBLE_EQ(fontAt(editor, 5).pointSizeF(), 20);
+
+    document->editor().SelectAll();
+    dialogs().answerFont("DejaVu Sans", 12, true);
+    choose("mnuOptionsWindowFont");
+    for (int position = 1; position <= 6; ++position) {
+        EXPECT_EQ(fontAt(editor, position).family(), "DejaVu Sans") << position;
+        EXPECT_TRUE(fontAt(editor, position).bold()) << position;
+    }
+    EXPECT_EQ(document->editor().Text(), "oldnew");
+}
+
+TEST(ApplyStoredFontTest, SwitchesTakeTrueFalseAndEmptyAndIgnoreOtherText)
+{
+    for (const auto &[value, startItalic, expected] : {
+             std::tuple{"True", false, true},
+             std::tuple{"False", true, false},
+             std::tuple{"", true, false},
+             std::tuple{"yes", true, true},
+             std::tuple{"true", false, false},
+         }) {
+        QTextEdit editor;
+        QFont font = editor.font();
+        font.setItalic(startItalic);
+        editor.setFont(font);
+        FontSettings stored;
+        stored.FontItalic = QString::fromLatin1(value);
+        ApplyStoredFont(editor, stored);
+        EXPECT_EQ(editor.font().italic(), expected) << value;
+    }
+}
+
+TEST(ApplyStoredFontTest, EmptyOrUnreadableValuesLeaveTheEditorsOwn)
+{
+    QTextEdit editor;
+    const QFont before = editor.font();
+    const QColor color = editor.palette().color(QPalette::Text);
+    FontSettings stored;
+    stored.FontBold = "maybe";
+    stored.FontStrikethru = "maybe";
+    stored.FontUnderline = "maybe";
+    stored.FontSize = "big";
+    stored.ForeColor = "red";
+    ApplyStoredFont(editor, stored);
+    EXPECT_EQ(editor.font().family(), before.family());
+    EXPECT_DOUBLE_EQ(editor.font().pointSizeF(), before.pointSizeF());
+    EXPECT_EQ(editor.font().bold(), before.bold());
+    EXPECT_EQ(editor.palette().color(QPalette::Text), color);
+
+    stored.FontSize = "10.5";
+    stored.ForeColor = QString::number(255);
+    stored.FontUnderline = "True";
+    ApplyStoredFont(editor, stored);
+    EXPECT_DOUBLE_EQ(editor.font().pointSizeF(), 10.5);
+    EXPECT_TRUE(editor.font().underline());
+    EXPECT_EQ(editor.palette().color(QPalette::Text), QColor(255, 0, 0));
+}
+
+} // namespace
