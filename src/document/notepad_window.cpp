@@ -199,6 +199,11 @@ void frmNotePad::connectHandlers()
     bind(QStringLiteral("mnuWindowArrange"), &frmNotePad::mnuWindowArrange_Click);
     bind(QStringLiteral("mnuHelpAbout"), &frmNotePad::mnuHelpAbout_Click);
     bind(QStringLiteral("mnuOptionsWindowFont"), &frmNotePad::mnuOptionsWindowFont_Click);
+    bind(QStringLiteral("mnuBrowserSelectBrowser1"), &frmNotePad::mnuBrowserSelectBrowser1_Click);
+    bind(QStringLiteral("mnuBrowserSelectBrowser2"), &frmNotePad::mnuBrowserSelectBrowser2_Click);
+    bind(QStringLiteral("mnuBrowserView1"), &frmNotePad::mnuBrowserView1_Click);
+    bind(QStringLiteral("mnuBrowserView2"), &frmNotePad::mnuBrowserView2_Click);
+    bind(QStringLiteral("mnuBrowserAutosave"), &frmNotePad::mnuBrowserAutosave_Click);
 }
 
 void frmNotePad::Form_Load()

@@ -76,6 +76,11 @@ private:
     void mnuHelpAbout_Click();
     void mnuOptionsWindowFont_Click();
     void LoadFontSettings();
+    void mnuBrowserSelectBrowser1_Click();
+    void mnuBrowserSelectBrowser2_Click();
+    void mnuBrowserView1_Click();
+    void mnuBrowserView2_Click();
+    void mnuBrowserAutosave_Click();
 
     Program &program_;
     QString tag_;

@@ -1,0 +1,240 @@
+#include "support/program_fixture.h"
+
+#include "document/file_commands.h"
+#include "document/notepad_window.h"
+#include "platform/editor_surface.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QTextEdit>
+
+namespace {
+
+class BrowserPreviewTest : public ProgramTest
+{
+protected:
+    // A file the program picker accepts as a program.
+    QString makeProgram(const QString &name)
+    {
+        const QString path = tempPath(name);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly))
+            file.write("#!/bin/sh\n");
+        file.close();
+        file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+        return path;
+    }
+
+    // Gives the active document a file of its own, with `text` in it and on disk.
+    QString nameDocument(const QString &name, const QString &text)
+    {
+        const QString path = tempPath(name);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        activeDocument()->editor().SetText(text);
+        EXPECT_TRUE(SaveDocumentFile(frame(), path));
+        return path;
+    }
+
+    void setAutosave(bool on)
+    {
+        if (menuItem("mnuBrowserAutosave")->isChecked() != on)
+            choose("mnuBrowserAutosave");
+    }
+
+    QStringList shownTexts()
+    {
+        QStringList texts;
+        for (const auto &box : messages().shown)
+            texts.append(box.text);
+        return texts;
+    }
+
+    void expectNotice(const QString &text)
+    {
+        ASSERT_EQ(messages().shown.size(), 1) << shownTexts().join(" | ").toStdString();
+        EXPECT_EQ(messages().shown[0].text, text);
+        EXPECT_EQ(messages().shown[0].title, "Tagsmith");
+        EXPECT_EQ(messages().shown[0].buttons, MsgButtons::Ok);
+        EXPECT_EQ(messages().shown[0].icon, MsgIcon::None);
+    }
+
+    void SetUp() override { start(); }
+};
+
+TEST_F(BrowserPreviewTest, ChoosingBrowsersStoresTheirPathsUnderTheirSections)
+{
+    const QString firefox = makeProgram("bin/firefox");
+    const QString chromium = makeProgram("bin/chromium");
+
+    dialogs().cancel();
+    choose("mnuBrowserSelectBrowser1");
+    EXPECT_TRUE(settings().readAll("Browser1").isEmpty());
+    EXPECT_TRUE(settings().readAll("BrowserDefault").isEmpty());
+
+    dialogs().answerFile(firefox);
+    choose("mnuBrowserSelectBrowser1");
+    EXPECT_EQ(stored("Browser1", "BrowserName"), firefox);
+    EXPECT_EQ(stored("BrowserDefault", "BrowserName"), firefox);
+    EXPECT_TRUE(settings().readAll("Browser2").isEmpty());
+
+    dialogs().answerFile(chromium);
+    choose("mnuBrowserSelectBrowser2");
+    EXPECT_EQ(stored("Browser2", "BrowserName"), chromium);
+    EXPECT_EQ(stored("Browser1", "BrowserName"), firefox);
+    EXPECT_EQ(stored("BrowserDefault", "BrowserName"), firefox);
+
+    dialogs().cancel();
+    choose("mnuBrowserSelectBrowser2");
+    EXPECT_EQ(stored("Browser2", "BrowserName"), chromium);
+    EXPECT_EQ(dialogs().requests.size(), 4);
+    EXPECT_EQ(dialogs().requests[0].kind, ScriptedDialogs::Kind::Open);
+}
+
+TEST_F(BrowserPreviewTest, AutosaveWithUntitledDocumentAndNameCancelledAsksToSaveFirst)
+{
+    store("Browser1", "BrowserName", "/usr/bin/firefox");
+    setAutosave(true);
+    type("<P>draft</P>");
+    dialogs().cancel();
+    choose("mnuBrowserView1");
+    ASSERT_EQ(dialogs().requests.size(), 1);
+    EXPECT_EQ(dialogs().requests[0].kind, ScriptedDialogs::Kind::Save);
+    EXPECT_EQ(dialogs().requests[0].fileName, "");
+    expectNotice("You must save file before viewing");
+    EXPECT_TRUE(starter().calls.isEmpty());
+    EXPECT_EQ(activeDocument()->editor().Text(), "<P>draft</P>");
+}
+
+TEST_F(BrowserPreviewTest, AutosaveWithUntitledDocumentSavesUnderTheChosenNameAndViews)
+{
+    store("Browser1", "BrowserName", "/usr/bin/firefox");
+    setAutosave(true);
+    type("<P>new</P>");
+    const QString path = tempPath("new.htm");
+    dialogs().answerFile(path);
+    choose("mnuBrowserView1");
+    EXPECT_TRUE(messages().shown.isEmpty()) << shownTexts().join(" | ").toStdString();
+    EXPECT_EQ(activeDocument()->Caption(), path);
+    EXPECT_EQ(readFile(path), "<P>new</P>");
+    ASSERT_EQ(starter().calls.size(), 1);
+    EXPECT_EQ(starter().calls[0].program, "/usr/bin/firefox");
+    EXPECT_EQ(starter().calls[0].arguments, QStringList{path});
+}
+
+TEST_F(BrowserPreviewTest, AutosaveWithNamedChangedDocumentSavesThenViews)
+{
+    store("Browser2", "BrowserName", "/opt/other/browser");
+    const QString path = nameDocument("page.htm", "<P>one</P>");
+    setAutosave(true);
+    type("two");
+    ASSERT_TRUE(activeDocument()->state().Changed);
+    choose("mnuBrowserView2");
+    EXPECT_TRUE(messages().shown.isEmpty()) << shownTexts().join(" | ").toStdString();
+    EXPECT_TRUE(dialogs().requests.isEmpty());
+    EXPECT_EQ(QString::fromUtf8(readFile(path)), activeDocument()->editor().Text());
+    EXPECT_TRUE(readFile(path).contains("two"));
+    EXPECT_FALSE(activeDocument()->state().Changed);
+    ASSERT_EQ(starter().calls.size(), 1);
+    EXPECT_EQ(starter().calls[0].program, "/opt/other/browser");
+    EXPECT_EQ(starter().calls[0].arguments, QStringList{path});
+}
+
+TEST_F(BrowserPreviewTest, WithoutAutosaveAChangedDocumentIsRefused)
+{
+    store("Browser1", "BrowserName", "/usr/bin/firefox");
+    const QString path = nameDocument("page.htm", "<P>on disk</P>");
+    setAutosave(false);
+    activeDocument()->editor().SetSelStart(0);
+    type("edit ");
+    choose("mnuBrowserView1");
+    expectNotice("You must save changes before viewing them");
+    EXPECT_EQ(readFile(path), "<P>on disk</P>");
+    EXPECT_TRUE(starter().calls.isEmpty());
+    EXPECT_TRUE(activeDocument()->state().Changed);
+    EXPECT_EQ(frame().focusWidget(), activeEditor());
+}
+
+TEST_F(BrowserPreviewTest, WithoutAutosaveAnUnchangedDocumentRewritesItsFileAndViews)
+{
+    store("Browser1", "BrowserName", "/usr/bin/firefox");
+    const QString path = nameDocument("page.htm", "<P>editor text</P>");
+    setAutosave(false);
+    writeFile("page.htm", "changed behind the editor's back");
+    choose("mnuBrowserView1");
+    EXPECT_TRUE(messages().shown.isEmpty()) << shownTexts().join(" | ").toStdString();
+    EXPECT_EQ(readFile(path), "<P>editor text</P>");
+    EXPECT_EQ(activeDocument()->Caption(), path);
+    ASSERT_EQ(starter().calls.size(), 1);
+    EXPECT_EQ(starter().calls[0].arguments, QStringList{path});
+}
+
+TEST_F(BrowserPreviewTest, NoAlternateBrowserStoredAsksForOneEvenWithADefault)
+{
+    // The default browser chosen in this very session must not stand in for the alternate.
+    const QString firefox = makeProgram("bin/firefox");
+    dialogs().answerFile(firefox);
+    choose("mnuBrowserSelectBrowser1");
+    const QString path = nameDocument("page.htm", "<P>x</P>");
+    writeFile("page.htm", "stale");
+    choose("mnuBrowserView2");
+    expectNotice("Please select a browser");
+    EXPECT_TRUE(starter().calls.isEmpty());
+    EXPECT_EQ(readFile(path), "<P>x</P>");
+}
+
+TEST_F(BrowserPreviewTest, PathsWithBlanksAndShellCharactersReachTheBrowserWhole)
+{
+    const QString browser = tempPath("Web Browsers/my browser $HOME");
+    store("Browser1", "BrowserName", browser);
+    const QString path = nameDocument("site folder/a page; rm -rf ~ & 'x'.htm", "<P>x</P>");
+    choose("mnuBrowserView1");
+    ASSERT_EQ(starter().calls.size(), 1);
+    EXPECT_EQ(starter().calls[0].program, browser);
+    EXPECT_EQ(starter().calls[0].arguments, QStringList{path});
+}
+
+TEST_F(BrowserPreviewTest, BrowserThatCannotStartIsNamedAndTheDocumentKept)
+{
+    store("Browser1", "BrowserName", "/nowhere/browser");
+    const QString path = nameDocument("page.htm", "<P>keep</P>");
+    starter().succeed = false;
+    choose("mnuBrowserView1");
+    ASSERT_EQ(messages().shown.size(), 1);
+    EXPECT_EQ(messages().shown[0].text, "Can't start the browser:\r\n/nowhere/browser " + path);
+    EXPECT_EQ(messages().shown[0].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(activeDocument()->editor().Text(), "<P>keep</P>");
+    EXPECT_EQ(readFile(path), "<P>keep</P>");
+    EXPECT_EQ(openDocuments().size(), 1);
+}
+
+TEST_F(BrowserPreviewTest, FileThatCannotBeWrittenStartsNoBrowser)
+{
+    store("Browser1", "BrowserName", "/usr/bin/firefox");
+    nameDocument("gone/page.htm", "<P>keep</P>");
+    QDir(tempPath("gone")).removeRecursively();
+    choose("mnuBrowserView1");
+    EXPECT_EQ(messages().shown.size(), 1);
+    EXPECT_TRUE(starter().calls.isEmpty());
+    EXPECT_EQ(activeDocument()->editor().Text(), "<P>keep</P>");
+}
+
+TEST_F(BrowserPreviewTest, AutosaveMarkIsStoredAndOnlyThisWindowChanges)
+{
+    frmNotePad *first = activeDocument();
+    choose("mnuFileNew");
+    frmNotePad *second = activeDocument();
+    choose("mnuBrowserAutosave");
+    EXPECT_TRUE(second->action("mnuBrowserAutosave")->isChecked());
+    EXPECT_FALSE(first->action("mnuBrowserAutosave")->isChecked());
+    EXPECT_EQ(stored("Autosave", "Autosave"), "True");
+
+    choose("mnuFileNew");
+    EXPECT_TRUE(menuItem("mnuBrowserAutosave")->isChecked());
+    choose("mnuBrowserAutosave");
+    EXPECT_EQ(stored("Autosave", "Autosave"), "False");
+    EXPECT_TRUE(second->action("mnuBrowserAutosave")->isChecked());
+}
+
+} // namespace
