@@ -41,9 +41,18 @@ frmAbout::frmAbout(ProgramContext &program, QWidget *parent) : QDialog(parent), 
     setObjectName(QStringLiteral("frmAbout"));
 
     auto *layout = new QVBoxLayout(this);
-    lblAppName = addLabel(layout, QStringLiteral("lblAppName"), 24);
-    lblVersion = addLabel(layout, QStringLiteral("lblVersion"), 12);
-    lblCopyright = addLabel(layout, QStringLiteral("lblCopyright"));
+    auto *header = new QHBoxLayout;
+    picIcon = new QLabel;
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setPixmap(program.FrameWindow()->windowIcon().pixmap(64));
+    picIcon->setAlignment(Qt::AlignTop);
+    header->addWidget(picIcon);
+    auto *identity = new QVBoxLayout;
+    lblAppName = addLabel(identity, QStringLiteral("lblAppName"), 24);
+    lblVersion = addLabel(identity, QStringLiteral("lblVersion"), 12);
+    lblCopyright = addLabel(identity, QStringLiteral("lblCopyright"));
+    header->addLayout(identity, 1);
+    layout->addLayout(header);
 
     auto *rule = new QFrame;
     rule->setFrameShape(QFrame::HLine);

@@ -17,6 +17,8 @@ class frmAbout : public QDialog
 public:
     frmAbout(ProgramContext &program, QWidget *parent = nullptr);
 
+    // The program's icon, the frame's own.
+    QLabel *picIcon = nullptr;
     QLabel *lblAppName = nullptr;
     QLabel *lblVersion = nullptr;
     QLabel *lblCopyright = nullptr;

@@ -160,6 +160,8 @@ frmNotePad *frmMDI::ActiveDocument()
 void frmMDI::AddDocumentWindow(frmNotePad *window)
 {
     mdiArea_->addSubWindow(window);
+    // A sub-window's title bar draws only an icon set on the window itself.
+    window->setWindowIcon(windowIcon());
     window->show();
     mdiArea_->setActiveSubWindow(window);
     window->RichTextBox1->setFocus();

@@ -1,7 +1,9 @@
 #include "support/program_fixture.h"
 
-#include <QDialog>
+#include "about/about_box.h"
+
 #include <QImage>
+#include <QLabel>
 
 namespace {
 
@@ -11,7 +13,7 @@ class ApplicationIconTest : public ProgramTest
 
 // The icon is a scalable drawing: it only shows when the resource is linked in and Qt's
 // SVG support is installed, so draw it at a launcher's and a title bar's size.
-TEST_F(ApplicationIconTest, TheFrameAndTheWindowsItOwnsShowTheDrawnIcon)
+TEST_F(ApplicationIconTest, TheFrameAndTheAboutBoxShowTheDrawnIcon)
 {
     frmMDI &frame = start();
     for (int size : {16, 256}) {
@@ -21,8 +23,13 @@ TEST_F(ApplicationIconTest, TheFrameAndTheWindowsItOwnsShowTheDrawnIcon)
         EXPECT_EQ(qAlpha(picture.pixel(0, 0)), 0) << size;
         EXPECT_EQ(qAlpha(picture.pixel(size / 2, size * 3 / 4)), 255) << size;
     }
-    QDialog owned(&frame);
-    EXPECT_EQ(owned.windowIcon().cacheKey(), frame.windowIcon().cacheKey());
+
+    choose("mnuHelpAbout");
+    auto *about = qobject_cast<frmAbout *>(frame.dialogs().find("frmAbout"));
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->windowIcon().cacheKey(), frame.windowIcon().cacheKey());
+    EXPECT_EQ(about->picIcon->pixmap().toImage(), frame.windowIcon().pixmap(64).toImage());
+    EXPECT_FALSE(about->picIcon->pixmap().isNull());
 }
 
 } // namespace
