@@ -2,6 +2,7 @@
 
 #include "app/application_icon.h"
 #include "app/dialog_factories.h"
+#include "app/toolbars.h"
 #include "document/new_document.h"
 #include "document/notepad_window.h"
 #include "platform/editor_surface.h"
@@ -14,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTextEdit>
+#include <QToolBar>
 
 frmMDI::frmMDI(Platform platform)
     : platform_(std::move(platform)), commonDialog_(*platform_.dialogs)
@@ -29,6 +31,9 @@ frmMDI::frmMDI(Platform platform)
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &frmMDI::RefreshMenuBar);
     buildMenus();
     registerDialogs(*this);
+    // The buttons of dialogs look up the registry, so it is filled first.
+    toolbars_ = new CommandToolbars(*this);
+    mnuOptions_Click();
     // The design-time size and place, kept until a stored geometry replaces them.
     resize(1024, 740);
     move(60, 40);
@@ -69,15 +74,18 @@ void frmMDI::buildMenus()
 
     auto *options = new QMenu(QStringLiteral("&Options"), this);
     options->setObjectName(QStringLiteral("mnuOptions"));
-    // The toolbars are not built yet: their items stay disabled until they are.
-    for (const auto &[name, caption] : {
-             QPair{QStringLiteral("mnuOptionsToolbar"), QStringLiteral("Show Pad Buttons")},
-             QPair{QStringLiteral("mnuOptionsSpecialButtons"), QStringLiteral("Show Special Buttons")},
-             QPair{QStringLiteral("mnuOptionsStandardButtons"), QStringLiteral("Show Standard Buttons")},
+    connect(options, &QMenu::aboutToShow, this, &frmMDI::mnuOptions_Click);
+    for (const auto &[name, caption, handler] : {
+             std::tuple{QStringLiteral("mnuOptionsToolbar"), QStringLiteral("Show Pad Buttons"),
+                        &frmMDI::mnuOptionsToolbar_Click},
+             std::tuple{QStringLiteral("mnuOptionsSpecialButtons"), QStringLiteral("Show Special Buttons"),
+                        &frmMDI::mnuOptionsSpecialButtons_Click},
+             std::tuple{QStringLiteral("mnuOptionsStandardButtons"), QStringLiteral("Show Standard Buttons"),
+                        &frmMDI::mnuOptionsStandardButtons_Click},
          }) {
         QAction *item = addItem(options, name, caption);
         item->setCheckable(true);
-        item->setEnabled(false);
+        connect(item, &QAction::triggered, this, handler);
     }
     options->addSeparator()->setObjectName(QStringLiteral("mnuOptionsSep1"));
     QAction *autosave = addItem(options, QStringLiteral("mnuOptionsAutosave"), QStringLiteral("Autosave Files on Viewing"));
@@ -178,11 +186,36 @@ void frmMDI::DocumentWindowClosed(frmNotePad *)
     RefreshMenuBar();
 }
 
-// The toolbars and the recent-files list are not built yet; these are where they will
-// follow the documents.
-void frmMDI::EnableDocumentButtons() {}
-void frmMDI::DisableDocumentButtons() {}
-void frmMDI::ShowAllToolbars() {}
+void frmMDI::EnableDocumentButtons()
+{
+    toolbars_->EnableDocumentButtons();
+}
+
+void frmMDI::DisableDocumentButtons()
+{
+    toolbars_->DisableDocumentButtons();
+}
+
+void frmMDI::ShowAllToolbars()
+{
+    toolbars_->ShowAll();
+}
+
+bool frmMDI::ToolbarShown(ToolbarId toolbar)
+{
+    return !toolbars_->toolbar(toolbar)->isHidden();
+}
+
+void frmMDI::ToggleToolbar(ToolbarId toolbar, QAction &windowItem)
+{
+    const bool shown = windowItem.isChecked();
+    for (const ToolbarSwitch &item : ToolbarSwitches)
+        if (item.toolbar == toolbar)
+            action(QLatin1String(item.item))->setChecked(shown);
+    toolbars_->toolbar(toolbar)->setVisible(shown);
+}
+
+// The recent-files list is not built yet; this is where it will follow the documents.
 void frmMDI::RefreshRecentFileMenus() {}
 
 void frmMDI::RefreshMenuBar()
@@ -244,6 +277,26 @@ void frmMDI::mnuFileNew_Click()
 void frmMDI::mnuFileExit_Click()
 {
     close();
+}
+
+void frmMDI::mnuOptions_Click()
+{
+    RefreshToolbarMarks(*this, [this](const QString &name) { return action(name); });
+}
+
+void frmMDI::mnuOptionsToolbar_Click()
+{
+    ToggleFormButtons(*action(QStringLiteral("mnuOptionsToolbar")));
+}
+
+void frmMDI::mnuOptionsSpecialButtons_Click()
+{
+    ToggleSpecialButtons(*action(QStringLiteral("mnuOptionsSpecialButtons")));
+}
+
+void frmMDI::mnuOptionsStandardButtons_Click()
+{
+    ToggleStandardButtons(*action(QStringLiteral("mnuOptionsStandardButtons")));
 }
 
 void frmMDI::mnuOptionsAutosave_Click()

@@ -8,6 +8,7 @@
 
 #include <QMainWindow>
 
+class CommandToolbars;
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
@@ -49,6 +50,8 @@ public:
     void EnableDocumentButtons() override;
     void DisableDocumentButtons() override;
     void ShowAllToolbars() override;
+    bool ToolbarShown(ToolbarId toolbar) override;
+    void ToggleToolbar(ToolbarId toolbar, QAction &windowItem) override;
     void RefreshRecentFileMenus() override;
 
 protected:
@@ -63,6 +66,10 @@ private:
 
     void mnuFileNew_Click();
     void mnuFileExit_Click();
+    void mnuOptions_Click();
+    void mnuOptionsToolbar_Click();
+    void mnuOptionsSpecialButtons_Click();
+    void mnuOptionsStandardButtons_Click();
     void mnuOptionsAutosave_Click();
 
     Platform platform_;
@@ -70,6 +77,7 @@ private:
     DocumentTable documents_;
     DialogResults dialogResults_;
     DialogRegistry dialogs_;
+    CommandToolbars *toolbars_ = nullptr;
     QMdiArea *mdiArea_ = nullptr;
     QList<QMenu *> frameMenus_;
 };

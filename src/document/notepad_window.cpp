@@ -204,6 +204,11 @@ void frmNotePad::connectHandlers()
     bind(QStringLiteral("mnuBrowserView1"), &frmNotePad::mnuBrowserView1_Click);
     bind(QStringLiteral("mnuBrowserView2"), &frmNotePad::mnuBrowserView2_Click);
     bind(QStringLiteral("mnuBrowserAutosave"), &frmNotePad::mnuBrowserAutosave_Click);
+    bind(QStringLiteral("mnuOptionsToolbar"), &frmNotePad::mnuOptionsToolbar_Click);
+    bind(QStringLiteral("mnuOptionsSpecialButtons"), &frmNotePad::mnuOptionsSpecialButtons_Click);
+    bind(QStringLiteral("mnuOptionsStandardButtons"), &frmNotePad::mnuOptionsStandardButtons_Click);
+    connect(findChild<QMenu *>(QStringLiteral("mnuView")), &QMenu::aboutToShow, this, &frmNotePad::mnuView_Click);
+    mnuView_Click();
 }
 
 void frmNotePad::Form_Load()

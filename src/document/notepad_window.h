@@ -82,6 +82,11 @@ private:
     void mnuBrowserView2_Click();
     void mnuBrowserAutosave_Click();
 
+    void mnuView_Click();
+    void mnuOptionsToolbar_Click();
+    void mnuOptionsSpecialButtons_Click();
+    void mnuOptionsStandardButtons_Click();
+
     Program &program_;
     QString tag_;
     EditorSurface *surface_ = nullptr;

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "dialogs/dialog_services.h"
+#include "document/toolbar_switches.h"
 #include "platform/program_context.h"
 
 class DocumentTable;
 class frmNotePad;
+class QAction;
 class QString;
 
 // What document windows and the file procedures need of the frame, beyond what every
@@ -32,6 +34,15 @@ public:
     virtual void EnableDocumentButtons() = 0;
     virtual void DisableDocumentButtons() = 0;
     virtual void ShowAllToolbars() = 0;
+    // Whether the toolbar is shown now (a minimised frame still counts it as shown).
+    virtual bool ToolbarShown(ToolbarId toolbar) = 0;
+    // Shows or hides the toolbar as the check mark of the show/hide item just chosen now
+    // says (the click has flipped it already). An item of a document's View menu hands its
+    // mark to the frame's item of the same name.
+    virtual void ToggleToolbar(ToolbarId toolbar, QAction &windowItem) = 0;
+    void ToggleStandardButtons(QAction &windowItem) { ToggleToolbar(ToolbarId::Standard, windowItem); }
+    void ToggleFormButtons(QAction &windowItem) { ToggleToolbar(ToolbarId::Form, windowItem); }
+    void ToggleSpecialButtons(QAction &windowItem) { ToggleToolbar(ToolbarId::Special, windowItem); }
     // Refills the recent-file items of the frame's and every document's File menu.
     virtual void RefreshRecentFileMenus() = 0;
 };

@@ -11,6 +11,7 @@
 #include <QSettings>
 #include <QTest>
 #include <QTextEdit>
+#include <QToolBar>
 
 ProgramTest::ProgramTest() : settingsFile_(temp_.filePath(QStringLiteral("tagsmith.ini"))) {}
 
@@ -83,6 +84,27 @@ void ProgramTest::choose(const QString &name)
     ASSERT_TRUE(item->isEnabled()) << name.toStdString() << " is disabled";
     ASSERT_TRUE(item->isVisible()) << name.toStdString() << " is hidden";
     item->trigger();
+    QCoreApplication::processEvents();
+}
+
+QAction *ProgramTest::button(const QString &key) const
+{
+    for (QToolBar *toolbar : frame_->findChildren<QToolBar *>())
+        for (QAction *action : toolbar->actions())
+            if (action->objectName() == key)
+                return action;
+    return nullptr;
+}
+
+void ProgramTest::click(const QString &key)
+{
+    QAction *action = button(key);
+    ASSERT_NE(action, nullptr) << "no toolbar button " << key.toStdString();
+    auto *toolbar = qobject_cast<QToolBar *>(action->parent());
+    ASSERT_NE(toolbar, nullptr);
+    ASSERT_TRUE(toolbar->isVisible()) << key.toStdString() << " is on a hidden toolbar";
+    ASSERT_TRUE(action->isEnabled()) << key.toStdString() << " is disabled";
+    QTest::mouseClick(toolbar->widgetForAction(action), Qt::LeftButton);
     QCoreApplication::processEvents();
 }
 

@@ -40,6 +40,10 @@ protected:
     QAction *menuItem(const QString &name) const;
     // Triggers a visible, enabled menu item; fails the test when it is not there.
     void choose(const QString &name);
+    // The toolbar button with this key, and a mouse click on it as the user gives one;
+    // clicking fails the test when the button is hidden or disabled.
+    QAction *button(const QString &key) const;
+    void click(const QString &key);
 
     frmNotePad *activeDocument() { return frame_->ActiveDocument(); }
     QTextEdit *activeEditor();

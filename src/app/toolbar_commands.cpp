@@ -1,0 +1,38 @@
+#include "app/toolbars.h"
+
+#include "app/frame_window.h"
+#include "document/file_commands.h"
+#include "document/new_document.h"
+#include "document/notepad_window.h"
+
+void CommandToolbars::Toolbar1_ButtonClick(const ToolbarButton &button)
+{
+    // A cancelled file dialog ends the button's command without a word.
+    frame_.CommonDialog1().CancelError = true;
+    if (!button.form.isEmpty()) {
+        frame_.ShowDialog(button.form);
+    } else if (button.key == QLatin1String("New")) {
+        frame_.EnableDocumentButtons();
+        NewDocument(frame_);
+    } else if (button.key == QLatin1String("Save")) {
+        SaveActiveDocument();
+    }
+}
+
+void CommandToolbars::Toolbar2_ButtonClick(const ToolbarButton &button)
+{
+    frame_.CommonDialog1().CancelError = true;
+    if (!button.form.isEmpty())
+        frame_.ShowDialog(button.form);
+}
+
+void CommandToolbars::SaveActiveDocument()
+{
+    frmNotePad *document = frame_.ActiveDocument();
+    if (!document)
+        return;
+    // Unlike File > Save, the button leaves the recent-files list alone.
+    const QString fileName = document->isUntitled() ? ChooseSaveName(frame_, QString()) : document->Caption();
+    if (!fileName.isEmpty())
+        SaveDocumentFile(frame_, fileName);
+}

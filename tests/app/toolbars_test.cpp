@@ -1,0 +1,182 @@
+#include "support/program_fixture.h"
+
+#include "app/toolbar_buttons.h"
+#include "document/notepad_window.h"
+#include "platform/editor_surface.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QToolBar>
+
+namespace {
+
+class ToolbarsTest : public ProgramTest
+{
+protected:
+    QToolBar *toolbar(const char *name) { return frame().findChild<QToolBar *>(QLatin1String(name)); }
+
+    // The keys of a toolbar by position, separators as "|".
+    QStringList keys(const char *name)
+    {
+        QStringList keys;
+        for (QAction *action : toolbar(name)->actions())
+            keys.append(action->isSeparator() ? QStringLiteral("|") : action->objectName());
+        return keys;
+    }
+
+    void openMenu(QObject *owner, const char *menu)
+    {
+        emit owner->findChild<QMenu *>(QLatin1String(menu))->aboutToShow();
+    }
+};
+
+TEST_F(ToolbarsTest, ThreeToolbarsStandOneBelowTheOtherWithTheirButtons)
+{
+    start();
+    EXPECT_EQ(keys("Toolbar1").join(' '), "| New Open Print Save | Cut Copy Paste Find");
+    EXPECT_EQ(keys("Toolbar2").join(' '),
+              "| Body Characters Font Frames Hex Image Links Lists Rules Sound Tables View");
+    EXPECT_EQ(keys("Toolbar3").join(' '),
+              "| Paragraph Break | Bold Italic Underline | Center | HeadOne HeadTwo HeadThree HeadFour HeadFive HeadSix");
+
+    QToolBar *standard = toolbar("Toolbar1");
+    QToolBar *form = toolbar("Toolbar2");
+    QToolBar *special = toolbar("Toolbar3");
+    for (QToolBar *bar : {standard, form, special}) {
+        EXPECT_EQ(frame().toolBarArea(bar), Qt::TopToolBarArea);
+        EXPECT_TRUE(bar->isVisible());
+        EXPECT_EQ(bar->toolButtonStyle(), Qt::ToolButtonIconOnly);
+        for (QAction *action : bar->actions())
+            if (!action->isSeparator())
+                EXPECT_FALSE(action->icon().pixmap(bar->iconSize()).isNull()) << action->objectName().toStdString();
+    }
+    EXPECT_LT(standard->y(), form->y());
+    EXPECT_LT(form->y(), special->y());
+    EXPECT_GT(form->height(), standard->height());
+    EXPECT_EQ(special->height(), standard->height());
+
+    EXPECT_EQ(button("New")->toolTip(), "Create new file");
+    EXPECT_EQ(button("Characters")->toolTip(), "Insert special characters");
+    EXPECT_EQ(button("View")->toolTip(), "View in default browser");
+    EXPECT_EQ(button("HeadThree")->toolTip(), "Head Three");
+}
+
+TEST_F(ToolbarsTest, ButtonsFollowTheDocuments)
+{
+    start();
+    EXPECT_TRUE(button("New")->isEnabled());
+    EXPECT_TRUE(button("Save")->isEnabled());
+
+    choose("mnuFileClose");
+    ASSERT_TRUE(openDocuments().isEmpty());
+    EXPECT_TRUE(toolbar("Toolbar1")->isVisible());
+    EXPECT_FALSE(toolbar("Toolbar2")->isVisible());
+    EXPECT_FALSE(toolbar("Toolbar3")->isVisible());
+    EXPECT_TRUE(button("New")->isEnabled());
+    for (const char *key : {"Print", "Save", "Cut", "Copy", "Paste", "Find", "Body", "Tables", "View", "Bold"})
+        EXPECT_FALSE(button(key)->isEnabled()) << key;
+
+    click("New");
+    ASSERT_EQ(openDocuments().size(), 1);
+    for (const char *name : {"Toolbar1", "Toolbar2", "Toolbar3"})
+        EXPECT_TRUE(toolbar(name)->isVisible()) << name;
+    EXPECT_TRUE(button("Save")->isEnabled());
+}
+
+TEST_F(ToolbarsTest, ButtonsWithoutACommandStayDisabled)
+{
+    start();
+    frame().EnableDocumentButtons();
+    for (const char *key : {"Open", "Print", "Cut", "Copy", "Paste", "View"})
+        EXPECT_FALSE(button(key)->isEnabled()) << key;
+    // A dialog's button is usable exactly when the dialog has been built.
+    for (const ToolbarButton &spec : FormButtons())
+        if (!spec.form.isEmpty())
+            EXPECT_EQ(button(spec.key)->isEnabled(), frame().dialogs().has(spec.form)) << spec.key.toStdString();
+}
+
+TEST_F(ToolbarsTest, HidingFromADocumentUnchecksTheFramesItem)
+{
+    start();
+    frmNotePad *first = activeDocument();
+    choose("mnuFileNew");
+    frmNotePad *second = activeDocument();
+
+    choose("mnuOptionsSpecialButtons");
+    EXPECT_FALSE(toolbar("Toolbar3")->isVisible());
+    EXPECT_FALSE(second->action("mnuOptionsSpecialButtons")->isChecked());
+    EXPECT_FALSE(frame().action("mnuOptionsSpecialButtons")->isChecked());
+    // Another window's mark follows when its View menu opens.
+    EXPECT_TRUE(first->action("mnuOptionsSpecialButtons")->isChecked());
+    openMenu(first, "mnuView");
+    EXPECT_FALSE(first->action("mnuOptionsSpecialButtons")->isChecked());
+    EXPECT_TRUE(first->action("mnuOptionsToolbar")->isChecked());
+    EXPECT_TRUE(first->action("mnuOptionsStandardButtons")->isChecked());
+
+    choose("mnuOptionsSpecialButtons");
+    EXPECT_TRUE(toolbar("Toolbar3")->isVisible());
+    EXPECT_TRUE(frame().action("mnuOptionsSpecialButtons")->isChecked());
+}
+
+TEST_F(ToolbarsTest, NewShowsHiddenToolbarsAgainAndTheMarksFollow)
+{
+    start();
+    choose("mnuOptionsToolbar");
+    choose("mnuOptionsStandardButtons");
+    EXPECT_FALSE(toolbar("Toolbar1")->isVisible());
+    EXPECT_FALSE(toolbar("Toolbar2")->isVisible());
+
+    choose("mnuFileNew");
+    EXPECT_TRUE(toolbar("Toolbar1")->isVisible());
+    EXPECT_TRUE(toolbar("Toolbar2")->isVisible());
+    openMenu(activeDocument(), "mnuView");
+    EXPECT_TRUE(menuItem("mnuOptionsToolbar")->isChecked());
+    EXPECT_TRUE(menuItem("mnuOptionsStandardButtons")->isChecked());
+}
+
+TEST_F(ToolbarsTest, TheFramesOwnItemsShowAndHideWithNoDocumentOpen)
+{
+    start();
+    choose("mnuFileClose");
+    openMenu(&frame(), "mnuOptions");
+    EXPECT_TRUE(menuItem("mnuOptionsStandardButtons")->isChecked());
+    EXPECT_FALSE(menuItem("mnuOptionsToolbar")->isChecked());
+    EXPECT_FALSE(menuItem("mnuOptionsSpecialButtons")->isChecked());
+
+    choose("mnuOptionsToolbar");
+    EXPECT_TRUE(toolbar("Toolbar2")->isVisible());
+    choose("mnuOptionsStandardButtons");
+    EXPECT_FALSE(toolbar("Toolbar1")->isVisible());
+    openMenu(&frame(), "mnuOptions");
+    EXPECT_FALSE(menuItem("mnuOptionsStandardButtons")->isChecked());
+    EXPECT_TRUE(menuItem("mnuOptionsToolbar")->isChecked());
+}
+
+TEST_F(ToolbarsTest, SaveAsksForANameOnlyForAnUntitledDocument)
+{
+    start();
+    type("<P>first</P>");
+    dialogs().cancel();
+    click("Save");
+    ASSERT_EQ(dialogs().requests.size(), 1);
+    EXPECT_EQ(dialogs().requests[0].kind, ScriptedDialogs::Kind::Save);
+    EXPECT_EQ(dialogs().requests[0].fileName, "");
+    EXPECT_TRUE(dialogs().requests[0].cancelError);
+    EXPECT_TRUE(activeDocument()->isUntitled());
+    EXPECT_TRUE(messages().shown.isEmpty());
+
+    const QString path = tempPath("page.htm");
+    dialogs().answerFile(path);
+    click("Save");
+    EXPECT_EQ(readFile(path), "<P>first</P>");
+    EXPECT_EQ(activeDocument()->Caption(), path);
+    EXPECT_FALSE(activeDocument()->state().Changed);
+
+    type(" more");
+    click("Save");
+    EXPECT_EQ(dialogs().requests.size(), 2);
+    EXPECT_EQ(readFile(path), "<P>first</P> more");
+}
+
+}  // namespace
