@@ -1,6 +1,7 @@
 #include "app/toolbars.h"
 
 #include "app/frame_window.h"
+#include "document/browser_preview.h"
 #include "document/file_commands.h"
 #include "document/new_document.h"
 #include "document/notepad_window.h"
@@ -22,8 +23,13 @@ void CommandToolbars::Toolbar1_ButtonClick(const ToolbarButton &button)
 void CommandToolbars::Toolbar2_ButtonClick(const ToolbarButton &button)
 {
     frame_.CommonDialog1().CancelError = true;
-    if (!button.form.isEmpty())
+    if (!button.form.isEmpty()) {
         frame_.ShowDialog(button.form);
+    } else if (button.key == QLatin1String("View")) {
+        // The frame's own autosave mark decides here, not the document's Browser menu.
+        ViewInBrowser(frame_, QStringLiteral("Browser1"),
+                      frame_.action(QStringLiteral("mnuOptionsAutosave"))->isChecked());
+    }
 }
 
 void CommandToolbars::SaveActiveDocument()

@@ -61,7 +61,7 @@ bool CommandToolbars::isBuilt(const ToolbarButton &button) const
         return frame_.dialogs().has(button.form);
     // Commands still being built; a button leaves this list when its command lands.
     static const QStringList notBuilt = {QStringLiteral("Open"), QStringLiteral("Print"), QStringLiteral("Cut"),
-                                         QStringLiteral("Copy"), QStringLiteral("Paste"), QStringLiteral("View")};
+                                         QStringLiteral("Copy"), QStringLiteral("Paste")};
     return !notBuilt.contains(button.key);
 }
 

@@ -88,7 +88,7 @@ TEST_F(ToolbarsTest, ButtonsWithoutACommandStayDisabled)
 {
     start();
     frame().EnableDocumentButtons();
-    for (const char *key : {"Open", "Print", "Cut", "Copy", "Paste", "View"})
+    for (const char *key : {"Open", "Print", "Cut", "Copy", "Paste"})
         EXPECT_FALSE(button(key)->isEnabled()) << key;
     // A dialog's button is usable exactly when the dialog has been built.
     for (const ToolbarButton &spec : FormButtons())
@@ -177,6 +177,33 @@ TEST_F(ToolbarsTest, SaveAsksForANameOnlyForAnUntitledDocument)
     click("Save");
     EXPECT_EQ(dialogs().requests.size(), 2);
     EXPECT_EQ(readFile(path), "<P>first</P> more");
+}
+
+TEST_F(ToolbarsTest, ViewGoesByTheFramesAutosaveMark)
+{
+    store("Browser1", "BrowserName", "/usr/bin/firefox");
+    start();
+    const QString path = tempPath("view.htm");
+    dialogs().answerFile(path);
+    click("Save");
+    type("<B>changed</B>");
+
+    // The document's own Browser menu says autosave; the frame's mark says no.
+    activeDocument()->action("mnuBrowserAutosave")->setChecked(true);
+    click("View");
+    ASSERT_EQ(messages().shown.size(), 1);
+    EXPECT_EQ(messages().shown[0].text, "You must save changes before viewing them");
+    EXPECT_EQ(messages().shown[0].buttons, MsgButtons::Ok);
+    EXPECT_TRUE(starter().calls.isEmpty());
+    EXPECT_EQ(readFile(path), "");
+
+    frame().action("mnuOptionsAutosave")->setChecked(true);
+    click("View");
+    EXPECT_EQ(messages().shown.size(), 1);
+    EXPECT_EQ(readFile(path), "<B>changed</B>");
+    ASSERT_EQ(starter().calls.size(), 1);
+    EXPECT_EQ(starter().calls[0].program, "/usr/bin/firefox");
+    EXPECT_EQ(starter().calls[0].arguments, QStringList{path});
 }
 
 }  // namespace
