@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 ElementDialog::ElementDialog(DialogServices services, const QString &formName, const QString &caption)
     : QDialog(services.program.FrameWindow()), services_(services)
@@ -29,9 +30,9 @@ void ElementDialog::insertAndClose(const std::function<QString(const QString &)>
     close();
 }
 
-void ElementDialog::EncloseSelection(const QString &opening, const QString &closing)
+void ElementDialog::EncloseSelection(const EnclosingTags &tags)
 {
-    insertAndClose([&](const QString &selected) { return opening + selected + closing; });
+    insertAndClose([&](const QString &selected) { return tags.opening + selected + tags.closing; });
 }
 
 void ElementDialog::FollowSelection(const QString &fragment)
@@ -81,6 +82,7 @@ QLabel *ElementDialog::makeLabel(const QString &name, const QString &caption)
 QLabel *ElementDialog::makeValueLabel(const QString &name)
 {
     QLabel *label = makeLabel(name);
+    label->setTextFormat(Qt::PlainText);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setAlignment(Qt::AlignCenter);
     label->setMinimumWidth(80);
@@ -100,6 +102,17 @@ QBoxLayout *ElementDialog::makeOkCancelRow(const std::function<void()> &onOk)
     row->addWidget(ok);
     row->addWidget(cancel);
     return row;
+}
+
+void ElementDialog::arrangeWithSideColumn(QLayout *fields, QBoxLayout *side, const std::function<void()> &onOk)
+{
+    side->addStretch();
+    auto *columns = new QHBoxLayout;
+    columns->addLayout(fields);
+    columns->addLayout(side);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(columns);
+    layout->addLayout(makeOkCancelRow(onOk));
 }
 
 void paintBackground(QWidget *widget, const QColor &color)

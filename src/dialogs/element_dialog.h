@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/dialog_services.h"
+#include "dialogs/fragment_parts.h"
 
 #include <QDialog>
 
@@ -8,6 +9,7 @@
 #include <optional>
 
 class QBoxLayout;
+class QLayout;
 class QColor;
 class QLabel;
 class QPushButton;
@@ -29,7 +31,7 @@ protected:
     bool lowercase() const { return services_.program.LowercaseTags; }
 
     // The selection S becomes opening + S + closing.
-    void EncloseSelection(const QString &opening, const QString &closing);
+    void EncloseSelection(const EnclosingTags &tags);
     // The selection S becomes S + fragment.
     void FollowSelection(const QString &fragment);
     // The selection is replaced by text.
@@ -48,6 +50,8 @@ protected:
     QLabel *makeValueLabel(const QString &name);
     // The OK (default button) and Cancel row; Cancel is wired to cmdCancel_Click.
     QBoxLayout *makeOkCancelRow(const std::function<void()> &onOk);
+    // The fields with a column beside them (a preview, an estimate), OK and Cancel below.
+    void arrangeWithSideColumn(QLayout *fields, QBoxLayout *side, const std::function<void()> &onOk);
 
 private:
     void insertAndClose(const std::function<QString(const QString &selected)> &compose);

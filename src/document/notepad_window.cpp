@@ -209,6 +209,12 @@ void frmNotePad::connectHandlers()
     bind(QStringLiteral("mnuOptionsStandardButtons"), &frmNotePad::mnuOptionsStandardButtons_Click);
     connect(findChild<QMenu *>(QStringLiteral("mnuView")), &QMenu::aboutToShow, this, &frmNotePad::mnuView_Click);
     mnuView_Click();
+    bind(QStringLiteral("mnuViewBody"), &frmNotePad::mnuViewBody_Click);
+    bind(QStringLiteral("mnuViewCharacter"), &frmNotePad::mnuViewCharacters_Click);
+    bind(QStringLiteral("mnuViewFont"), &frmNotePad::mnuViewFont_Click);
+    bind(QStringLiteral("mnuViewHex"), &frmNotePad::mnuViewHex_Click);
+    bind(QStringLiteral("mnuViewImage"), &frmNotePad::mnuViewImage_Click);
+    bind(QStringLiteral("mnuViewLinks"), &frmNotePad::mnuViewLinks_Click);
 }
 
 void frmNotePad::Form_Load()

@@ -87,6 +87,14 @@ private:
     void mnuOptionsSpecialButtons_Click();
     void mnuOptionsStandardButtons_Click();
 
+    // View menu: each shows its element dialog modeless (view_dialog_commands.cpp).
+    void mnuViewBody_Click();
+    void mnuViewCharacters_Click();
+    void mnuViewFont_Click();
+    void mnuViewHex_Click();
+    void mnuViewImage_Click();
+    void mnuViewLinks_Click();
+
     Program &program_;
     QString tag_;
     EditorSurface *surface_ = nullptr;

@@ -76,9 +76,7 @@ TEST_F(PickersTest, ColourPickersGiveTheValueAndOnlyPickColorCodeTheCode)
 TEST_F(PickersTest, FontPickerListsScreenAndPrinterFonts)
 {
     start();
-    ScriptedDialogs::Answer font;
-    font.fontName = "Courier New";
-    dialogs().answers.enqueue(font);
+    dialogs().answerFont("Courier New");
     PickFontName(frame().dialogServices());
     EXPECT_EQ(results().PickedFontName, "Courier New");
     EXPECT_EQ(dialogs().requests.last().kind, ScriptedDialogs::Kind::Font);

@@ -45,7 +45,7 @@ public:
 
     void answerFile(const QString &fileName) { answers.enqueue({true, fileName}); }
     void answerColor(std::uint32_t color) { Answer a; a.color = color; answers.enqueue(a); }
-    void answerFont(const QString &name, double size, bool bold, std::uint32_t color = 0)
+    void answerFont(const QString &name, double size = 0, bool bold = false, std::uint32_t color = 0)
     {
         Answer a;
         a.fontName = name;

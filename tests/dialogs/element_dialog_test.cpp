@@ -1,0 +1,69 @@
+#include "support/dialog_fixture.h"
+
+namespace {
+
+class ElementDialogTest : public DialogTest
+{
+protected:
+    struct Opener
+    {
+        const char *menuItem;
+        const char *formName;
+        const char *caption;
+    };
+    static constexpr Opener openers[] = {
+        {"mnuViewBody", "frmBody", "Body"},          {"mnuViewCharacter", "frmCharacterSet", "Characters"},
+        {"mnuViewFont", "frmFont", "Font"},          {"mnuViewHex", "frmRGB", "Hex Value"},
+        {"mnuViewImage", "frmImage", "Image"},       {"mnuViewLinks", "frmLinks", "Links"},
+    };
+};
+
+TEST_F(ElementDialogTest, ViewMenuShowsOneModelessInstanceAndLoadingAndClosingEmptyTheResults)
+{
+    start();
+    for (const Opener &opener : openers) {
+        results().PickedFontName = "left over";
+        QDialog *dialog = openFromMenu(opener.menuItem, opener.formName);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_FALSE(dialog->isModal());
+        EXPECT_EQ(dialog->windowTitle(), opener.caption);
+        EXPECT_TRUE(results().PickedFontName.isEmpty());
+
+        results().PickedFontName = "still here";
+        EXPECT_EQ(openFromMenu(opener.menuItem, opener.formName), dialog);
+        EXPECT_EQ(results().PickedFontName, "still here");
+
+        dialog->close();
+        EXPECT_TRUE(results().PickedFontName.isEmpty());
+        EXPECT_FALSE(isOpen(opener.formName));
+    }
+}
+
+TEST_F(ElementDialogTest, ClosingTheLastDocumentClosesEveryDialog)
+{
+    start();
+    for (const Opener &opener : openers)
+        openFromMenu(opener.menuItem, opener.formName);
+    choose("mnuFileClose");
+    for (const Opener &opener : openers)
+        EXPECT_FALSE(isOpen(opener.formName)) << opener.formName;
+}
+
+TEST_F(ElementDialogTest, WithNoDocumentOpenOkInsertsNothingAndStillCloses)
+{
+    start();
+    choose("mnuFileClose");
+    ASSERT_EQ(activeDocument(), nullptr);
+    for (const char *formName : {"frmBody", "frmFont", "frmRGB", "frmImage", "frmLinks"}) {
+        QDialog *dialog = frame().ShowDialog(formName);
+        ASSERT_NE(dialog, nullptr);
+        click(dialog, "cmdOK");
+        EXPECT_FALSE(isOpen(formName)) << formName;
+    }
+    QDialog *characters = frame().ShowDialog("frmCharacterSet");
+    click(characters, "cmdUnderline");
+    EXPECT_FALSE(isOpen("frmCharacterSet"));
+    EXPECT_TRUE(messages().shown.isEmpty());
+}
+
+} // namespace

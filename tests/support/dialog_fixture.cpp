@@ -1,0 +1,93 @@
+#include "support/dialog_fixture.h"
+
+#include "document/notepad_window.h"
+#include "platform/editor_surface.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTextEdit>
+
+QDialog *DialogTest::openFromMenu(const QString &menuItem, const QString &formName)
+{
+    choose(menuItem);
+    QDialog *dialog = frame().dialogs().find(formName);
+    EXPECT_NE(dialog, nullptr) << formName.toStdString() << " did not open";
+    EXPECT_TRUE(dialog && dialog->isVisible());
+    return dialog;
+}
+
+bool DialogTest::isOpen(const QString &formName)
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QDialog *dialog = frame().dialogs().find(formName);
+    return dialog && dialog->isVisible();
+}
+
+void DialogTest::click(QDialog *dialog, const QString &button)
+{
+    auto *target = control<QAbstractButton>(dialog, button);
+    ASSERT_NE(target, nullptr);
+    ASSERT_TRUE(target->isEnabled()) << button.toStdString() << " is disabled";
+    QTest::mouseClick(target, Qt::LeftButton);
+    QCoreApplication::processEvents();
+}
+
+void DialogTest::fill(QDialog *dialog, const QString &textBox, const QString &text)
+{
+    auto *field = control<QLineEdit>(dialog, textBox);
+    ASSERT_NE(field, nullptr);
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Delete);
+    QTest::keyClicks(field, text);
+}
+
+void DialogTest::pickItem(QDialog *dialog, const QString &comboBox, const QString &item)
+{
+    auto *list = control<QComboBox>(dialog, comboBox);
+    ASSERT_NE(list, nullptr);
+    const int index = list->findText(item);
+    ASSERT_GE(index, 0) << item.toStdString() << " is not in " << comboBox.toStdString();
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}
+
+QString DialogTest::caption(QDialog *dialog, const QString &label)
+{
+    auto *shown = control<QLabel>(dialog, label);
+    return shown ? shown->text() : QString();
+}
+
+void DialogTest::selectText(const QString &text)
+{
+    EditorSurface &editor = activeDocument()->editor();
+    editor.SetText(text);
+    editor.SelectAll();
+}
+
+QString DialogTest::editorText()
+{
+    return activeDocument() ? activeDocument()->editor().Text() : QString();
+}
+
+QString DialogTest::writePicture(const QString &name, int width, int height)
+{
+    QImage picture(width, height, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    const QString path = tempPath(name);
+    picture.save(path, "PNG");
+    return path;
+}
+
+bool DialogTest::editorHasFocus()
+{
+    return activeEditor() && frame().focusWidget() == activeEditor();
+}
+
+void DialogTest::moveFocusAwayFromEditor()
+{
+    activeEditor()->clearFocus();
+}
