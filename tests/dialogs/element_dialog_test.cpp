@@ -8,13 +8,17 @@ protected:
     struct Opener
     {
         const char *menuItem;
+        const char *toolbarButton;
         const char *formName;
         const char *caption;
     };
     static constexpr Opener openers[] = {
-        {"mnuViewBody", "frmBody", "Body"},          {"mnuViewCharacter", "frmCharacterSet", "Characters"},
-        {"mnuViewFont", "frmFont", "Font"},          {"mnuViewHex", "frmRGB", "Hex Value"},
-        {"mnuViewImage", "frmImage", "Image"},       {"mnuViewLinks", "frmLinks", "Links"},
+        {"mnuViewBody", "Body", "frmBody", "Body"},
+        {"mnuViewCharacter", "Characters", "frmCharacterSet", "Characters"},
+        {"mnuViewFont", "Font", "frmFont", "Font"},
+        {"mnuViewHex", "Hex", "frmRGB", "Hex Value"},
+        {"mnuViewImage", "Image", "frmImage", "Image"},
+        {"mnuViewLinks", "Links", "frmLinks", "Links"},
     };
 };
 
@@ -36,6 +40,18 @@ TEST_F(ElementDialogTest, ViewMenuShowsOneModelessInstanceAndLoadingAndClosingEm
         dialog->close();
         EXPECT_TRUE(results().PickedFontName.isEmpty());
         EXPECT_FALSE(isOpen(opener.formName));
+    }
+}
+
+TEST_F(ElementDialogTest, FormToolbarButtonsShowTheSameDialogs)
+{
+    start();
+    for (const Opener &opener : openers) {
+        click(opener.toolbarButton);
+        QDialog *dialog = frame().dialogs().find(opener.formName);
+        ASSERT_NE(dialog, nullptr) << opener.toolbarButton;
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(openFromMenu(opener.menuItem, opener.formName), dialog);
     }
 }
 

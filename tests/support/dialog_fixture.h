@@ -25,6 +25,7 @@ protected:
         return widget;
     }
 
+    using ProgramTest::click;  // the toolbar buttons
     void click(QDialog *dialog, const QString &button);
     // Replaces a text box's text by typing.
     void fill(QDialog *dialog, const QString &textBox, const QString &text);
