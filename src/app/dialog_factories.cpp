@@ -8,6 +8,8 @@
 #include "dialogs/hex_dialog.h"
 #include "dialogs/image_dialog.h"
 #include "dialogs/links_dialog.h"
+#include "search/find_dialog.h"
+#include "search/replace_dialog.h"
 
 namespace {
 
@@ -28,4 +30,6 @@ void registerDialogs(frmMDI &frame)
     addElementDialog<frmImage>(frame, QStringLiteral("frmImage"));
     addElementDialog<frmLinks>(frame, QStringLiteral("frmLinks"));
     addElementDialog<frmRGB>(frame, QStringLiteral("frmRGB"));
+    frame.dialogs().add(QStringLiteral("frmFind"), [&frame] { return new frmFind(frame, frame.Search()); });
+    frame.dialogs().add(QStringLiteral("frmReplace"), [&frame] { return new frmReplace(frame, frame.Search()); });
 }

@@ -149,6 +149,7 @@ void frmMDI::MDIForm_Load()
     documents_.state(slot).Changed = false;
 
     RefreshRecentFileMenus();
+    search_.SearchDirection = 1;
 }
 
 EditorSurface *frmMDI::ActiveEditor()

@@ -5,6 +5,7 @@
 #include "document/program.h"
 #include "platform/common_dialog.h"
 #include "platform/platform.h"
+#include "search/search_state.h"
 
 #include <QMainWindow>
 
@@ -52,6 +53,7 @@ public:
     void ShowAllToolbars() override;
     bool ToolbarShown(ToolbarId toolbar) override;
     void ToggleToolbar(ToolbarId toolbar, QAction &windowItem) override;
+    SearchState &Search() override { return search_; }
     void RefreshRecentFileMenus() override;
 
 protected:
@@ -78,6 +80,7 @@ private:
     DialogResults dialogResults_;
     DialogRegistry dialogs_;
     CommandToolbars *toolbars_ = nullptr;
+    SearchState search_;
     QMdiArea *mdiArea_ = nullptr;
     QList<QMenu *> frameMenus_;
 };

@@ -204,6 +204,9 @@ void frmNotePad::connectHandlers()
     bind(QStringLiteral("mnuBrowserView1"), &frmNotePad::mnuBrowserView1_Click);
     bind(QStringLiteral("mnuBrowserView2"), &frmNotePad::mnuBrowserView2_Click);
     bind(QStringLiteral("mnuBrowserAutosave"), &frmNotePad::mnuBrowserAutosave_Click);
+    bind(QStringLiteral("mnuEditFind"), &frmNotePad::mnuEditFind_Click);
+    bind(QStringLiteral("mnuEditFindNext"), &frmNotePad::mnuEditFindNext_Click);
+    bind(QStringLiteral("mnuEditReplace"), &frmNotePad::mnuEditReplace_Click);
     bind(QStringLiteral("mnuOptionsToolbar"), &frmNotePad::mnuOptionsToolbar_Click);
     bind(QStringLiteral("mnuOptionsSpecialButtons"), &frmNotePad::mnuOptionsSpecialButtons_Click);
     bind(QStringLiteral("mnuOptionsStandardButtons"), &frmNotePad::mnuOptionsStandardButtons_Click);

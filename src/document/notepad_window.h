@@ -82,6 +82,11 @@ private:
     void mnuBrowserView2_Click();
     void mnuBrowserAutosave_Click();
 
+    void mnuEditFind_Click();
+    void mnuEditFindNext_Click();
+    void mnuEditReplace_Click();
+    void ShowSearchDialog(const QString &formName);
+
     void mnuView_Click();
     void mnuOptionsToolbar_Click();
     void mnuOptionsSpecialButtons_Click();

@@ -8,6 +8,7 @@ class DocumentTable;
 class frmNotePad;
 class QAction;
 class QString;
+struct SearchState;
 
 // What document windows and the file procedures need of the frame, beyond what every
 // form needs. The frame implements it.
@@ -43,6 +44,8 @@ public:
     void ToggleStandardButtons(QAction &windowItem) { ToggleToolbar(ToolbarId::Standard, windowItem); }
     void ToggleFormButtons(QAction &windowItem) { ToggleToolbar(ToolbarId::Form, windowItem); }
     void ToggleSpecialButtons(QAction &windowItem) { ToggleToolbar(ToolbarId::Special, windowItem); }
+    // The one search state of the program, shared by Find, Find Next and Replace.
+    virtual SearchState &Search() = 0;
     // Refills the recent-file items of the frame's and every document's File menu.
     virtual void RefreshRecentFileMenus() = 0;
 };

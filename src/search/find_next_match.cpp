@@ -1,0 +1,71 @@
+#include "search/find_next_match.h"
+
+#include "platform/editor_surface.h"
+#include "platform/program_context.h"
+#include "search/search_state.h"
+
+namespace {
+
+// The start of the occurrence to select, or -1. `repeat` is set when the caret still
+// stands on the occurrence found last with this same text.
+qsizetype locate(const QString &text, const QString &find, qsizetype caret, bool repeat, bool down)
+{
+    if (find.isEmpty())
+        return -1;
+    if (down)
+        return text.indexOf(find, caret + (repeat ? 1 : 0));
+    // Upwards, fresh or repeated, the first candidate starts on the character before the
+    // caret, so an occurrence that starts there is found as well.
+    const qsizetype from = caret - 1;
+    return from < 0 ? -1 : text.lastIndexOf(find, from);
+}
+
+void searchNext(ProgramContext &program, SearchState &search, bool replace)
+{
+    EditorSurface *editor = program.ActiveEditor();
+    qsizetype found = -1;
+    if (editor) {
+        // The selection stays visible while the focus is in a dialog.
+        editor->SetHideSelection(false);
+        const int caret = editor->SelStart();
+        const bool repeat = caret == search.LastMatchStart && !search.FindTextChanged;
+        QString text = editor->Text();
+        QString find = search.FindText;
+        if (search.MatchCase == 0) {
+            UpperCaseInPlace(text);
+            UpperCaseInPlace(find);
+        }
+        found = locate(text, find, caret, repeat, search.SearchDirection == 1);
+    }
+    if (found >= 0) {
+        editor->SetSelStart(int(found));
+        editor->SetSelLength(int(search.FindText.size()));
+        if (replace)
+            editor->SetSelText(search.ReplaceText);
+    } else {
+        program.messages().show(QStringLiteral("Sorry, can't find \"") + search.FindText
+                                    + QStringLiteral(".\" Try another search ..."),
+                                QStringLiteral("Tagsmith"), MsgButtons::Ok, MsgIcon::None);
+    }
+    if (editor)
+        search.LastMatchStart = editor->SelStart();
+    search.FindTextChanged = false;
+}
+
+}  // namespace
+
+void UpperCaseInPlace(QString &text)
+{
+    for (QChar &c : text)
+        c = c.toUpper();
+}
+
+void FindNextMatch(ProgramContext &program, SearchState &search)
+{
+    searchNext(program, search, false);
+}
+
+void FindAndReplaceNext(ProgramContext &program, SearchState &search)
+{
+    searchNext(program, search, true);
+}

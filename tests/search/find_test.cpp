@@ -1,0 +1,192 @@
+#include "search/search_fixture.h"
+
+#include "search/find_next_match.h"
+
+#include <QGroupBox>
+#include <QLabel>
+
+namespace {
+
+class FindTest : public SearchTest
+{
+protected:
+    // Edit > Find, then the text typed into the dialog and Find clicked.
+    void findWithDialog(const QString &text)
+    {
+        choose("mnuEditFind");
+        enter("frmFind", "Text1", text);
+        press("frmFind", "cmdFind");
+    }
+
+    void expectSelection(int start, int length)
+    {
+        EXPECT_EQ(editor().SelStart(), start);
+        EXPECT_EQ(editor().SelLength(), length);
+    }
+};
+
+TEST_F(FindTest, TheDialogShowsItsControlsAndTheSearchDirection)
+{
+    start();
+    EXPECT_EQ(search().SearchDirection, 1);
+    choose("mnuEditFind");
+    SearchDialog *form = dialog("frmFind");
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->windowTitle(), "Find");
+    EXPECT_FALSE(form->isModal());
+    EXPECT_EQ(control<QGroupBox>("frmFind", "Frame1")->title(), "Direction");
+    EXPECT_EQ(control<QRadioButton>("frmFind", "optDirection1")->text(), "&Down");
+    EXPECT_TRUE(control<QRadioButton>("frmFind", "optDirection1")->isChecked());
+    EXPECT_EQ(control<QRadioButton>("frmFind", "optDirection0")->toolTip(), "Search to Beginning of Document");
+    EXPECT_EQ(control<QCheckBox>("frmFind", "chkCase")->text(), "&Match Case");
+    EXPECT_EQ(control<QLineEdit>("frmFind", "Text1")->toolTip(), "Text to Find");
+    EXPECT_EQ(control<QLabel>("frmFind", "Label1")->text(), "Fi&nd What:");
+    auto *find = control<QPushButton>("frmFind", "cmdFind");
+    EXPECT_EQ(find->text(), "&Find");
+    EXPECT_TRUE(find->isDefault());
+    EXPECT_FALSE(find->isEnabled());
+    EXPECT_EQ(control<QPushButton>("frmFind", "cmdcancel")->toolTip(), "Return to Notepad");
+
+    enter("frmFind", "Text1", "x");
+    EXPECT_TRUE(find->isEnabled());
+    enter("frmFind", "Text1", "");
+    EXPECT_FALSE(find->isEnabled());
+
+    // Up, chosen once, is what the dialog shows the next time it opens.
+    tick("frmFind", "optDirection0");
+    EXPECT_EQ(search().SearchDirection, 0);
+    form->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    choose("mnuEditFind");
+    EXPECT_TRUE(control<QRadioButton>("frmFind", "optDirection0")->isChecked());
+}
+
+TEST_F(FindTest, DownFindsEachOccurrenceOnceAndStopsAtTheEnd)
+{
+    startWith("abcabc", 0);
+    findWithDialog("bc");
+    expectSelection(1, 2);
+    choose("mnuEditFindNext");
+    expectSelection(4, 2);
+    EXPECT_TRUE(messages().shown.isEmpty());
+
+    choose("mnuEditFindNext");
+    ASSERT_EQ(messages().shown.size(), 1);
+    EXPECT_EQ(messages().shown[0].text, "Sorry, can't find \"bc.\" Try another search ...");
+    EXPECT_EQ(messages().shown[0].title, "Tagsmith");
+    EXPECT_EQ(messages().shown[0].buttons, MsgButtons::Ok);
+    EXPECT_EQ(messages().shown[0].icon, MsgIcon::None);
+    expectSelection(4, 2);
+}
+
+TEST_F(FindTest, UpFindsBackwardsAndNothingBeforeTheStart)
+{
+    startWith("abcabc", 6);
+    choose("mnuEditFind");
+    tick("frmFind", "optDirection0");
+    enter("frmFind", "Text1", "bc");
+    press("frmFind", "cmdFind");
+    expectSelection(4, 2);
+    press("frmFind", "cmdFind");
+    expectSelection(1, 2);
+    press("frmFind", "cmdFind");
+    EXPECT_EQ(lastMessage(), "Sorry, can't find \"bc.\" Try another search ...");
+    expectSelection(1, 2);
+
+    messages().shown.clear();
+    editor().SetSelStart(0);
+    search().FindTextChanged = true;
+    press("frmFind", "cmdFind");
+    EXPECT_EQ(messages().shown.size(), 1);
+    expectSelection(0, 0);
+}
+
+TEST_F(FindTest, AFreshUpwardSearchFindsTheOccurrenceJustBeforeTheCaret)
+{
+    startWith("xcx", 3);
+    type("c");
+    search().SearchDirection = 0;
+    findWithDialog("c");
+    expectSelection(3, 1);
+    choose("mnuEditFindNext");
+    expectSelection(1, 1);
+}
+
+TEST_F(FindTest, IgnoringCaseComparesCharacterByCharacter)
+{
+    // Upper-casing the whole text would turn ß into SS and shift every later position.
+    startWith("Straße ABC abc", 0);
+    findWithDialog("abc");
+    expectSelection(7, 3);
+    EXPECT_EQ(editor().SelText(), "ABC");
+    findWithDialog("STRASSE");
+    EXPECT_EQ(lastMessage(), "Sorry, can't find \"STRASSE.\" Try another search ...");
+
+    editor().SetSelStart(0);
+    tick("frmFind", "chkCase");
+    EXPECT_EQ(search().MatchCase, 1);
+    enter("frmFind", "Text1", "abc");
+    press("frmFind", "cmdFind");
+    expectSelection(11, 3);
+}
+
+TEST_F(FindTest, EditingTheFindTextOrMovingTheCaretStartsAFreshSearch)
+{
+    startWith("abcabc", 0);
+    findWithDialog("bc");
+    expectSelection(1, 2);
+    // Same caret, but a new text: the occurrence under the caret counts again.
+    enter("frmFind", "Text1", "b");
+    press("frmFind", "cmdFind");
+    expectSelection(1, 1);
+
+    editor().SetSelStart(3);
+    press("frmFind", "cmdFind");
+    expectSelection(4, 1);
+}
+
+TEST_F(FindTest, FindNextWithoutAFindTextOpensTheDialog)
+{
+    startWith("abc", 0);
+    choose("mnuEditFindNext");
+    ASSERT_NE(dialog("frmFind"), nullptr);
+    EXPECT_TRUE(dialog("frmFind")->isVisible());
+    EXPECT_TRUE(messages().shown.isEmpty());
+}
+
+TEST_F(FindTest, OpeningTakesTheSelectionAndCloseKeepsWhatTheDialogHolds)
+{
+    startWith("one two", 0);
+    selection(4, 3);
+    search().MatchCase = 1;
+    choose("mnuEditFind");
+    EXPECT_EQ(control<QLineEdit>("frmFind", "Text1")->text(), "two");
+    EXPECT_TRUE(control<QPushButton>("frmFind", "cmdFind")->isEnabled());
+    EXPECT_TRUE(control<QCheckBox>("frmFind", "chkCase")->isChecked());
+    EXPECT_TRUE(search().FindTextChanged);
+
+    enter("frmFind", "Text1", "one");
+    QTest::keyClick(control<QLineEdit>("frmFind", "Text1"), Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(dialog("frmFind"), nullptr);
+    EXPECT_EQ(search().FindText, "one");
+
+    // Nothing selected: the dialog offers the last find text. Its close box keeps nothing.
+    editor().SetSelStart(0);
+    choose("mnuEditFind");
+    EXPECT_EQ(control<QLineEdit>("frmFind", "Text1")->text(), "one");
+    enter("frmFind", "Text1", "other");
+    dialog("frmFind")->close();
+    EXPECT_EQ(search().FindText, "one");
+}
+
+TEST_F(FindTest, WithNoDocumentOpenNothingIsFound)
+{
+    start();
+    search().FindText = "x";
+    choose("mnuFileClose");
+    FindNextMatch(frame(), search());
+    EXPECT_EQ(lastMessage(), "Sorry, can't find \"x.\" Try another search ...");
+}
+
+}  // namespace

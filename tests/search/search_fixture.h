@@ -1,0 +1,75 @@
+#pragma once
+
+#include "support/program_fixture.h"
+
+#include "document/notepad_window.h"
+#include "platform/editor_surface.h"
+#include "search/search_dialog.h"
+#include "search/search_state.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+// A program with one document holding `text`, and the Find or Replace dialog at hand.
+class SearchTest : public ProgramTest
+{
+protected:
+    EditorSurface &editor() { return activeDocument()->editor(); }
+    SearchState &search() { return frame().Search(); }
+
+    void startWith(const QString &text, int caret)
+    {
+        start();
+        editor().SetText(text);
+        editor().SetSelStart(caret);
+    }
+
+    SearchDialog *dialog(const char *formName)
+    {
+        return qobject_cast<SearchDialog *>(frame().dialogs().find(QLatin1String(formName)));
+    }
+
+    template <typename Control>
+    Control *control(const char *formName, const char *name)
+    {
+        SearchDialog *form = dialog(formName);
+        return form ? form->findChild<Control *>(QLatin1String(name)) : nullptr;
+    }
+
+    void press(const char *formName, const char *name)
+    {
+        auto *button = control<QPushButton>(formName, name);
+        ASSERT_NE(button, nullptr) << name;
+        ASSERT_TRUE(button->isEnabled()) << name << " is disabled";
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+
+    // A click on a check box or option button (on its box, wherever its label ends).
+    void tick(const char *formName, const char *name)
+    {
+        auto *button = control<QAbstractButton>(formName, name);
+        ASSERT_NE(button, nullptr) << name;
+        button->click();
+    }
+
+    // Replaces what the user typed in a text box.
+    void enter(const char *formName, const char *name, const QString &text)
+    {
+        auto *box = control<QLineEdit>(formName, name);
+        ASSERT_NE(box, nullptr) << name;
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, text);
+    }
+
+    void selection(int start, int length)
+    {
+        editor().SetSelStart(start);
+        editor().SetSelLength(length);
+    }
+
+    QString lastMessage() { return messages().shown.isEmpty() ? QString() : messages().shown.last().text; }
+};
