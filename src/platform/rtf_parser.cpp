@@ -484,8 +484,12 @@ void Parser::flushBytes()
     if (bytes_.isEmpty())
         return;
     const bool ascii = std::all_of(bytes_.cbegin(), bytes_.cend(), [](char c) { return (c & 0x80) == 0; });
-    const QString text = ascii ? QString::fromLatin1(bytes_) : decoders_.decode(currentCodepage(), bytes_);
+    QString text = ascii ? QString::fromLatin1(bytes_) : decoders_.decode(currentCodepage(), bytes_);
     bytes_.resize(0);
+    if (!ascii) {
+        // A decoder meeting a broken sequence may answer with a control character.
+        text.removeIf([](QChar c) { return c.unicode() < 0x20; });
+    }
     emitText(text);
 }
 
@@ -567,7 +571,9 @@ void Parser::breakParagraph()
 
 void Parser::commitFont()
 {
-    const QString name = entryName_.trimmed();
+    QString name = entryName_;
+    name.removeIf([](QChar c) { return c.unicode() < 0x20 || c == QChar::LineSeparator || c == QChar::ParagraphSeparator; });
+    name = name.trimmed();
     if (entryFont_ >= 0 && !name.isEmpty() && (fonts_.size() < MaxTableEntries || fonts_.contains(entryFont_)))
         fonts_.insert(entryFont_, {name, entryCodepage_});
     entryFont_ = -1;

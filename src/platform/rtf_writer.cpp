@@ -8,6 +8,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
+#include <cctype>
 #include <vector>
 
 namespace {
@@ -40,7 +41,9 @@ private:
                 out_ += ' ';
             newLine();
         }
-        if (delimiterDue_ && token.front() != '\\' && token.front() != '{' && token.front() != '}')
+        // Any other character ends a word by itself and stays text.
+        const char next = token.front();
+        if (delimiterDue_ && (std::isalnum(static_cast<unsigned char>(next)) || next == ' ' || next == '-'))
             out_ += ' ';
         out_ += token;
         delimiterDue_ = isWord;
