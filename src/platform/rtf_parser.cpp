@@ -2,8 +2,7 @@
 
 #include "platform/rtf_codepage.h"
 #include "platform/rtf_control_words.h"
-
-#include <QHash>
+#include "platform/rtf_tables.h"
 
 #include <algorithm>
 #include <limits>
@@ -19,8 +18,6 @@ constexpr qsizetype MaxWordLength = 32;
 constexpr qint64 MaxParameter = std::numeric_limits<int>::max();
 // A larger \uc would only swallow the text that follows a \u.
 constexpr int MaxUnicodeSkip = 8;
-constexpr qsizetype MaxFontNameLength = 128;
-constexpr int MaxTableEntries = 65536;
 constexpr int MaxHalfPoints = 3276;
 
 constexpr char16_t ReplacementCharacter = 0xFFFD;
@@ -40,12 +37,6 @@ struct GroupState
     int color = 0;
     int unicodeSkip = 1;
     Destination destination = Destination::Text;
-};
-
-struct FontEntry
-{
-    QString name;
-    int codepage = 0; // 0: the document's
 };
 
 bool isLetter(char c)
@@ -104,8 +95,6 @@ private:
     void deliver(const QString &text);
     void appendRun(const QString &text);
     void breakParagraph();
-    void commitFont();
-    void commitColor();
 
     int currentCodepage() const;
     CharacterProperties currentProperties() const;
@@ -119,16 +108,7 @@ private:
 
     int documentCodepage_ = rtf_codepage::Windows1252;
     int defaultFont_ = 0;
-    QHash<int, FontEntry> fonts_;
-    std::vector<QColor> colors_;
-
-    int entryFont_ = -1;
-    QString entryName_;
-    int entryCodepage_ = 0;
-    int red_ = 0;
-    int green_ = 0;
-    int blue_ = 0;
-    bool hasComponent_ = false;
+    RtfTables tables_;
 
     QByteArray bytes_; // 8-bit text waiting to be decoded in one go
     char16_t highSurrogate_ = 0;
@@ -196,7 +176,7 @@ void Parser::closeGroup()
     const Destination closing = state().destination;
     stack_.pop_back();
     if (closing == Destination::FontTable)
-        commitFont();
+        tables_.commitFontEntry();
     if (stack_.size() == 1)
         content_.complete = true;
 }
@@ -358,26 +338,22 @@ void Parser::applyWord(const RtfWordInfo &info, bool hasParameter, int parameter
     switch (current.destination) {
     case Destination::FontTable:
         if (info.word == RtfWord::Font && hasParameter) {
-            commitFont();
-            entryFont_ = parameter;
+            tables_.startFontEntry(parameter);
         } else if (info.word == RtfWord::FontCharset && hasParameter) {
             const std::optional<int> codepage = rtf_codepage::forCharset(parameter);
-            entryCodepage_ = codepage && decoders_.supports(*codepage) ? *codepage : 0;
+            tables_.setEntryCodepage(codepage && decoders_.supports(*codepage) ? *codepage : 0);
         } else if (info.word == RtfWord::FontCodepage && hasParameter && decoders_.supports(parameter)) {
-            entryCodepage_ = parameter;
+            tables_.setEntryCodepage(parameter);
         }
         return;
-    case Destination::ColorTable: {
-        int *component = info.word == RtfWord::Red     ? &red_
-                         : info.word == RtfWord::Green ? &green_
-                         : info.word == RtfWord::Blue  ? &blue_
-                                                       : nullptr;
-        if (component) {
-            *component = std::clamp(parameter, 0, 255);
-            hasComponent_ = true;
-        }
+    case Destination::ColorTable:
+        if (info.word == RtfWord::Red)
+            tables_.setRed(parameter);
+        else if (info.word == RtfWord::Green)
+            tables_.setGreen(parameter);
+        else if (info.word == RtfWord::Blue)
+            tables_.setBlue(parameter);
         return;
-    }
     default:
         applyTextWord(info, hasParameter, parameter);
     }
@@ -441,14 +417,10 @@ void Parser::enterDestination(RtfWord word)
     GroupState &current = state();
     if (word == RtfWord::FontTable) {
         current.destination = Destination::FontTable;
-        entryFont_ = -1;
-        entryName_.clear();
-        entryCodepage_ = 0;
+        tables_.startFontTable();
     } else if (word == RtfWord::ColorTable) {
         current.destination = Destination::ColorTable;
-        colors_.clear();
-        red_ = green_ = blue_ = 0;
-        hasComponent_ = false;
+        tables_.startColorTable();
     } else {
         current.destination = Destination::Ignored;
     }
@@ -462,12 +434,12 @@ void Parser::textByte(char byte, bool raw)
     // Only a ";" written as such ends a table entry; "\'3b" is part of a name.
     if (destination == Destination::ColorTable) {
         if (raw && byte == ';')
-            commitColor();
+            tables_.commitColor();
         return;
     }
     if (destination == Destination::FontTable && raw && byte == ';') {
         flushBytes();
-        commitFont();
+        tables_.commitFontEntry();
         return;
     }
     const auto value = static_cast<unsigned char>(byte);
@@ -543,7 +515,7 @@ void Parser::deliver(const QString &text)
         appendRun(text);
         break;
     case Destination::FontTable:
-        entryName_ += QStringView(text).left(std::max<qsizetype>(0, MaxFontNameLength - entryName_.size()));
+        tables_.appendToEntryName(text);
         break;
     default:
         break;
@@ -569,49 +541,24 @@ void Parser::breakParagraph()
         appendRun(QString(QChar(ParagraphSeparator)));
 }
 
-void Parser::commitFont()
-{
-    QString name = entryName_;
-    name.removeIf([](QChar c) { return c.unicode() < 0x20 || c == QChar::LineSeparator || c == QChar::ParagraphSeparator; });
-    name = name.trimmed();
-    if (entryFont_ >= 0 && !name.isEmpty() && (fonts_.size() < MaxTableEntries || fonts_.contains(entryFont_)))
-        fonts_.insert(entryFont_, {name, entryCodepage_});
-    entryFont_ = -1;
-    entryName_.clear();
-    entryCodepage_ = 0;
-}
-
-void Parser::commitColor()
-{
-    if (colors_.size() < MaxTableEntries)
-        colors_.push_back(hasComponent_ ? QColor(red_, green_, blue_) : QColor());
-    red_ = green_ = blue_ = 0;
-    hasComponent_ = false;
-}
-
 int Parser::currentCodepage() const
 {
-    if (state().destination == Destination::FontTable)
-        return entryCodepage_ ? entryCodepage_ : documentCodepage_;
-    const auto font = fonts_.constFind(fontNumber());
-    return font != fonts_.cend() && font->codepage ? font->codepage : documentCodepage_;
+    const int own = state().destination == Destination::FontTable ? tables_.entryCodepage()
+                                                                   : tables_.fontCodepage(fontNumber());
+    return own ? own : documentCodepage_;
 }
 
 CharacterProperties Parser::currentProperties() const
 {
     const GroupState &current = state();
     CharacterProperties properties;
-    const auto font = fonts_.constFind(fontNumber());
-    if (font != fonts_.cend())
-        properties.fontName = font->name;
+    properties.fontName = tables_.fontName(fontNumber());
     properties.halfPoints = current.halfPoints;
     properties.bold = current.bold;
     properties.italic = current.italic;
     properties.underline = current.underline;
     properties.strikethrough = current.strike;
-    // Entry 0 is the automatic colour, whatever the table says.
-    if (current.color > 0 && current.color < int(colors_.size()))
-        properties.color = colors_[current.color];
+    properties.color = tables_.color(current.color);
     return properties;
 }
 

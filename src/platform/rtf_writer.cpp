@@ -8,7 +8,11 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
+#include <algorithm>
 #include <cctype>
+#include <charconv>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -21,10 +25,24 @@ constexpr qsizetype LineLimit = 200;
 class RtfOutput
 {
 public:
-    void word(const char *name) { put(QByteArray("\\") + name, true); }
-    void word(const char *name, int parameter) { put(QByteArray("\\") + name + QByteArray::number(parameter), true); }
-    void symbol(const QByteArray &text) { put(text, false); }
-    void character(char c) { put(QByteArray(1, c), false); }
+    // Names are the writer's own short literals.
+    void word(std::string_view name, std::optional<int> parameter = std::nullopt)
+    {
+        char text[32] = {'\\'};
+        name.copy(text + 1, sizeof text - 13);
+        char *end = text + 1 + std::min(name.size(), sizeof text - 13);
+        if (parameter)
+            end = std::to_chars(end, text + sizeof text, *parameter).ptr;
+        put(QByteArrayView(text, end - text), true);
+    }
+    void symbol(QByteArrayView text) { put(text, false); }
+    void character(char c) { put(QByteArrayView(&c, 1), false); }
+    void hexEscape(unsigned char byte)
+    {
+        static constexpr char digits[] = "0123456789abcdef";
+        const char escape[] = {'\\', '\'', digits[byte >> 4], digits[byte & 0xF]};
+        put(QByteArrayView(escape, 4), false);
+    }
     void newLine()
     {
         delimiterDue_ = false;
@@ -34,7 +52,7 @@ public:
     QByteArray take() { return std::move(out_); }
 
 private:
-    void put(const QByteArray &token, bool isWord)
+    void put(QByteArrayView token, bool isWord)
     {
         if (out_.size() - lineStart_ + token.size() >= LineLimit) {
             if (delimiterDue_)
@@ -60,17 +78,12 @@ struct Run
     QString text;
 };
 
-QByteArray hexEscape(unsigned char byte)
-{
-    return QByteArray("\\'") + QByteArray::number(byte, 16).rightJustified(2, '0');
-}
-
 void writeText(RtfOutput &out, QStringView text, bool inTableEntry = false)
 {
     for (const QChar c : text) {
         const char16_t u = c.unicode();
         if (u == '\\' || u == '{' || u == '}') {
-            out.symbol(QByteArray("\\") + char(u));
+            out.symbol(QByteArrayView(u == '\\' ? "\\\\" : u == '{' ? "\\{" : "\\}"));
         } else if (u == '\t') {
             out.word("tab");
         } else if (u == 0x2028) {
@@ -78,16 +91,16 @@ void writeText(RtfOutput &out, QStringView text, bool inTableEntry = false)
         } else if (u < 0x20 || u == 0x2029 || u == 0xFDD0 || u == 0xFDD1 || u == 0xFFFC) {
             // control characters, and the document's own structure or embedded objects
         } else if (u == ';' && inTableEntry) {
-            out.symbol(hexEscape(';'));
+            out.hexEscape(';');
         } else if (u < 0x80) {
             out.character(char(u));
         } else if (const auto byte = rtf_codepage::toWindows1252(u)) {
-            out.symbol(hexEscape(*byte));
+            out.hexEscape(*byte);
         } else {
             // Signed, as RTF numbers are 16-bit; each half of a surrogate pair goes alone.
             // The fallback is "\'3f", never a literal "?", which common readers drop.
             out.word("u", u > 0x7FFF ? int(u) - 0x10000 : int(u));
-            out.symbol(hexEscape('?'));
+            out.hexEscape('?');
         }
     }
 }

@@ -1,7 +1,6 @@
 #include "platform/editor_surface.h"
 #include "rtf_test_support.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -13,13 +12,6 @@ class EditorSurfaceRichText : public ::testing::Test
 {
 protected:
     QString path(const char *name) const { return dir_.filePath(QString::fromLatin1(name)); }
-
-    void writeFile(const QString &file, const QByteArray &data)
-    {
-        QFile out(file);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(data);
-    }
 
     QTemporaryDir dir_;
     QTextEdit editor_;
@@ -52,7 +44,7 @@ TEST_F(EditorSurfaceRichText, SavedFileLoadsWithTheSameTextAndFormat)
 
 TEST_F(EditorSurfaceRichText, SavingReplacesTheOldFile)
 {
-    writeFile(path("doc.rtf"), QByteArray(100000, 'x'));
+    ASSERT_TRUE(writeFileBytes(path("doc.rtf"), QByteArray(100000, 'x')));
     surface_.SetText("short");
     ASSERT_TRUE(surface_.SaveRichText(path("doc.rtf"), nullptr));
     ASSERT_TRUE(other_.LoadRichText(path("doc.rtf"), nullptr));
@@ -62,7 +54,7 @@ TEST_F(EditorSurfaceRichText, SavingReplacesTheOldFile)
 TEST_F(EditorSurfaceRichText, FailuresReportTheReasonAndKeepTheText)
 {
     surface_.SetText("kept");
-    writeFile(path("zeros.rtf"), QByteArray(10, '\0'));
+    ASSERT_TRUE(writeFileBytes(path("zeros.rtf"), QByteArray(10, '\0')));
     for (const QString &file : {path("missing.rtf"), path("zeros.rtf"), dir_.path()}) {
         SCOPED_TRACE(file.toStdString());
         QString error;
@@ -79,7 +71,7 @@ TEST_F(EditorSurfaceRichText, FailuresReportTheReasonAndKeepTheText)
 
 TEST_F(EditorSurfaceRichText, PlainTextNamedRtfShowsItsText)
 {
-    writeFile(path("notes.rtf"), "just some notes\r\nsecond line");
+    ASSERT_TRUE(writeFileBytes(path("notes.rtf"), "just some notes\r\nsecond line"));
     QString error;
     ASSERT_TRUE(surface_.LoadRichText(path("notes.rtf"), &error)) << error.toStdString();
     EXPECT_EQ(surface_.Text(), "just some notes\nsecond line");

@@ -33,13 +33,6 @@ protected:
 
     QString path(const char *name) const { return dir_.filePath(QString::fromLatin1(name)); }
 
-    void writeFile(const QString &file, const QByteArray &data)
-    {
-        QFile out(file);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(data);
-    }
-
     QTemporaryDir dir_;
 };
 
@@ -48,7 +41,7 @@ TEST_F(RtfConverters, ReadsWhatEnscriptWrites)
     if (!installed("enscript"))
         GTEST_SKIP() << "enscript is not installed (scripts/setup installs it)";
     // enscript copies Latin-1 bytes and backslashes through unescaped.
-    writeFile(path("in.txt"), "First line, caf\xe9 na\xefve\n\tIndented {braces} in C:\\1998\\ files\nLast line\n");
+    ASSERT_TRUE(writeFileBytes(path("in.txt"), "First line, caf\xe9 na\xefve\n\tIndented {braces} in C:\\1998\\ files\nLast line\n"));
     run("enscript", {"--quiet", "--language=rtf", "--output=" + path("out.rtf"), path("in.txt")});
     QFile produced(path("out.rtf"));
     ASSERT_TRUE(produced.open(QIODevice::ReadOnly));
@@ -109,7 +102,7 @@ TEST_F(RtfConverters, UnrtfReadsTheSameTextAndAttributes)
     add(QString::fromUtf8("under {lined}\u2028"), "Arial", 24, underline);
     add(QString::fromUtf8("struck green café € Жж 😀"), "Times", 36, strike, green);
     add(" all", "Arial", 24, bold, italic, underline, strike, red);
-    writeFile(path("written.rtf"), writeRtf(original));
+    ASSERT_TRUE(writeFileBytes(path("written.rtf"), writeRtf(original)));
 
     const QByteArray html = run("unrtf", {"--html", path("written.rtf")});
     ASSERT_FALSE(html.isEmpty());

@@ -97,20 +97,15 @@ protected:
 
 TEST_F(RtfReaderFormats, SwitchesTurnOnAndOff)
 {
-    const auto p = read("{\\rtf1 \\b\\i\\ul\\strike A\\b0\\i0\\ulnone\\strike0 B\\uldb C\\ul0 D\\striked1 E}");
-    ASSERT_EQ(p.size(), 5u);
+    const auto p =
+        read("{\\rtf1 \\b\\i\\ul\\strike A\\b0\\i0\\ulnone\\strike0 B\\uldb C\\ul0 D\\striked1 E\\striked0\\ulc1 F}");
+    ASSERT_EQ(p.size(), 6u);
     EXPECT_TRUE(p[0].bold && p[0].italic && p[0].underline && p[0].strikethrough);
     EXPECT_FALSE(p[1].bold || p[1].italic || p[1].underline || p[1].strikethrough);
     EXPECT_TRUE(p[2].underline);
     EXPECT_FALSE(p[3].underline);
     EXPECT_TRUE(p[4].strikethrough);
-}
-
-TEST_F(RtfReaderFormats, UnderlineColourIsNotUnderline)
-{
-    const auto p = read("{\\rtf1 \\ulc1 A}");
-    ASSERT_EQ(p.size(), 1u);
-    EXPECT_FALSE(p[0].underline);
+    EXPECT_FALSE(p[5].underline || p[5].strikethrough); // \\ulc is the underline's colour
 }
 
 TEST_F(RtfReaderFormats, GroupsRestoreTheFormat)

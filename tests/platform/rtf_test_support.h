@@ -4,6 +4,7 @@
 #include "platform/rtf_reader.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -41,6 +42,12 @@ inline QString readText(const QByteArray &rtf)
     QString error;
     readRtf(rtf, document, &error);
     return plainTextOf(document);
+}
+
+inline bool writeFileBytes(const QString &path, const QByteArray &data)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
 }
 
 // Lets test failures show text rather than code units.
