@@ -1,8 +1,13 @@
 #include "platform/editor_surface.h"
 
+#include "platform/rtf_reader.h"
+#include "platform/rtf_writer.h"
+
 #include <QEvent>
+#include <QFile>
 #include <QMouseEvent>
 #include <QPrinter>
+#include <QSaveFile>
 #include <QStyle>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -157,6 +162,35 @@ void EditorSurface::Delete()
 void EditorSurface::SelectAll()
 {
     editor_->selectAll();
+}
+
+bool EditorSurface::LoadRichText(const QString &path, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    if (!readRtf(data, *editor_->document(), error))
+        return false;
+    editor_->moveCursor(QTextCursor::Start);
+    return true;
+}
+
+bool EditorSurface::SaveRichText(const QString &path, QString *error) const
+{
+    QSaveFile file(path);
+    const bool saved = file.open(QIODevice::WriteOnly) && file.write(writeRtf(*editor_->document())) >= 0 && file.commit();
+    if (!saved && error)
+        *error = file.errorString();
+    return saved;
 }
 
 void EditorSurface::SelPrint(QPrinter &printer) const

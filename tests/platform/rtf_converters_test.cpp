@@ -1,0 +1,137 @@
+#include "platform/rtf_reader.h"
+#include "platform/rtf_writer.h"
+#include "rtf_test_support.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <gtest/gtest.h>
+
+// RTF exchanged with real converters from the system: enscript writes it, unrtf reads it.
+namespace {
+
+class RtfConverters : public ::testing::Test
+{
+protected:
+    // The program's standard output, or an empty array when it is missing or fails.
+    static QByteArray run(const QString &program, const QStringList &arguments)
+    {
+        QProcess process;
+        process.start(program, arguments);
+        if (!process.waitForFinished(30000) || process.exitCode() != 0)
+            return {};
+        return process.readAllStandardOutput();
+    }
+
+    static bool installed(const char *program)
+    {
+        return !QStandardPaths::findExecutable(QString::fromLatin1(program)).isEmpty();
+    }
+
+    QString path(const char *name) const { return dir_.filePath(QString::fromLatin1(name)); }
+
+    QTemporaryDir dir_;
+};
+
+TEST_F(RtfConverters, ReadsWhatEnscriptWrites)
+{
+    if (!installed("enscript"))
+        GTEST_SKIP() << "enscript is not installed (scripts/setup installs it)";
+    // enscript copies Latin-1 bytes and backslashes through unescaped.
+    ASSERT_TRUE(writeFileBytes(path("in.txt"), "First line, caf\xe9 na\xefve\n\tIndented {braces} in C:\\1998\\ files\nLast line\n"));
+    run("enscript", {"--quiet", "--language=rtf", "--output=" + path("out.rtf"), path("in.txt")});
+    QFile produced(path("out.rtf"));
+    ASSERT_TRUE(produced.open(QIODevice::ReadOnly));
+
+    QTextDocument document;
+    QString error;
+    ASSERT_TRUE(readRtf(produced.readAll(), document, &error)) << error.toStdString();
+    EXPECT_EQ(plainTextOf(document),
+              QString::fromUtf8("First line, café naïve\n\tIndented {braces} in C:\\1998\\ files\nLast line\n"));
+    EXPECT_EQ(characterPropertiesOf(document.begin().begin().fragment().charFormat(), document.defaultFont()).fontName,
+              "Courier New");
+}
+
+// The visible characters of a document with their properties; white space is left out,
+// as HTML does not keep it.
+std::vector<std::pair<QChar, CharacterProperties>> visibleCharacters(const QTextDocument &document)
+{
+    std::vector<std::pair<QChar, CharacterProperties>> all;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            const QTextCharFormat format = fragment.fragment().charFormat();
+            CharacterProperties properties = characterPropertiesOf(format, document.defaultFont());
+            // HTML from unrtf gives sizes as one of seven steps, which stand in for them.
+            if (format.hasProperty(QTextFormat::FontSizeAdjustment))
+                properties.halfPoints = format.intProperty(QTextFormat::FontSizeAdjustment);
+            if (!properties.color.isValid())
+                properties.color = Qt::black; // what unrtf writes for the automatic colour
+            for (const QChar c : fragment.fragment().text())
+                if (!c.isSpace())
+                    all.emplace_back(c, properties);
+        }
+    return all;
+}
+
+TEST_F(RtfConverters, UnrtfReadsTheSameTextAndAttributes)
+{
+    if (!installed("unrtf"))
+        GTEST_SKIP() << "unrtf is not installed (scripts/setup installs it)";
+    QTextDocument original;
+    QTextCursor cursor(&original);
+    auto add = [&](const QString &text, const char *font, int halfPoints, auto &&...settings) {
+        CharacterProperties properties;
+        properties.fontName = QString::fromLatin1(font);
+        properties.halfPoints = halfPoints;
+        (settings(properties), ...);
+        cursor.insertText(text, charFormatFor(properties));
+    };
+    auto bold = [](CharacterProperties &p) { p.bold = true; };
+    auto italic = [](CharacterProperties &p) { p.italic = true; };
+    auto underline = [](CharacterProperties &p) { p.underline = true; };
+    auto strike = [](CharacterProperties &p) { p.strikethrough = true; };
+    auto red = [](CharacterProperties &p) { p.color = QColor(255, 0, 0); };
+    auto green = [](CharacterProperties &p) { p.color = QColor(0, 128, 0); };
+    add("Plain ", "Arial", 24);
+    add("bold ", "Courier New", 28, bold);
+    add("italic red", "Arial", 20, italic, red);
+    cursor.insertBlock();
+    add(QString::fromUtf8("under {lined}\u2028"), "Arial", 24, underline);
+    add(QString::fromUtf8("struck green café € Жж 😀"), "Times", 36, strike, green);
+    add(" all", "Arial", 24, bold, italic, underline, strike, red);
+    ASSERT_TRUE(writeFileBytes(path("written.rtf"), writeRtf(original)));
+
+    const QByteArray html = run("unrtf", {"--html", path("written.rtf")});
+    ASSERT_FALSE(html.isEmpty());
+    QTextDocument shown;
+    shown.setHtml(QString::fromUtf8(html));
+
+    auto lines = [](const QTextDocument &document) {
+        QString text = plainTextOf(document).simplified();
+        return text.remove(QLatin1Char(' '));
+    };
+    EXPECT_EQ(lines(shown), lines(original));
+    const auto expected = visibleCharacters(original);
+    const auto seen = visibleCharacters(shown);
+    ASSERT_EQ(seen.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        SCOPED_TRACE(QString(expected[i].first).toStdString());
+        const CharacterProperties &e = expected[i].second;
+        const CharacterProperties &s = seen[i].second;
+        EXPECT_EQ(seen[i].first, expected[i].first);
+        EXPECT_EQ(s.fontName, e.fontName);
+        EXPECT_EQ(s.bold, e.bold);
+        EXPECT_EQ(s.italic, e.italic);
+        EXPECT_EQ(s.underline, e.underline);
+        EXPECT_EQ(s.strikethrough, e.strikethrough);
+        EXPECT_EQ(s.color, e.color);
+        // Sizes become steps: larger must stay larger.
+        if (i > 0 && e.halfPoints != expected[i - 1].second.halfPoints)
+            EXPECT_EQ(e.halfPoints > expected[i - 1].second.halfPoints, s.halfPoints > seen[i - 1].second.halfPoints);
+    }
+}
+
+} // namespace

@@ -1,0 +1,131 @@
+#include "rtf_invariants.h"
+
+#include <QRandomGenerator>
+#include <gtest/gtest.h>
+
+// Malformed and hostile RTF: each must be read to the end, quickly, keeping the text
+// around the damage.
+namespace {
+
+const QByteArray Sample = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}"
+                          "{\\f1\\fcharset204 Times{\\*\\falt T};}}{\\colortbl;\\red255\\green0\\blue0;}"
+                          "{\\*\\generator x;}{\\info{\\title t}}\\pard\\f0\\fs23 Caf\\'e9 {\\b bold}\\line "
+                          "\\u8364\\'3f{\\field{\\*\\fldinst X}{\\fldrslt link}}\\tab\\f1\\'cf\\cf1 red"
+                          "\\u-10179?\\u-8704?{\\pict\\bin3 }}}}x\\par last\\par}";
+
+QString readOrFail(const QByteArray &rtf)
+{
+    QTextDocument document;
+    QString error;
+    EXPECT_TRUE(readRtf(rtf, document, &error)) << error.toStdString();
+    return plainTextOf(document);
+}
+
+TEST(RtfHostileInput, UnbalancedBracesKeepTheText)
+{
+    EXPECT_EQ(readOrFail("{\\rtf1 a}}} b}"), "a b");
+    EXPECT_EQ(readOrFail("{\\rtf1 {\\b bold {\\i more"), "bold more");
+    EXPECT_EQ(readOrFail("{\\rtf1 a\\par b"), "a\nb");
+}
+
+TEST(RtfHostileInput, DeepNestingIsCapped)
+{
+    const int deep = 100000;
+    EXPECT_EQ(readOrFail("{\\rtf1 " + QByteArray(deep, '{') + "deep" + QByteArray(deep, '}') + " after}"),
+              "deep after");
+    EXPECT_EQ(readOrFail("{\\rtf1 " + QByteArray("{\\b ").repeated(deep) + "x" + QByteArray(deep, '}') + "y}"), "xy");
+    EXPECT_EQ(readOrFail("{\\rtf1 " + QByteArray("{\\*\\q ").repeated(deep) + "hidden" + QByteArray(deep, '}') + "z}"),
+              "z");
+    EXPECT_EQ(readOrFail("{\\rtf1 a" + QByteArray(deep, '}') + "b"), "ab");
+}
+
+TEST(RtfHostileInput, HugeNamesAndNumbersAreCapped)
+{
+    EXPECT_EQ(readOrFail("{\\rtf1 \\" + QByteArray(1 << 20, 'a') + " tail}"), "tail");
+    const QByteArray thirty = "123456789012345678901234567890";
+    EXPECT_EQ(readOrFail("{\\rtf1 \\fs" + thirty + " a\\cf" + thirty + " b\\f-" + thirty + " c\\b" + thirty + " d}"),
+              "abcd");
+    EXPECT_EQ(readOrFail("{\\rtf1 \\u" + thirty + "?e\\u-" + thirty + "?f}"), "ef");
+    EXPECT_EQ(readOrFail("{\\rtf1{\\colortbl;\\red" + thirty + "\\green-" + thirty + ";}\\cf1 g}"), "g");
+    EXPECT_EQ(readOrFail("{\\rtf1\\ansicpg" + thirty + "\\deff" + thirty + " h\\'e9}"), QString::fromUtf8("hé"));
+}
+
+TEST(RtfHostileInput, BinaryLengthsNeverReachPastTheEnd)
+{
+    EXPECT_EQ(readOrFail("{\\rtf1 kept\\bin2147483647 lost}"), "kept");
+    EXPECT_EQ(readOrFail("{\\rtf1 kept\\bin123456789012345678901234567890 lost}"), "kept");
+    EXPECT_EQ(readOrFail("{\\rtf1 a\\bin-5 b\\bin c}"), "abc");
+}
+
+TEST(RtfHostileInput, HugeUnicodeSkipLosesLittle)
+{
+    EXPECT_EQ(readOrFail("{\\rtf1\\uc2147483647 \\u233 abcdefghijklmnop}"), QString::fromUtf8("éijklmnop"));
+    EXPECT_EQ(readOrFail("{\\rtf1\\uc-4 \\u233 ab}"), QString::fromUtf8("éab"));
+}
+
+TEST(RtfHostileInput, BadEscapesStayText)
+{
+    EXPECT_EQ(readOrFail("{\\rtf1 a\\'zzb}"), "azzb");
+    EXPECT_EQ(readOrFail("{\\rtf1 a\\'4"), "a4");
+    EXPECT_EQ(readOrFail("{\\rtf1 a\\'"), "a");
+    EXPECT_EQ(readOrFail("{\\rtf1 a\\"), "a");
+    EXPECT_EQ(readOrFail("{\\rtf1 C:\\1 and \\% and \\\xe9}"), QString::fromUtf8("C:\\1 and \\% and \\é"));
+    EXPECT_EQ(readOrFail("{\\rtf1 \\u64976?\\u64977?\\u65532?}"), QString::fromUtf8("\uFFFD\uFFFD\uFFFD"));
+}
+
+TEST(RtfHostileInput, EveryTruncationReadsToTheEnd)
+{
+    const QString whole = readOrFail(Sample);
+    ASSERT_EQ(whole, QString::fromUtf8("Café bold\n€link\tПred😀x\nlast"));
+    for (qsizetype length = 0; length <= Sample.size(); ++length) {
+        const QByteArray cut = Sample.left(length);
+        SCOPED_TRACE(cut.toStdString());
+        EXPECT_EQ(brokenRtfInvariant(cut), "");
+    }
+}
+
+// Inputs that once broke the reader, found by the random and fuzz runs.
+TEST(RtfHostileInput, FoundByFuzzing)
+{
+    const QByteArray found[] = {
+        "{\\rtf1\\ansicpg932 Caf\\'e9 {x}}",              // the decoder answered a broken pair with U+001A
+        "{\\rtf1{\\fonttbl{\\f0\\fswiss Ar\tial;}}\\f0 x}", // a tab inside a font name
+        "{\\rtf1{\\fonttbl{\\f0 A\\u8232?B;}}\\f0 x}",    // a line separator inside a font name
+    };
+    for (const QByteArray &data : found)
+        EXPECT_EQ(brokenRtfInvariant(data), "") << data.toStdString();
+}
+
+// A small, repeatable share of what the fuzz target runs; see fuzz/ for the long run.
+TEST(RtfHostileInput, RandomMutationsKeepTheInvariants)
+{
+    const QByteArray pieces[] = {"{", "}", "\\", "\\'", "\\'e9", "\\u-10179", "\\u-8704?", "\\uc0", "\\uc3",
+                                 "\\bin5 ", "\\*", "\\fonttbl", "\\colortbl", ";", "\\f1", "\\fcharset128",
+                                 "\\ansicpg932", "\\par", "\\line", "\\b0", "\\plain", "\\cf2", "\\fs7", " ",
+                                 "\xe9", "\x82\xa0", "\\pict", "\\fldrslt", "-12", "99999999999"};
+    QRandomGenerator random(20240917);
+    for (int round = 0; round < 3000; ++round) {
+        QByteArray data = Sample;
+        const int edits = 1 + int(random.bounded(8));
+        for (int e = 0; e < edits && !data.isEmpty(); ++e) {
+            const qsizetype at = random.bounded(int(data.size()));
+            switch (random.bounded(4)) {
+            case 0:
+                data.insert(at, pieces[random.bounded(int(std::size(pieces)))]);
+                break;
+            case 1:
+                data[at] = char(random.bounded(256));
+                break;
+            case 2:
+                data.remove(at, random.bounded(16));
+                break;
+            default:
+                data.insert(at, data.mid(random.bounded(int(data.size())), random.bounded(32)));
+            }
+        }
+        const std::string broken = brokenRtfInvariant(data);
+        ASSERT_EQ(broken, "") << data.toStdString();
+    }
+}
+
+} // namespace

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "platform/rtf_character_properties.h"
+#include "platform/rtf_reader.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include <ostream>
+#include <vector>
+
+// The document's text with every paragraph and line break as "\n", as the editor shows it.
+inline QString plainTextOf(const QTextDocument &document)
+{
+    QString text = document.toRawText();
+    for (QChar &c : text)
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+            c = QLatin1Char('\n');
+    return text;
+}
+
+// The seven properties of every character, in text order (paragraph ends excluded).
+inline std::vector<CharacterProperties> propertiesOf(const QTextDocument &document)
+{
+    std::vector<CharacterProperties> all;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            const CharacterProperties properties =
+                characterPropertiesOf(fragment.fragment().charFormat(), document.defaultFont());
+            all.insert(all.end(), fragment.fragment().length(), properties);
+        }
+    return all;
+}
+
+// Reads RTF given as text into a fresh document and returns its text ("\n" breaks).
+inline QString readText(const QByteArray &rtf)
+{
+    QTextDocument document;
+    QString error;
+    readRtf(rtf, document, &error);
+    return plainTextOf(document);
+}
+
+inline bool writeFileBytes(const QString &path, const QByteArray &data)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
+}
+
+// Lets test failures show text rather than code units.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
