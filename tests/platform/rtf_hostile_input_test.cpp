@@ -91,6 +91,16 @@ TEST(RtfHostileInput, FoundByFuzzing)
         "{\\rtf1\\ansicpg932 Caf\\'e9 {x}}",              // the decoder answered a broken pair with U+001A
         "{\\rtf1{\\fonttbl{\\f0\\fswiss Ar\tial;}}\\f0 x}", // a tab inside a font name
         "{\\rtf1{\\fonttbl{\\f0 A\\u8232?B;}}\\f0 x}",    // a line separator inside a font name
+        // a unit the fuzzer timed out on while the machine was overloaded; it reads at once
+        QByteArray(
+            "{\\rtf1\\ansif0\\uc1{\\fonttbl{\\f0\\fswiss\\f\225harset0 Arial;}{\\f1,fchafalt T};}"
+            "}{\\colortab\\f1\\'cf\\c\341l;}{\\79\077\\u-8704\077\\par last\\par}f\077\377\377"
+            "\377\377\377\377\000$10179\077\\u-8704\077\\par l\\fs1\\fchafalt T};}-{\\colortab\\f"
+            "1et0 Arial;}{\\79\077\\u-8704\077\\par last\\par}f\077\377\377\377\377\377\377\000$1"
+            "0179\077\\u-8704\077\\par lasf1\\fchafalt T};}}{\\colortab\\f1\\'cf\\cf\0771 red\\u-"
+            "10179\077\\u-8704\077\\par last\\par}f\077\377\377\377\377\377\377\000$10179\077\\u-"
+            "8704\077\\par last\\par}",
+            368),
     };
     for (const QByteArray &data : found)
         EXPECT_EQ(brokenRtfInvariant(data), "") << data.toStdString();
