@@ -204,7 +204,7 @@ void frmMDI::ShowAllToolbars()
 
 bool frmMDI::ToolbarShown(ToolbarId toolbar)
 {
-    return !toolbars_->toolbar(toolbar)->isHidden();
+    return toolbars_->toolbar(toolbar)->isVisibleTo(this);
 }
 
 void frmMDI::ToggleToolbar(ToolbarId toolbar, QAction &windowItem)

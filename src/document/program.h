@@ -35,7 +35,7 @@ public:
     virtual void EnableDocumentButtons() = 0;
     virtual void DisableDocumentButtons() = 0;
     virtual void ShowAllToolbars() = 0;
-    // Whether the toolbar is shown now (a minimised frame still counts it as shown).
+    // Whether the toolbar is shown now (also while the frame itself is hidden or minimised).
     virtual bool ToolbarShown(ToolbarId toolbar) = 0;
     // Shows or hides the toolbar as the check mark of the show/hide item just chosen now
     // says (the click has flipped it already). An item of a document's View menu hands its

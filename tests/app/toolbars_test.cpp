@@ -56,6 +56,11 @@ TEST_F(ToolbarsTest, ThreeToolbarsStandOneBelowTheOtherWithTheirButtons)
     EXPECT_GT(form->height(), standard->height());
     EXPECT_EQ(special->height(), standard->height());
 
+    for (const char *item : {"mnuOptionsToolbar", "mnuOptionsSpecialButtons", "mnuOptionsStandardButtons"}) {
+        EXPECT_TRUE(frame().action(item)->isChecked()) << item;
+        EXPECT_TRUE(activeDocument()->action(item)->isChecked()) << item;
+    }
+
     EXPECT_EQ(button("New")->toolTip(), "Create new file");
     EXPECT_EQ(button("Characters")->toolTip(), "Insert special characters");
     EXPECT_EQ(button("View")->toolTip(), "View in default browser");
