@@ -191,6 +191,7 @@ void frmNotePad::connectHandlers()
     for (QAction *item : std::as_const(actions_))
         item->setEnabled(false);
 
+    connectTextCommands();
     bind(QStringLiteral("mnuFileNew"), &frmNotePad::mnuFileNew_Click);
     bind(QStringLiteral("mnuFileClose"), &frmNotePad::mnuFileClose_Click);
     bind(QStringLiteral("mnuFileExit"), &frmNotePad::mnuFileExit_Click);
@@ -254,8 +255,10 @@ void frmNotePad::resizeEvent(QResizeEvent *event)
 
 void frmNotePad::RichTextBox1_SelChange()
 {
+    // Every edit and caret move counts as a change, except the moves of a colouring or
+    // case pass: a pass by itself leaves the document unchanged.
     if (program_.Documents().isValidSlot(slot()))
-        state().Changed = true;
+        state().Changed = !program_.TagPassActive;
 }
 
 bool frmNotePad::Form_QueryUnload()

@@ -60,6 +60,7 @@ private:
                      const QKeySequence &shortcut = {}, bool checkable = false);
     void addSeparator(QMenu *menu, const QString &name);
     void connectHandlers();
+    void connectTextCommands();
     void bind(const QString &name, void (frmNotePad::*handler)());
     void refreshWindowList();
 
@@ -99,6 +100,35 @@ private:
     void mnuViewHex_Click();
     void mnuViewImage_Click();
     void mnuViewLinks_Click();
+
+    // Tag colouring and tag case (Options menu), the Insert and Edit menus, the pop-up.
+    void mnuOptionsColorTagBrackets_Click();
+    void mnuOptionsColorTagBracketsOpening_Click();
+    void mnuOptionsUseLowercaseTags_Click();
+    void mnuOptionsTagsLowercase_Click();
+    void mnuOptionsTagsUppercase_Click();
+    void mnuInsertBold_Click();
+    void mnuInsertItalic_Click();
+    void mnuInsertUnderline_Click();
+    void mnuInsertParagraph_Click();
+    void mnuInsertHeadingOne_Click();
+    void mnuInsertHeadingTwo_Click();
+    void mnuInsertHeadingThree_Click();
+    void mnuInsertHeadingFour_Click();
+    void mnuInsertHeadingFive_Click();
+    void mnuInsertHeadingSix_Click();
+    void mnuInsertComment_Click();
+    void mnuInsertHeader_Click();
+    void mnuInsertStandardTemplate_Click();
+    void mnuInsertRule_Click();
+    void mnuInsertTimeDate_Click();
+    void mnuEditUndoLast_Click();
+    void mnuEditCut_Click();
+    void mnuEditCopy_Click();
+    void mnuEditPaste_Click();
+    void mnuEditDelete_Click();
+    void mnuEditSelectAll_Click();
+    void RichTextBox1_MouseDown(Qt::MouseButton button, QPoint position);
 
     Program &program_;
     QString tag_;

@@ -95,8 +95,18 @@ QString EditorSurface::SelText() const
 void EditorSurface::SetSelText(const QString &text)
 {
     QTextCursor cursor = editor_->textCursor();
+    // An edit block of its own keeps the insertion from merging with the typing before
+    // it: undo takes back the insertion alone.
+    cursor.beginEditBlock();
     cursor.insertText(toEditorLineBreaks(text));
+    cursor.endEditBlock();
     editor_->setTextCursor(cursor);
+}
+
+QColor EditorSurface::SelColor() const
+{
+    const QBrush foreground = editor_->currentCharFormat().foreground();
+    return foreground.style() == Qt::NoBrush ? editor_->palette().color(QPalette::Text) : foreground.color();
 }
 
 void EditorSurface::SetSelColor(const QColor &color)

@@ -35,6 +35,8 @@ public:
     // Replaces the selection (or inserts at the caret) and leaves the caret after it.
     void SetSelText(const QString &text);
 
+    // The text colour at the selection: what typing there would write in.
+    QColor SelColor() const;
     void SetSelColor(const QColor &color);
     // Applies a character format to the selection and to what is typed from then on.
     void MergeSelFormat(const QTextCharFormat &format);

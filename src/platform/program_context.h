@@ -3,9 +3,10 @@
 #include "platform/common_dialog.h"
 #include "platform/platform.h"
 
+#include <QString>
+
 class EditorSurface;
 class QDialog;
-class QString;
 class QWidget;
 
 // What every form needs of the running program: the seams to the machine, the shared
@@ -34,4 +35,6 @@ public:
     bool LowercaseTags = false;
     // Set while a colouring or case pass walks the text.
     bool TagPassActive = false;
+    // The tag colour last chosen since start, as a colour number in decimal; empty at first.
+    QString TagColor;
 };

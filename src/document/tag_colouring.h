@@ -1,0 +1,8 @@
+#pragma once
+
+class Program;
+
+// Paints every tag of the ActiveDocument, brackets included, in the tag colour: the
+// stored "ColorOfTags", else the colour chosen since start, else a colour of our own that
+// stands out from the text. Text between tags keeps its colour.
+void ColorTags(Program &program);

@@ -1,0 +1,108 @@
+#include "support/program_fixture.h"
+
+#include "document/notepad_window.h"
+#include "platform/editor_surface.h"
+
+#include <QAction>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+
+namespace {
+
+class TagCaseTest : public ProgramTest
+{
+protected:
+    EditorSurface &editor() { return activeDocument()->editor(); }
+
+    void setText(const QString &text)
+    {
+        editor().SetText(text);
+        editor().SetSelStart(int(text.size()));
+        activeDocument()->state().Changed = false;
+    }
+};
+
+TEST_F(TagCaseTest, UseLowercaseTagsTogglesStoresAndChangesWhatIsInserted)
+{
+    start();
+    choose("mnuOptionsUseLowercaseTags");
+    EXPECT_TRUE(frame().LowercaseTags);
+    EXPECT_TRUE(menuItem("mnuOptionsUseLowercaseTags")->isChecked());
+    EXPECT_EQ(stored("TagCase", "TagCase"), "True");
+    choose("mnuInsertBold");
+    EXPECT_EQ(editor().Text(), "<b></b>");
+
+    // The flag is the program's; a second window shows the stored choice, and a change
+    // there leaves the first window's mark as it was.
+    frmNotePad *first = activeDocument();
+    choose("mnuFileNew");
+    EXPECT_TRUE(menuItem("mnuOptionsUseLowercaseTags")->isChecked());
+    choose("mnuOptionsUseLowercaseTags");
+    EXPECT_FALSE(frame().LowercaseTags);
+    EXPECT_EQ(stored("TagCase", "TagCase"), "False");
+    EXPECT_TRUE(first->action("mnuOptionsUseLowercaseTags")->isChecked());
+    choose("mnuInsertBold");
+    EXPECT_EQ(editor().Text(), "<B></B>");
+}
+
+TEST_F(TagCaseTest, LowercasePassLowersWholeTagsAndCommentsButNotTheText)
+{
+    start();
+    setText("<A HREF=\"Docs/Page.HTM\">Read THIS</A>\n<!-- Keep IN Sync -->\n<IMG SRC=Logo.GIF ALT='Tagsmith'>");
+    choose("mnuOptionsTagsLowercase");
+    EXPECT_EQ(editor().Text(),
+              "<a href=\"docs/page.htm\">Read THIS</a>\n<!-- keep in sync -->\n<img src=logo.gif alt='tagsmith'>");
+    EXPECT_EQ(editor().SelStart(), 0);
+    EXPECT_EQ(editor().SelLength(), 0);
+    EXPECT_TRUE(activeDocument()->state().Changed);
+    EXPECT_FALSE(frame().LowercaseTags);
+}
+
+TEST_F(TagCaseTest, UppercasePassKeepsStrayBracketsAndTheirWordsOutOfTags)
+{
+    start();
+    setText("if x > y <p>then</p> say <!-- so --> & a < b");
+    choose("mnuOptionsTagsUppercase");
+    EXPECT_EQ(editor().Text(), "if x > y <P>then</P> say <!-- SO --> & a < b");
+
+    setText("<table\nborder=1 class=\"wide\">cell");
+    const int blocks = editor().document()->blockCount();
+    choose("mnuOptionsTagsUppercase");
+    EXPECT_EQ(editor().Text(), "<TABLE\nBORDER=1 CLASS=\"WIDE\">cell");
+    EXPECT_EQ(editor().document()->blockCount(), blocks);
+}
+
+TEST_F(TagCaseTest, TextWithoutTagsStaysAsItIsAndStillCountsAsChanged)
+{
+    start();
+    setText("Nothing To Convert > here");
+    choose("mnuOptionsTagsLowercase");
+    EXPECT_EQ(editor().Text(), "Nothing To Convert > here");
+    EXPECT_EQ(editor().SelStart(), 0);
+    EXPECT_TRUE(activeDocument()->state().Changed);
+}
+
+TEST_F(TagCaseTest, APassIsOneUndoStepAndKeepsTheTagColour)
+{
+    start();
+    setText("<p>one</p>\n<p>two</p>\n<br>");
+    QTextCharFormat red;
+    red.setForeground(QColor(255, 0, 0));
+    QTextCursor first(editor().document());
+    first.setPosition(0);
+    first.setPosition(3, QTextCursor::KeepAnchor);
+    first.mergeCharFormat(red);
+
+    choose("mnuOptionsTagsUppercase");
+    ASSERT_EQ(editor().Text(), "<P>one</P>\n<P>two</P>\n<BR>");
+    QTextCursor at(editor().document());
+    at.setPosition(2);
+    EXPECT_EQ(at.charFormat().foreground().color(), QColor(255, 0, 0));
+
+    choose("mnuEditUndoLast");
+    EXPECT_EQ(editor().Text(), "<p>one</p>\n<p>two</p>\n<br>");
+}
+
+} // namespace

@@ -1,0 +1,147 @@
+#include "support/program_fixture.h"
+
+#include "document/notepad_window.h"
+#include "document/tag_colouring.h"
+#include "platform/color_number.h"
+#include "platform/editor_surface.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+
+namespace {
+
+class TagColouringTest : public ProgramTest
+{
+protected:
+    EditorSurface &editor() { return activeDocument()->editor(); }
+
+    void setText(const QString &text)
+    {
+        editor().SetText(text);
+        activeDocument()->state().Changed = false;
+    }
+
+    // The runs of text painted in the given colour, in order.
+    QStringList paintedIn(const QColor &color)
+    {
+        QStringList runs;
+        for (QTextBlock block = editor().document()->begin(); block.isValid(); block = block.next())
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextFragment fragment = it.fragment();
+                const QBrush brush = fragment.charFormat().foreground();
+                if (brush.style() != Qt::NoBrush && brush.color() == color)
+                    runs << fragment.text();
+            }
+        return runs;
+    }
+};
+
+const QColor Red(255, 0, 0);
+
+TEST_F(TagColouringTest, ColorTagsNowPaintsTheTagsOnlyAndMarksTheDocumentChanged)
+{
+    store("ColorOfTags", "ColorOfTags", "255");
+    start();
+    setText("a <b>bold</b> c");
+    editor().SetSelStart(6);
+    editor().SetSelLength(3);
+    choose("mnuOptionsColorTagBrackets");
+    EXPECT_EQ(paintedIn(Red), QStringList({"<b>", "</b>"}));
+    EXPECT_EQ(editor().Text(), "a <b>bold</b> c");
+    EXPECT_EQ(editor().SelStart(), 0);
+    EXPECT_EQ(editor().SelLength(), 0);
+    EXPECT_TRUE(activeDocument()->state().Changed);
+    EXPECT_FALSE(frame().TagPassActive);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(TagColouringTest, APassByItselfLeavesTheDocumentUnchanged)
+{
+    start();
+    setText("<p>one</p>");
+    activeDocument()->state().Changed = true;
+    ColorTags(frame());
+    EXPECT_FALSE(activeDocument()->state().Changed);
+    QTest::keyClick(activeEditor(), Qt::Key_Right);
+    EXPECT_TRUE(activeDocument()->state().Changed);
+}
+
+TEST_F(TagColouringTest, StrayClosingBracketsLeaveTheWordsAroundThemAlone)
+{
+    store("ColorOfTags", "ColorOfTags", "255");
+    start();
+    setText("x > y <p>if a > b</p> >> <br>");
+    choose("mnuOptionsColorTagBrackets");
+    EXPECT_EQ(paintedIn(Red), QStringList({"<p>", "</p>", "<br>"}));
+
+    setText("<i>a</i> and < unclosed <b>");
+    choose("mnuOptionsColorTagBrackets");
+    EXPECT_EQ(paintedIn(Red), QStringList({"<i>", "</i>", "< unclosed <b>"}));
+
+    setText("plain < text");
+    choose("mnuOptionsColorTagBrackets");
+    EXPECT_TRUE(paintedIn(Red).isEmpty());
+}
+
+TEST_F(TagColouringTest, TheStoredColourWinsOverTheOneChosenSinceStart)
+{
+    start();
+    setText("<p>x</p>");
+    frame().TagColor = QString::number(toColorNumber(QColor(0, 128, 0)));
+    ColorTags(frame());
+    EXPECT_EQ(paintedIn(QColor(0, 128, 0)).size(), 2);
+
+    store("ColorOfTags", "ColorOfTags", "255");
+    ColorTags(frame());
+    EXPECT_EQ(paintedIn(Red).size(), 2);
+}
+
+TEST_F(TagColouringTest, WithoutAnyColourTheTagsStandOutFromTheText)
+{
+    const QColor blue(0, 0, 255);
+    start();
+    setText("<p>x</p>");
+    ASSERT_NE(editor().SelColor(), blue);
+    ColorTags(frame());
+    EXPECT_EQ(paintedIn(blue), QStringList({"<p>", "</p>"}));
+
+    // Text written in that colour itself gets its tags in another; so does a stored
+    // value that is no colour number.
+    setText("");
+    editor().SetSelColor(blue);
+    type("<b>");
+    store("ColorOfTags", "ColorOfTags", "not a colour");
+    ColorTags(frame());
+    EXPECT_EQ(paintedIn(QColor(128, 0, 0)), QStringList({"<b>"}));
+}
+
+TEST_F(TagColouringTest, UndoTakesBackTheWholePassAtOnce)
+{
+    store("ColorOfTags", "ColorOfTags", "255");
+    start();
+    setText("<h1>a</h1>\n<p>b</p>");
+    choose("mnuOptionsColorTagBrackets");
+    ASSERT_EQ(paintedIn(Red).size(), 4);
+    choose("mnuEditUndoLast");
+    EXPECT_TRUE(paintedIn(Red).isEmpty());
+    EXPECT_EQ(editor().Text(), "<h1>a</h1>\n<p>b</p>");
+}
+
+TEST_F(TagColouringTest, ColorTagsOnOpeningIsAStoredSwitch)
+{
+    start();
+    QAction *item = menuItem("mnuOptionsColorTagBracketsOpening");
+    EXPECT_FALSE(item->isChecked());
+    choose("mnuOptionsColorTagBracketsOpening");
+    EXPECT_TRUE(item->isChecked());
+    EXPECT_EQ(stored("ColorTags", "ColorTags"), "True");
+    choose("mnuOptionsColorTagBracketsOpening");
+    EXPECT_FALSE(item->isChecked());
+    EXPECT_EQ(stored("ColorTags", "ColorTags"), "False");
+}
+
+} // namespace

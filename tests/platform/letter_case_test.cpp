@@ -1,0 +1,39 @@
+#include "platform/letter_case.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(LetterCaseTest, ChangesLettersOnlyAndKeepsTheLength)
+{
+    const QString mixed = QStringLiteral("<A HREF=\"Page_2.HTM\">x > y; 42% \u00C9t\u00E9</a>");
+    EXPECT_EQ(LowercaseLetters(mixed), QStringLiteral("<a href=\"page_2.htm\">x > y; 42% \u00E9t\u00E9</a>"));
+    EXPECT_EQ(UppercaseLetters(mixed), QStringLiteral("<A HREF=\"PAGE_2.HTM\">X > Y; 42% \u00C9T\u00C9</A>"));
+}
+
+TEST(LetterCaseTest, LettersWhoseOtherCaseIsLongerStayAsTheyAre)
+{
+    // Upper-casing sharp s and the ligature fi would need two letters each.
+    const QString word = QStringLiteral("stra\u00DFe \uFB01le");
+    const QString upper = UppercaseLetters(word);
+    EXPECT_EQ(upper.size(), word.size());
+    EXPECT_EQ(upper, QStringLiteral("STRA\u00DFE \uFB01LE"));
+}
+
+TEST(LetterCaseTest, LettersOutsideTheBasicPlaneConvertAsPairs)
+{
+    // Deseret capital long i and its small form, each a surrogate pair.
+    const QString capital = QString::fromUcs4(U"\U00010400<B>");
+    const QString small = QString::fromUcs4(U"\U00010428<b>");
+    EXPECT_EQ(LowercaseLetters(capital), small);
+    EXPECT_EQ(UppercaseLetters(small), capital);
+    EXPECT_EQ(UppercaseLetters(QStringLiteral("a\xD800")), QStringLiteral("A\xD800"));
+}
+
+TEST(LetterCaseTest, GeneratedTextFollowsTheChosenCase)
+{
+    EXPECT_EQ(InTagCase(QStringLiteral("<HR ALIGN=\"CENTER\">"), true), QStringLiteral("<hr align=\"center\">"));
+    EXPECT_EQ(InTagCase(QStringLiteral("<HR ALIGN=\"CENTER\">"), false), QStringLiteral("<HR ALIGN=\"CENTER\">"));
+}
+
+} // namespace
