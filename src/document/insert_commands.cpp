@@ -1,9 +1,9 @@
+#include "dialogs/tag_case.h"
 #include "document/insert_fragments.h"
 #include "document/notepad_window.h"
 #include "document/program.h"
 #include "document/special_buttons.h"
 #include "platform/editor_surface.h"
-#include "platform/letter_case.h"
 
 #include <QLocale>
 
@@ -13,7 +13,7 @@ namespace {
 void appendAfterSelection(Program &program, const QString &fragment)
 {
     if (EditorSurface *editor = program.ActiveEditor())
-        editor->SetSelText(editor->SelText() + InTagCase(fragment, program.LowercaseTags));
+        editor->SetSelText(editor->SelText() + ApplyTagCase(fragment, program.LowercaseTags));
 }
 
 } // namespace

@@ -102,6 +102,7 @@ private:
     void mnuViewLinks_Click();
 
     // Tag colouring and tag case (Options menu), the Insert and Edit menus, the pop-up.
+    void mnuOptionsChooseTagBracketColor_Click();
     void mnuOptionsColorTagBrackets_Click();
     void mnuOptionsColorTagBracketsOpening_Click();
     void mnuOptionsUseLowercaseTags_Click();

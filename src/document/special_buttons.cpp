@@ -1,7 +1,7 @@
 #include "document/special_buttons.h"
 
+#include "dialogs/tag_case.h"
 #include "platform/editor_surface.h"
-#include "platform/letter_case.h"
 #include "platform/program_context.h"
 
 namespace {
@@ -38,12 +38,12 @@ void RunSpecialButton(ProgramContext &program, const QString &key)
     for (const SpecialButton &button : SpecialButtons) {
         if (key != button.key)
             continue;
-        const QString open = InTagCase(QLatin1Char('<') + button.tag + QLatin1Char('>'), program.LowercaseTags);
+        const QString open = ApplyTagCase(QLatin1Char('<') + button.tag + QLatin1Char('>'), program.LowercaseTags);
         const QString selected = editor->SelText();
         if (button.appends) {
             editor->SetSelText(selected + open);
         } else {
-            const QString close = InTagCase(QStringLiteral("</") + button.tag + QLatin1Char('>'), program.LowercaseTags);
+            const QString close = ApplyTagCase(QStringLiteral("</") + button.tag + QLatin1Char('>'), program.LowercaseTags);
             editor->SetSelText(open + selected + close);
         }
         return;

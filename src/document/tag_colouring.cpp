@@ -1,5 +1,6 @@
 #include "document/tag_colouring.h"
 
+#include "dialogs/pickers.h"
 #include "document/notepad_window.h"
 #include "document/program.h"
 #include "document/tag_pass.h"
@@ -46,6 +47,17 @@ void ColorTags(Program &program)
         cursor.setPosition(tag.start + tag.length, QTextCursor::KeepAnchor);
         cursor.mergeCharFormat(format);
     });
+}
+
+void frmNotePad::mnuOptionsChooseTagBracketColor_Click()
+{
+    const DialogServices services = program_.dialogServices();
+    PickTagColor(services);
+    if (!services.results.PickedColorValue.isEmpty())
+        program_.TagColor = services.results.PickedColorValue;
+    else if (const EditorSurface *editor = program_.ActiveEditor())
+        program_.TagColor = QString::number(toColorNumber(editor->SelColor()));
+    program_.settings().write(QStringLiteral("ColorOfTags"), QStringLiteral("ColorOfTags"), program_.TagColor);
 }
 
 void frmNotePad::mnuOptionsColorTagBrackets_Click()

@@ -6,6 +6,7 @@
 
 void frmNotePad::connectTextCommands()
 {
+    bind(QStringLiteral("mnuOptionsChooseTagBracketColor"), &frmNotePad::mnuOptionsChooseTagBracketColor_Click);
     bind(QStringLiteral("mnuOptionsColorTagBrackets"), &frmNotePad::mnuOptionsColorTagBrackets_Click);
     bind(QStringLiteral("mnuOptionsColorTagBracketsOpening"), &frmNotePad::mnuOptionsColorTagBracketsOpening_Click);
     bind(QStringLiteral("mnuOptionsUseLowercaseTags"), &frmNotePad::mnuOptionsUseLowercaseTags_Click);

@@ -9,9 +9,3 @@
 QString LowercaseLetters(QString text);
 QString UppercaseLetters(QString text);
 
-// Generated HTML in the case the user chose: lowered throughout when lowercase tags are
-// on, as written otherwise. Every generator of tags passes its text through here.
-inline QString InTagCase(const QString &generated, bool lowercaseTags)
-{
-    return lowercaseTags ? LowercaseLetters(generated) : generated;
-}

@@ -131,6 +131,35 @@ TEST_F(TagColouringTest, UndoTakesBackTheWholePassAtOnce)
     EXPECT_EQ(editor().Text(), "<h1>a</h1>\n<p>b</p>");
 }
 
+TEST_F(TagColouringTest, TagColorStoresTheChosenColourForTheNextPass)
+{
+    start();
+    setText("<p>x</p>");
+    dialogs().answerColor(255);
+    choose("mnuOptionsChooseTagBracketColor");
+    ASSERT_EQ(dialogs().requests.size(), 1);
+    EXPECT_EQ(dialogs().requests[0].kind, ScriptedDialogs::Kind::Color);
+    EXPECT_EQ(stored("ColorOfTags", "ColorOfTags"), "255");
+    EXPECT_EQ(frame().TagColor, "255");
+    EXPECT_TRUE(paintedIn(Red).isEmpty());
+    choose("mnuOptionsColorTagBrackets");
+    EXPECT_EQ(paintedIn(Red), QStringList({"<p>", "</p>"}));
+}
+
+TEST_F(TagColouringTest, CancellingTagColorTakesTheTextColour)
+{
+    store("ColorOfTags", "ColorOfTags", "255");
+    start();
+    setText("<p>x</p>");
+    editor().SetSelStart(4);
+    editor().SetSelColor(QColor(0, 128, 0));
+    dialogs().cancel();
+    choose("mnuOptionsChooseTagBracketColor");
+    const QString green = QString::number(toColorNumber(QColor(0, 128, 0)));
+    EXPECT_EQ(stored("ColorOfTags", "ColorOfTags"), green);
+    EXPECT_EQ(frame().TagColor, green);
+}
+
 TEST_F(TagColouringTest, ColorTagsOnOpeningIsAStoredSwitch)
 {
     start();

@@ -30,10 +30,4 @@ TEST(LetterCaseTest, LettersOutsideTheBasicPlaneConvertAsPairs)
     EXPECT_EQ(UppercaseLetters(QStringLiteral("a\xD800")), QStringLiteral("A\xD800"));
 }
 
-TEST(LetterCaseTest, GeneratedTextFollowsTheChosenCase)
-{
-    EXPECT_EQ(InTagCase(QStringLiteral("<HR ALIGN=\"CENTER\">"), true), QStringLiteral("<hr align=\"center\">"));
-    EXPECT_EQ(InTagCase(QStringLiteral("<HR ALIGN=\"CENTER\">"), false), QStringLiteral("<HR ALIGN=\"CENTER\">"));
-}
-
 } // namespace
