@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <QTest>
 #include <QTextEdit>
@@ -106,7 +107,12 @@ TEST_F(EditCommandsTest, RightClickPopsUpTheEditMenu)
     QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_FALSE(edit->isVisible());
     QTest::mousePress(viewport, Qt::RightButton, Qt::ShiftModifier, QPoint(5, 5));
+    // The window system follows the press with a context-menu request; the editor's own
+    // menu must not answer it.
+    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5));
+    QApplication::sendEvent(viewport, &request);
     ASSERT_TRUE(edit->isVisible());
+    EXPECT_EQ(QApplication::activePopupWidget(), edit);
     edit->hide();
 
     QAction *selectAll = nullptr;
