@@ -2,9 +2,11 @@
 
 #include "app/frame_window.h"
 #include "document/browser_preview.h"
+#include "document/edit_commands.h"
 #include "document/file_commands.h"
 #include "document/new_document.h"
 #include "document/notepad_window.h"
+#include "document/special_buttons.h"
 
 void CommandToolbars::Toolbar1_ButtonClick(const ToolbarButton &button)
 {
@@ -17,6 +19,12 @@ void CommandToolbars::Toolbar1_ButtonClick(const ToolbarButton &button)
         NewDocument(frame_);
     } else if (button.key == QLatin1String("Save")) {
         SaveActiveDocument();
+    } else if (button.key == QLatin1String("Cut")) {
+        CutSelection(frame_);
+    } else if (button.key == QLatin1String("Copy")) {
+        CopySelection(frame_);
+    } else if (button.key == QLatin1String("Paste")) {
+        PasteClipboard(frame_);
     }
 }
 
@@ -30,6 +38,11 @@ void CommandToolbars::Toolbar2_ButtonClick(const ToolbarButton &button)
         ViewInBrowser(frame_, QStringLiteral("Browser1"),
                       frame_.action(QStringLiteral("mnuOptionsAutosave"))->isChecked());
     }
+}
+
+void CommandToolbars::Toolbar3_ButtonClick(const ToolbarButton &button)
+{
+    RunSpecialButton(frame_, button.key);
 }
 
 void CommandToolbars::SaveActiveDocument()

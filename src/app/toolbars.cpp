@@ -21,8 +21,8 @@ CommandToolbars::CommandToolbars(frmMDI &frame) : QObject(&frame), frame_(frame)
     frame.addToolBarBreak();
     Toolbar2 = build(QStringLiteral("Toolbar2"), FormButtons(), FormImageSize, &CommandToolbars::Toolbar2_ButtonClick);
     frame.addToolBarBreak();
-    // The tag-pair commands are not built yet: the special buttons have nothing to run.
-    Toolbar3 = build(QStringLiteral("Toolbar3"), SpecialButtons(), StandardImageSize, nullptr);
+    Toolbar3 = build(QStringLiteral("Toolbar3"), SpecialButtons(), StandardImageSize,
+                     &CommandToolbars::Toolbar3_ButtonClick);
 }
 
 QToolBar *CommandToolbars::build(const QString &name, const QList<ToolbarButton> &buttons, int imageSize,
@@ -60,8 +60,7 @@ bool CommandToolbars::isBuilt(const ToolbarButton &button) const
     if (!button.form.isEmpty())
         return frame_.dialogs().has(button.form);
     // Commands still being built; a button leaves this list when its command lands.
-    static const QStringList notBuilt = {QStringLiteral("Open"), QStringLiteral("Print"), QStringLiteral("Cut"),
-                                         QStringLiteral("Copy"), QStringLiteral("Paste")};
+    static const QStringList notBuilt = {QStringLiteral("Open"), QStringLiteral("Print")};
     return !notBuilt.contains(button.key);
 }
 

@@ -42,6 +42,7 @@ private:
 
     void Toolbar1_ButtonClick(const ToolbarButton &button);
     void Toolbar2_ButtonClick(const ToolbarButton &button);
+    void Toolbar3_ButtonClick(const ToolbarButton &button);
     void SaveActiveDocument();
 
     frmMDI &frame_;

@@ -93,12 +93,40 @@ TEST_F(ToolbarsTest, ButtonsWithoutACommandStayDisabled)
 {
     start();
     frame().EnableDocumentButtons();
-    for (const char *key : {"Open", "Print", "Cut", "Copy", "Paste"})
+    for (const char *key : {"Open", "Print"})
         EXPECT_FALSE(button(key)->isEnabled()) << key;
     // A dialog's button is usable exactly when the dialog has been built.
     for (const ToolbarButton &spec : FormButtons())
         if (!spec.form.isEmpty())
             EXPECT_EQ(button(spec.key)->isEnabled(), frame().dialogs().has(spec.form)) << spec.key.toStdString();
+}
+
+TEST_F(ToolbarsTest, SpecialAndClipboardButtonsActOnTheActiveDocument)
+{
+    start();
+    EditorSurface &editor = activeDocument()->editor();
+    editor.SetText("say hello");
+    editor.SetSelStart(4);
+    editor.SetSelLength(5);
+    click("Bold");
+    EXPECT_EQ(editor.Text(), "say <B>hello</B>");
+    frame().LowercaseTags = true;
+    click("Break");
+    click("HeadSix");
+    EXPECT_EQ(editor.Text(), "say <B>hello</B><br><h6></h6>");
+
+    editor.SetSelStart(0);
+    editor.SetSelLength(4);
+    click("Cut");
+    EXPECT_EQ(editor.Text(), "<B>hello</B><br><h6></h6>");
+    click("Paste");
+    EXPECT_EQ(editor.Text(), "say <B>hello</B><br><h6></h6>");
+    editor.SetSelStart(7);
+    editor.SetSelLength(5);
+    click("Copy");
+    editor.SetSelStart(4);
+    click("Paste");
+    EXPECT_EQ(editor.Text(), "say hello<B>hello</B><br><h6></h6>");
 }
 
 TEST_F(ToolbarsTest, HidingFromADocumentUnchecksTheFramesItem)
