@@ -3,6 +3,7 @@
 #include "app/application_icon.h"
 #include "app/dialog_factories.h"
 #include "app/toolbars.h"
+#include "document/file_commands.h"
 #include "document/new_document.h"
 #include "document/notepad_window.h"
 #include "platform/editor_surface.h"
@@ -60,17 +61,20 @@ void frmMDI::buildMenus()
     file->setObjectName(QStringLiteral("mnuFile"));
     connect(addItem(file, QStringLiteral("mnuFileNew"), QStringLiteral("&New")), &QAction::triggered, this,
             &frmMDI::mnuFileNew_Click);
-    // Opening files is not built yet: the item stays disabled until it is.
-    addItem(file, QStringLiteral("mnuFileOpen"), QStringLiteral("&Open"))->setEnabled(false);
+    connect(addItem(file, QStringLiteral("mnuFileOpen"), QStringLiteral("&Open")), &QAction::triggered, this,
+            &frmMDI::mnuFileOpen_Click);
     connect(addItem(file, QStringLiteral("mnuFileExit"), QStringLiteral("E&xit")), &QAction::triggered, this,
             &frmMDI::mnuFileExit_Click);
     file->addSeparator()->setObjectName(QStringLiteral("mnuSeparator"));
     QAction *recentSeparator = file->addSeparator();
     recentSeparator->setObjectName(QStringLiteral("mnuRecentFile0"));
     recentSeparator->setVisible(false);
-    for (int index = 1; index <= 5; ++index)
-        addItem(file, QStringLiteral("mnuRecentFile%1").arg(index), QStringLiteral("RecentFile%1").arg(index))
-            ->setVisible(false);
+    for (int index = 1; index <= 5; ++index) {
+        QAction *item =
+            addItem(file, QStringLiteral("mnuRecentFile%1").arg(index), QStringLiteral("RecentFile%1").arg(index));
+        item->setVisible(false);
+        connect(item, &QAction::triggered, this, [this, index] { mnuRecentFile_Click(index); });
+    }
 
     auto *options = new QMenu(QStringLiteral("&Options"), this);
     options->setObjectName(QStringLiteral("mnuOptions"));
@@ -216,9 +220,6 @@ void frmMDI::ToggleToolbar(ToolbarId toolbar, QAction &windowItem)
     toolbars_->toolbar(toolbar)->setVisible(shown);
 }
 
-// The recent-files list is not built yet; this is where it will follow the documents.
-void frmMDI::RefreshRecentFileMenus() {}
-
 void frmMDI::RefreshMenuBar()
 {
     // The bar shows the active document's menus, or the frame's own while none is open.
@@ -273,6 +274,11 @@ void frmMDI::mnuFileNew_Click()
 {
     EnableDocumentButtons();
     NewDocument(*this);
+}
+
+void frmMDI::mnuFileOpen_Click()
+{
+    ChooseAndOpenDocument(*this);
 }
 
 void frmMDI::mnuFileExit_Click()

@@ -55,6 +55,8 @@ public:
     void ToggleToolbar(ToolbarId toolbar, QAction &windowItem) override;
     SearchState &Search() override { return search_; }
     void RefreshRecentFileMenus() override;
+    void RecordRecentFile(const QString &fileName) override;
+    bool IsRecentFile(const QString &fileName) const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -67,11 +69,13 @@ private:
     void restoreGeometryValue(const QString &key);
 
     void mnuFileNew_Click();
+    void mnuFileOpen_Click();
     void mnuFileExit_Click();
     void mnuOptions_Click();
     void mnuOptionsToolbar_Click();
     void mnuOptionsSpecialButtons_Click();
     void mnuOptionsStandardButtons_Click();
+    void mnuRecentFile_Click(int index);
     void mnuOptionsAutosave_Click();
 
     Platform platform_;

@@ -4,9 +4,25 @@
 #include "document/notepad_window.h"
 #include "document/program.h"
 #include "platform/editor_surface.h"
+#include "platform/text_file_codec.h"
+#include "platform/wait_cursor.h"
 
-#include <QApplication>
+#include <QFile>
 #include <QSaveFile>
+
+namespace {
+
+const QString programTitle = QStringLiteral("Tagsmith");
+
+constexpr std::uint32_t saveFlags =
+    cdl::OFNOverwritePrompt | cdl::OFNHideReadOnly | cdl::OFNPathMustExist | cdl::OFNCreatePrompt;
+
+void reportCannotOpen(Program &program, const QString &fileName)
+{
+    program.messages().show(QStringLiteral("Can't open file ") + fileName, programTitle, MsgButtons::Ok, MsgIcon::None);
+}
+
+} // namespace
 
 QString OpenFilter()
 {
@@ -14,12 +30,74 @@ QString OpenFilter()
                           "Rich Text Files (*.rtf)|*.rtf|All Files (*.*)|*.*");
 }
 
+QString InsertFilter()
+{
+    return QStringLiteral("HTML Files (*.htm; *.html)|*.htm; *.html|Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
+}
+
+bool IsRichTextName(const QString &fileName)
+{
+    return fileName.endsWith(QLatin1String("rtf"), Qt::CaseSensitive);
+}
+
+bool ChooseFileToRead(CommonDialog &dialog, const QString &filter)
+{
+    dialog.CancelError = true;
+    dialog.Filter = filter;
+    dialog.DefaultExt = QStringLiteral(".htm");
+    dialog.Flags = cdl::OFNFileMustExist | cdl::OFNPathMustExist | cdl::OFNHideReadOnly;
+    dialog.FileName.clear();
+    return dialog.ShowOpen();
+}
+
+void ChooseAndOpenDocument(Program &program)
+{
+    CommonDialog &dialog = program.CommonDialog1();
+    if (!ChooseFileToRead(dialog, OpenFilter()))
+        return;
+    const QString fileName = dialog.FileName;
+    OpenDocumentFile(program, fileName);
+    program.RecordRecentFile(fileName);
+}
+
+void OpenDocumentFile(Program &program, const QString &fileName)
+{
+    if (fileName.isEmpty())
+        return;
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        reportCannotOpen(program, fileName);
+        return;
+    }
+    WaitCursor hourglass;
+    // The whole file is read before a window exists, so a read that fails halfway leaves
+    // no window behind that would pass for the file.
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        reportCannotOpen(program, fileName);
+        return;
+    }
+    file.close();
+
+    DocumentTable &table = program.Documents();
+    const int slot = table.FindFreeDocumentSlot();
+    auto *window = new frmNotePad(program, slot);
+    table.setWindow(slot, window);
+    window->SetCaption(fileName);
+    const DecodedTextFile decoded = decodeTextFile(bytes);
+    window->editor().SetText(decoded.text);
+    window->FileFormat = decoded.format;
+    table.state(slot).Changed = false;
+    program.AddDocumentWindow(window);
+    program.EnableDocumentButtons();
+}
+
 QString ChooseSaveName(Program &program, const QString &proposed)
 {
     CommonDialog &dialog = program.CommonDialog1();
     dialog.FileName = proposed;
     dialog.Filter = OpenFilter();
-    dialog.Flags = cdl::OFNOverwritePrompt | cdl::OFNHideReadOnly | cdl::OFNPathMustExist | cdl::OFNCreatePrompt;
+    dialog.Flags = saveFlags;
     if (!dialog.ShowSave())
         return QString();
     return dialog.FileName;
@@ -30,19 +108,45 @@ bool SaveDocumentFile(Program &program, const QString &fileName)
     frmNotePad *document = program.ActiveDocument();
     if (!document)
         return false;
-    // The new text goes to a temporary file that replaces the old one only when complete,
-    // so a failed save never damages what was on disk.
-    QSaveFile file(fileName);
+    const EncodedTextFile encoded = encodeTextFile(document->editor().Text(), document->FileFormat);
+    bool saved = false;
     QString error;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    if (!file.open(QIODevice::WriteOnly) || file.write(document->editor().Text().toUtf8()) < 0 || !file.commit())
+    {
+        WaitCursor hourglass;
+        // The new text goes to a temporary file that replaces the old one only when
+        // complete, so a failed save never damages what was on disk.
+        QSaveFile file(fileName);
+        saved = file.open(QIODevice::WriteOnly) && file.write(encoded.bytes) == encoded.bytes.size() && file.commit();
         error = file.errorString();
-    QApplication::restoreOverrideCursor();
-    if (!error.isEmpty()) {
-        program.messages().show(error, QStringLiteral("Tagsmith"), MsgButtons::Ok, MsgIcon::Exclamation);
+    }
+    if (!saved) {
+        program.messages().show(error, programTitle, MsgButtons::Ok, MsgIcon::Exclamation);
         return false;
     }
     document->SetCaption(fileName);
+    document->FileFormat = encoded.format;
     document->state().Changed = false;
     return true;
+}
+
+void SaveActiveDocument(Program &program)
+{
+    frmNotePad *document = program.ActiveDocument();
+    if (!document)
+        return;
+    const QString fileName = document->isUntitled() ? ChooseSaveName(program, QString()) : document->Caption();
+    if (!fileName.isEmpty())
+        SaveDocumentFile(program, fileName);
+}
+
+void SaveActiveDocumentAs(Program &program)
+{
+    frmNotePad *document = program.ActiveDocument();
+    if (!document)
+        return;
+    const QString fileName = ChooseSaveName(program, document->isUntitled() ? QString() : document->Caption());
+    if (fileName.isEmpty())
+        return;
+    SaveDocumentFile(program, fileName);
+    program.RecordRecentFile(fileName);
 }

@@ -1,11 +1,30 @@
 #pragma once
 
+#include "platform/common_dialog.h"
+
 #include <QString>
 
 class Program;
 
-// The open filter of Open and Save As.
+// The filters of the shared file dialog: Open and Save As, and Insert File.
 QString OpenFilter();
+QString InsertFilter();
+
+// Shows the shared dialog as Open and Insert File use it: the given filter, ".htm" as
+// default extension, an existing file required, no name proposed. The chosen name is in
+// the dialog's FileName; false when the user cancelled.
+bool ChooseFileToRead(CommonDialog &dialog, const QString &filter);
+
+// A file is rich text when its name ends in exactly "rtf", lower case.
+bool IsRichTextName(const QString &fileName);
+
+// Asks for a file with the Open dialog, opens it in a new document window and records it
+// in the recent-files list.
+void ChooseAndOpenDocument(Program &program);
+
+// Opens a file in a new document window that becomes the ActiveDocument. A file that
+// cannot be read is reported and gets no window; an empty name does nothing.
+void OpenDocumentFile(Program &program, const QString &fileName);
 
 // Shows the shared Save dialog proposing a name; the chosen name, or empty on cancel.
 QString ChooseSaveName(Program &program, const QString &proposed);
@@ -13,3 +32,8 @@ QString ChooseSaveName(Program &program, const QString &proposed);
 // Writes the ActiveDocument to a file. On success the window is captioned with the name
 // and counts as unchanged; on failure the user sees why, and nothing else changes.
 bool SaveDocumentFile(Program &program, const QString &fileName);
+
+// File > Save: to the document's own file, asking for a name when it has none yet.
+void SaveActiveDocument(Program &program);
+// File > Save As: always asks, and lists the chosen name among the recent files.
+void SaveActiveDocumentAs(Program &program);

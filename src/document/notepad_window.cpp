@@ -193,7 +193,17 @@ void frmNotePad::connectHandlers()
 
     connectTextCommands();
     bind(QStringLiteral("mnuFileNew"), &frmNotePad::mnuFileNew_Click);
+    bind(QStringLiteral("mnuFileOpen"), &frmNotePad::mnuFileOpen_Click);
     bind(QStringLiteral("mnuFileClose"), &frmNotePad::mnuFileClose_Click);
+    bind(QStringLiteral("mnuFileSave"), &frmNotePad::mnuFileSave_Click);
+    bind(QStringLiteral("mnuFileSaveAs"), &frmNotePad::mnuFileSaveAs_Click);
+    bind(QStringLiteral("mnuFilePrint"), &frmNotePad::mnuFilePrint_Click);
+    for (int index = 1; index <= 5; ++index) {
+        QAction *item = action(QStringLiteral("mnuRecentFile%1").arg(index));
+        connect(item, &QAction::triggered, this, [this, index] { mnuRecentFile_Click(index); });
+        item->setEnabled(true);
+    }
+    bind(QStringLiteral("mnuInsertFile"), &frmNotePad::mnuInsertFile_Click);
     bind(QStringLiteral("mnuFileExit"), &frmNotePad::mnuFileExit_Click);
     bind(QStringLiteral("mnuWindowCascade"), &frmNotePad::mnuWindowCascade_Click);
     bind(QStringLiteral("mnuWindowTile"), &frmNotePad::mnuWindowTile_Click);

@@ -2,6 +2,7 @@
 
 #include "document/window_font.h"
 #include "platform/common_dialog.h"
+#include "platform/text_file_codec.h"
 
 #include <QHash>
 #include <QMdiSubWindow>
@@ -29,6 +30,9 @@ public:
     // The window's own dialog, used by Window Font.
     CommonDialog CommonDialog1;
     EditorSurface &editor() const { return *surface_; }
+
+    // The encoding, mark and line ending the document's text is saved with.
+    TextFileFormat FileFormat;
 
     // The slot number as decimal text.
     QString Tag() const { return tag_; }
@@ -69,7 +73,13 @@ private:
     void Form_Unload();
 
     void mnuFileNew_Click();
+    void mnuFileOpen_Click();
     void mnuFileClose_Click();
+    void mnuFileSave_Click();
+    void mnuFileSaveAs_Click();
+    void mnuFilePrint_Click();
+    void mnuRecentFile_Click(int index);
+    void mnuInsertFile_Click();
     void mnuFileExit_Click();
     void mnuWindowCascade_Click();
     void mnuWindowTile_Click();

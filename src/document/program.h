@@ -48,4 +48,7 @@ public:
     virtual SearchState &Search() = 0;
     // Refills the recent-file items of the frame's and every document's File menu.
     virtual void RefreshRecentFileMenus() = 0;
+    // Puts a file opened through the dialog or saved under a new name on the recent-files
+    // list, unless it is listed already.
+    virtual void RecordRecentFile(const QString &fileName) = 0;
 };

@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -32,6 +33,23 @@ QFileDialog::Options fileOptions(std::uint32_t flags)
     return options;
 }
 
+// The questions the classic dialog asks before it lets a name through; false keeps the
+// dialog open for another choice.
+bool confirmChoice(QWidget *parent, const QString &title, std::uint32_t flags, const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    if ((flags & cdl::OFNPathMustExist) && !info.absoluteDir().exists()) {
+        QMessageBox::warning(parent, title,
+                             fileName + QStringLiteral("\nPath does not exist.\nCheck the path and try again."));
+        return false;
+    }
+    if ((flags & cdl::OFNCreatePrompt) && !info.exists())
+        return QMessageBox::question(parent, title,
+                                     fileName + QStringLiteral("\nThis file does not exist.\nCreate the file?"))
+               == QMessageBox::Yes;
+    return true;
+}
+
 bool runFileDialog(QWidget *parent, CommonDialog &dialog, QFileDialog::AcceptMode mode)
 {
     QFileDialog fileDialog(parent, dialog.DialogTitle);
@@ -47,11 +65,17 @@ bool runFileDialog(QWidget *parent, CommonDialog &dialog, QFileDialog::AcceptMod
     fileDialog.setDefaultSuffix(suffix);
     if (!dialog.FileName.isEmpty())
         fileDialog.selectFile(dialog.FileName);
-    if (fileDialog.exec() != QDialog::Accepted || fileDialog.selectedFiles().isEmpty())
-        return false;
-    dialog.FileName = fileDialog.selectedFiles().constFirst();
-    dialog.FileTitle = QFileInfo(dialog.FileName).fileName();
-    return true;
+    for (;;) {
+        if (fileDialog.exec() != QDialog::Accepted || fileDialog.selectedFiles().isEmpty())
+            return false;
+        const QString chosen = fileDialog.selectedFiles().constFirst();
+        if (confirmChoice(parent, fileDialog.windowTitle(), dialog.Flags, chosen)) {
+            dialog.FileName = chosen;
+            dialog.FileTitle = QFileInfo(chosen).fileName();
+            return true;
+        }
+        fileDialog.selectFile(chosen);
+    }
 }
 
 } // namespace
@@ -108,6 +132,7 @@ bool QtCommonDialogBackend::showPrinter(CommonDialog &dialog, QPrinter &printer)
 {
     QPrintDialog printDialog(&printer, QApplication::activeWindow());
     printDialog.setOption(QAbstractPrintDialog::PrintSelection, true);
+    printDialog.setOption(QAbstractPrintDialog::PrintPageRange, !(dialog.Flags & cdl::PDNoPageNums));
     printDialog.setPrintRange((dialog.Flags & cdl::PDSelection) ? QAbstractPrintDialog::Selection
                                                                 : QAbstractPrintDialog::AllPages);
     return printDialog.exec() == QDialog::Accepted;

@@ -1,0 +1,182 @@
+#include "support/program_fixture.h"
+
+#include "app/recent_files.h"
+#include "document/notepad_window.h"
+#include "platform/editor_surface.h"
+
+#include <QAction>
+
+namespace {
+
+class RecentFilesTest : public ProgramTest
+{
+protected:
+    void openThroughDialog(const QString &path)
+    {
+        dialogs().answerFile(path);
+        choose("mnuFileOpen");
+    }
+
+    QStringList storedList() const
+    {
+        QStringList list;
+        for (int number = 1; number <= 4; ++number)
+            list << stored("Recent Files", QStringLiteral("RecentFile%1").arg(number));
+        return list;
+    }
+
+    // The paths the visible recent items of the menu bar in view offer, top to bottom.
+    QStringList shownList() const
+    {
+        QStringList list;
+        for (int index = 1; index <= 5; ++index) {
+            QAction *item = menuItem(QStringLiteral("mnuRecentFile%1").arg(index));
+            if (item && item->isVisible())
+                list << item->data().toString();
+        }
+        return list;
+    }
+};
+
+TEST_F(RecentFilesTest, FirstRunShowsNoListAndNoExtraSeparatorInEitherMenu)
+{
+    start();
+    EXPECT_FALSE(menuItem("mnuRecentFile0")->isVisible());
+    EXPECT_TRUE(shownList().isEmpty());
+    choose("mnuFileClose");
+    EXPECT_FALSE(menuItem("mnuRecentFile0")->isVisible());
+    EXPECT_TRUE(shownList().isEmpty());
+}
+
+TEST_F(RecentFilesTest, FiveFilesOpenedInTurnLeaveTheLastFourMostRecentFirst)
+{
+    start();
+    QStringList paths;
+    for (const char *name : {"one.htm", "two.htm", "three.htm", "four.htm", "five.htm"})
+        paths << writeFile(name, name);
+    for (const QString &path : std::as_const(paths))
+        openThroughDialog(path);
+
+    const QStringList expected = {paths[4], paths[3], paths[2], paths[1]};
+    EXPECT_EQ(storedList(), expected);
+    EXPECT_TRUE(stored("Recent Files", "RecentFile5").isEmpty());
+    EXPECT_EQ(shownList(), expected);
+    EXPECT_TRUE(menuItem("mnuRecentFile0")->isVisible());
+    EXPECT_EQ(menuItem("mnuRecentFile1")->text(), paths[4]);
+    // Every open document window carries the same list.
+    for (frmNotePad *document : openDocuments()) {
+        EXPECT_TRUE(document->findChild<QAction *>("mnuRecentFile0")->isVisible());
+        EXPECT_EQ(document->action("mnuRecentFile4")->data().toString(), paths[1]);
+    }
+    // And so does the frame's own menu, once no document is left.
+    for (frmNotePad *document : openDocuments())
+        document->close();
+    EXPECT_EQ(shownList(), expected);
+}
+
+TEST_F(RecentFilesTest, OnlyANameNotListedYetEntersTheListAndLetterCaseCounts)
+{
+    start();
+    const QString a = writeFile("a.htm", "a");
+    const QString b = writeFile("b.htm", "b");
+    const QString upperA = writeFile("A.htm", "A");
+    openThroughDialog(a);
+    openThroughDialog(b);
+    openThroughDialog(a);
+    EXPECT_EQ(storedList(), QStringList({b, a, "", ""}));
+    openThroughDialog(upperA);
+    EXPECT_EQ(storedList(), QStringList({upperA, b, a, ""}));
+}
+
+TEST_F(RecentFilesTest, ChoosingARecentFileOpensItAndLeavesTheOrder)
+{
+    start();
+    const QString a = writeFile("a.htm", "first");
+    const QString b = writeFile("b.htm", "second");
+    openThroughDialog(a);
+    openThroughDialog(b);
+
+    choose("mnuRecentFile2");
+    EXPECT_EQ(activeDocument()->Caption(), a);
+    EXPECT_EQ(activeDocument()->editor().Text(), "first");
+    EXPECT_FALSE(activeDocument()->state().Changed);
+    EXPECT_EQ(openDocuments().size(), 4);
+    EXPECT_EQ(storedList(), QStringList({b, a, "", ""}));
+
+    // The frame's own items open files too.
+    for (frmNotePad *document : openDocuments())
+        document->close();
+    choose("mnuRecentFile1");
+    EXPECT_EQ(activeDocument()->Caption(), b);
+    EXPECT_EQ(storedList(), QStringList({b, a, "", ""}));
+}
+
+TEST_F(RecentFilesTest, AListedFileThatIsGoneIsReportedAndStaysListed)
+{
+    start();
+    const QString path = writeFile("doomed.htm", "x");
+    openThroughDialog(path);
+    QFile::remove(path);
+    choose("mnuRecentFile1");
+    ASSERT_EQ(messages().shown.size(), 1);
+    EXPECT_EQ(messages().shown[0].text, "Can't open file " + path);
+    EXPECT_EQ(openDocuments().size(), 2);
+    EXPECT_EQ(storedList(), QStringList({path, "", "", ""}));
+    EXPECT_EQ(shownList(), QStringList({path}));
+}
+
+TEST_F(RecentFilesTest, SaveAsListsTheNewNameAtTheTopButSaveDoesNot)
+{
+    start();
+    const QString opened = writeFile("opened.htm", "x");
+    openThroughDialog(opened);
+
+    choose("mnuFileNew");
+    type("saved");
+    dialogs().answerFile(tempPath("saved.htm"));
+    choose("mnuFileSave");
+    EXPECT_EQ(storedList(), QStringList({opened, "", "", ""}));
+
+    choose("mnuFileNew");
+    type("saved as");
+    dialogs().answerFile(tempPath("saved-as.htm"));
+    choose("mnuFileSaveAs");
+    EXPECT_EQ(storedList(), QStringList({tempPath("saved-as.htm"), opened, "", ""}));
+    EXPECT_EQ(shownList(), QStringList({tempPath("saved-as.htm"), opened}));
+}
+
+TEST_F(RecentFilesTest, CancelledSaveAsLeavesTheListAlone)
+{
+    start();
+    const QString opened = writeFile("opened.htm", "x");
+    openThroughDialog(opened);
+    dialogs().cancel();
+    choose("mnuFileSaveAs");
+    EXPECT_EQ(storedList(), QStringList({opened, "", "", ""}));
+}
+
+TEST_F(RecentFilesTest, TheListSurvivesARestart)
+{
+    store("Recent Files", "RecentFile1", "/work/x & y.htm");
+    store("Recent Files", "RecentFile2", "/work/z.htm");
+    start();
+    EXPECT_EQ(shownList(), QStringList({"/work/x & y.htm", "/work/z.htm"}));
+    // An ampersand in a path is shown, not taken for an access key.
+    EXPECT_EQ(menuItem("mnuRecentFile1")->text(), "/work/x && y.htm");
+}
+
+TEST_F(RecentFilesTest, PushNeverCopiesAnEmptyEntryDown)
+{
+    auto settings = makeMemorySettingsStore();
+    settings->write("Recent Files", "RecentFile1", "a");
+    settings->write("Recent Files", "RecentFile2", "");
+    settings->write("Recent Files", "RecentFile3", "c");
+    PushRecentFile(*settings, "new");
+    EXPECT_EQ(settings->read("Recent Files", "RecentFile1"), "new");
+    EXPECT_EQ(settings->read("Recent Files", "RecentFile2"), "a");
+    // The empty second entry was not copied over the third's old place.
+    EXPECT_EQ(settings->read("Recent Files", "RecentFile3"), "c");
+    EXPECT_EQ(settings->read("Recent Files", "RecentFile4"), "c");
+}
+
+} // namespace

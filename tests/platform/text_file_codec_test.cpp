@@ -1,0 +1,135 @@
+#include "platform/text_file_codec.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Encoding = TextFileFormat::Encoding;
+using LineEnding = TextFileFormat::LineEnding;
+
+QByteArray bytesFrom(int first, int last)
+{
+    QByteArray bytes;
+    for (int b = first; b <= last; ++b)
+        bytes.append(char(b));
+    return bytes;
+}
+
+struct FileCase
+{
+    const char *name;
+    QByteArray bytes;
+    QString text;
+    TextFileFormat format;
+};
+
+class TextFileCodecCase : public ::testing::TestWithParam<FileCase>
+{
+};
+
+TEST_P(TextFileCodecCase, ReadsTheTextAndFormatAndWritesTheSameBytesBack)
+{
+    const FileCase &c = GetParam();
+    const DecodedTextFile decoded = decodeTextFile(c.bytes);
+    EXPECT_EQ(decoded.text, c.text);
+    EXPECT_EQ(decoded.format.encoding, c.format.encoding);
+    EXPECT_EQ(decoded.format.byteOrderMark, c.format.byteOrderMark);
+    EXPECT_EQ(decoded.format.lineEnding, c.format.lineEnding);
+
+    const EncodedTextFile encoded = encodeTextFile(decoded.text, decoded.format);
+    EXPECT_EQ(encoded.bytes.toHex(' '), c.bytes.toHex(' '));
+    EXPECT_EQ(encoded.format, decoded.format);
+}
+
+const TextFileFormat utf8Lf{Encoding::Utf8, false, LineEnding::Lf};
+const TextFileFormat utf8CrLf{Encoding::Utf8, false, LineEnding::CrLf};
+const TextFileFormat utf8Cr{Encoding::Utf8, false, LineEnding::Cr};
+const TextFileFormat utf8BomCrLf{Encoding::Utf8, true, LineEnding::CrLf};
+const TextFileFormat utf8Platform{Encoding::Utf8, false, TextFileFormat::platformLineEnding()};
+const TextFileFormat cp1252Lf{Encoding::Windows1252, false, LineEnding::Lf};
+const TextFileFormat cp1252Platform{Encoding::Windows1252, false, TextFileFormat::platformLineEnding()};
+
+QString controlsAndWindows1252()
+{
+    // Bytes 0x80 to 0x9F: the typographic characters, and the five bytes the code page
+    // leaves undefined coming through as the C1 controls of the same number.
+    return QString::fromUtf8("\u20AC\u0081\u201A\u0192\u201E\u2026\u2020\u2021\u02C6\u2030\u0160\u2039\u0152\u008D"
+                             "\u017D\u008F\u0090\u2018\u2019\u201C\u201D\u2022\u2013\u2014\u02DC\u2122\u0161\u203A"
+                             "\u0153\u009D\u017E\u0178");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, TextFileCodecCase,
+    ::testing::Values(
+        FileCase{"Empty", QByteArray(), QString(), utf8Platform},
+        FileCase{"AsciiLf", "<p>a</p>\n<p>b</p>\n", "<p>a</p>\n<p>b</p>\n", utf8Lf},
+        FileCase{"CrLf", "a\r\nb\r\n", "a\nb\n", utf8CrLf},
+        FileCase{"LoneCr", "a\rb\r", "a\nb\n", utf8Cr},
+        FileCase{"NoFinalLineBreak", "a\r\nb", "a\nb", utf8CrLf},
+        FileCase{"EmptyLinesOnly", "\r\n\r\n", "\n\n", utf8CrLf},
+        FileCase{"Utf8", "caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80\n", QString::fromUtf8("café € 😀\n"), utf8Lf},
+        FileCase{"Utf8WithMark", "\xEF\xBB\xBFh\xC3\xA9\r\n", QString::fromUtf8("hé\n"), utf8BomCrLf},
+        FileCase{"OnlyTheMark", "\xEF\xBB\xBF", QString(), {Encoding::Utf8, true, TextFileFormat::platformLineEnding()}},
+        FileCase{"TwoMarksKeepTheSecondAsText", "\xEF\xBB\xBF\xEF\xBB\xBFx",
+                 QString(QChar(0xFEFF)) + QLatin1Char('x'), {Encoding::Utf8, true, TextFileFormat::platformLineEnding()}},
+        FileCase{"Windows1252Controls", bytesFrom(0x80, 0x9F), controlsAndWindows1252(), cp1252Platform},
+        FileCase{"Windows1252Latin", "caf\xE9 na\xEFve\n", QString::fromUtf8("café naïve\n"), cp1252Lf},
+        FileCase{"Windows1252HighHalf", bytesFrom(0x80, 0xFF),
+                 controlsAndWindows1252() + QString::fromLatin1(bytesFrom(0xA0, 0xFF)), cp1252Platform}),
+    [](const ::testing::TestParamInfo<FileCase> &info) { return std::string(info.param.name); });
+
+TEST(TextFileCodec, EveryByteOutsideTheLineBreaksComesBackUnchanged)
+{
+    QByteArray bytes;
+    for (int b = 0; b < 256; ++b)
+        if (b != '\r')
+            bytes.append(char(b));
+    const DecodedTextFile decoded = decodeTextFile(bytes);
+    EXPECT_EQ(decoded.format.encoding, Encoding::Windows1252);
+    EXPECT_EQ(encodeTextFile(decoded.text, decoded.format).bytes.toHex(' '), bytes.toHex(' '));
+}
+
+TEST(TextFileCodec, InvalidUtf8AnywhereMakesTheFileWindows1252)
+{
+    for (const QByteArray &bytes : {QByteArray("ab\xE4\xB8"),           // cut off at the end
+                                    QByteArray("\xC0\x80"),              // over-long
+                                    QByteArray("\xED\xA0\x80"),          // an encoded surrogate
+                                    QByteArray("\xEF\xBB\xBF\xFF"),      // a mark, then a stray byte
+                                    QByteArray("ok\xE9\xC3\xA9")}) {     // mixed
+        const DecodedTextFile decoded = decodeTextFile(bytes);
+        EXPECT_EQ(decoded.format.encoding, Encoding::Windows1252) << bytes.toHex().constData();
+        EXPECT_FALSE(decoded.format.byteOrderMark);
+        EXPECT_EQ(encodeTextFile(decoded.text, decoded.format).bytes, bytes) << bytes.toHex().constData();
+    }
+}
+
+TEST(TextFileCodec, MixedLineBreaksAllFollowTheFirst)
+{
+    const DecodedTextFile decoded = decodeTextFile("a\nb\r\nc\rd");
+    EXPECT_EQ(decoded.text, "a\nb\nc\nd");
+    EXPECT_EQ(decoded.format.lineEnding, LineEnding::Lf);
+    EXPECT_EQ(encodeTextFile(decoded.text, decoded.format).bytes, "a\nb\nc\nd");
+}
+
+TEST(TextFileCodec, ACharacterWindows1252CannotHoldMakesTheWholeFileUtf8)
+{
+    const EncodedTextFile held = encodeTextFile(QString::fromUtf8("\u20AC \u00E9\n"), cp1252Lf);
+    EXPECT_EQ(held.bytes, "\x80 \xE9\n");
+    EXPECT_EQ(held.format.encoding, Encoding::Windows1252);
+
+    const TextFileFormat crLf1252{Encoding::Windows1252, false, LineEnding::CrLf};
+    const EncodedTextFile switched = encodeTextFile(QString::fromUtf8("\u00E9 \u4E2D\n"), crLf1252);
+    EXPECT_EQ(switched.bytes, "\xC3\xA9 \xE4\xB8\xAD\r\n");
+    EXPECT_FALSE(switched.bytes.contains('?'));
+    EXPECT_EQ(switched.format, (TextFileFormat{Encoding::Utf8, false, LineEnding::CrLf}));
+}
+
+TEST(TextFileCodec, ANewDocumentIsUtf8WithThePlatformLineEnding)
+{
+    const TextFileFormat fresh;
+    EXPECT_EQ(fresh, utf8Platform);
+    const QByteArray lineBreak = fresh.lineEnding == LineEnding::CrLf ? "\r\n" : "\n";
+    EXPECT_EQ(encodeTextFile(QString::fromUtf8("é\nx"), fresh).bytes, "\xC3\xA9" + lineBreak + "x");
+}
+
+} // namespace
