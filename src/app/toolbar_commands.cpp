@@ -5,7 +5,7 @@
 #include "document/edit_commands.h"
 #include "document/file_commands.h"
 #include "document/new_document.h"
-#include "document/notepad_window.h"
+#include "document/print_document.h"
 #include "document/special_buttons.h"
 
 void CommandToolbars::Toolbar1_ButtonClick(const ToolbarButton &button)
@@ -17,8 +17,12 @@ void CommandToolbars::Toolbar1_ButtonClick(const ToolbarButton &button)
     } else if (button.key == QLatin1String("New")) {
         frame_.EnableDocumentButtons();
         NewDocument(frame_);
+    } else if (button.key == QLatin1String("Open")) {
+        ChooseAndOpenDocument(frame_);
+    } else if (button.key == QLatin1String("Print")) {
+        PrintActiveDocument(frame_);
     } else if (button.key == QLatin1String("Save")) {
-        SaveActiveDocument();
+        SaveActiveDocument(frame_);
     } else if (button.key == QLatin1String("Cut")) {
         CutSelection(frame_);
     } else if (button.key == QLatin1String("Copy")) {
@@ -43,15 +47,4 @@ void CommandToolbars::Toolbar2_ButtonClick(const ToolbarButton &button)
 void CommandToolbars::Toolbar3_ButtonClick(const ToolbarButton &button)
 {
     RunSpecialButton(frame_, button.key);
-}
-
-void CommandToolbars::SaveActiveDocument()
-{
-    frmNotePad *document = frame_.ActiveDocument();
-    if (!document)
-        return;
-    // Unlike File > Save, the button leaves the recent-files list alone.
-    const QString fileName = document->isUntitled() ? ChooseSaveName(frame_, QString()) : document->Caption();
-    if (!fileName.isEmpty())
-        SaveDocumentFile(frame_, fileName);
 }

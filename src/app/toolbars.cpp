@@ -59,9 +59,7 @@ bool CommandToolbars::isBuilt(const ToolbarButton &button) const
 {
     if (!button.form.isEmpty())
         return frame_.dialogs().has(button.form);
-    // Commands still being built; a button leaves this list when its command lands.
-    static const QStringList notBuilt = {QStringLiteral("Open"), QStringLiteral("Print")};
-    return !notBuilt.contains(button.key);
+    return true;
 }
 
 QToolBar *CommandToolbars::toolbar(ToolbarId id) const

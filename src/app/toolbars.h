@@ -43,7 +43,6 @@ private:
     void Toolbar1_ButtonClick(const ToolbarButton &button);
     void Toolbar2_ButtonClick(const ToolbarButton &button);
     void Toolbar3_ButtonClick(const ToolbarButton &button);
-    void SaveActiveDocument();
 
     frmMDI &frame_;
     QSet<QAction *> unbuilt_;

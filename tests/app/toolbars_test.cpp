@@ -5,6 +5,7 @@
 #include "platform/editor_surface.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QMainWindow>
 #include <QMenu>
 #include <QToolBar>
@@ -93,8 +94,6 @@ TEST_F(ToolbarsTest, ButtonsWithoutACommandStayDisabled)
 {
     start();
     frame().EnableDocumentButtons();
-    for (const char *key : {"Open", "Print"})
-        EXPECT_FALSE(button(key)->isEnabled()) << key;
     // A dialog's button is usable exactly when the dialog has been built.
     for (const ToolbarButton &spec : FormButtons())
         if (!spec.form.isEmpty())
@@ -240,3 +239,27 @@ TEST_F(ToolbarsTest, ViewGoesByTheFramesAutosaveMark)
 }
 
 }  // namespace
+
+TEST_F(ToolbarsTest, OpenAndPrintDoWhatTheirMenuItemsDo)
+{
+    start();
+    choose("mnuFileClose");
+    const QString path = writeFile("page.htm", "<P>printed</P>");
+    dialogs().answerFile(path);
+    click("Open");
+    ASSERT_EQ(dialogs().requests.size(), 1);
+    EXPECT_EQ(dialogs().requests[0].flags, 6148u);
+    EXPECT_EQ(activeDocument()->Caption(), path);
+    EXPECT_EQ(stored("Recent Files", "RecentFile1"), path);
+    EXPECT_TRUE(button("Print")->isEnabled());
+
+    activeDocument()->editor().SetSelStart(3);
+    activeDocument()->editor().SetSelLength(7);
+    const QString pdf = tempPath("page.pdf");
+    dialogs().answerPrint(pdf);
+    click("Print");
+    ASSERT_EQ(dialogs().requests.size(), 2);
+    EXPECT_EQ(dialogs().requests[1].kind, ScriptedDialogs::Kind::Printer);
+    EXPECT_EQ(dialogs().requests[1].flags, 265u);
+    EXPECT_GT(QFileInfo(pdf).size(), 0);
+}
