@@ -4,6 +4,7 @@
 #include "document/file_commands.h"
 #include "document/notepad_window.h"
 #include "document/recent_file_item.h"
+#include "platform/editor_surface.h"
 #include "platform/settings_store.h"
 
 #include <QMenu>
@@ -86,4 +87,7 @@ void frmMDI::mnuRecentFile_Click(int index)
 {
     OpenDocumentFile(*this, RecentFileOf(recentItem(frameMenus_, index)));
     RefreshRecentFileMenus();
+    EditorSurface *editor = ActiveEditor();
+    if (editor && !editor->Text().isEmpty())
+        ColorTagsOnOpening(*this);
 }

@@ -3,6 +3,7 @@
 #include "document/document_table.h"
 #include "document/notepad_window.h"
 #include "document/program.h"
+#include "document/tag_colouring.h"
 #include "platform/editor_surface.h"
 #include "platform/text_file_codec.h"
 #include "platform/wait_cursor.h"
@@ -17,9 +18,13 @@ const QString programTitle = QStringLiteral("Tagsmith");
 constexpr std::uint32_t saveFlags =
     cdl::OFNOverwritePrompt | cdl::OFNHideReadOnly | cdl::OFNPathMustExist | cdl::OFNCreatePrompt;
 
-void reportCannotOpen(Program &program, const QString &fileName)
+// The reason follows on its own line when there is one beyond the file not opening.
+void reportCannotOpen(Program &program, const QString &fileName, const QString &reason = QString())
 {
-    program.messages().show(QStringLiteral("Can't open file ") + fileName, programTitle, MsgButtons::Ok, MsgIcon::None);
+    QString text = QStringLiteral("Can't open file ") + fileName;
+    if (!reason.isEmpty())
+        text += QStringLiteral("\r\n") + reason;
+    program.messages().show(text, programTitle, MsgButtons::Ok, MsgIcon::None);
 }
 
 } // namespace
@@ -58,6 +63,13 @@ void ChooseAndOpenDocument(Program &program)
     const QString fileName = dialog.FileName;
     OpenDocumentFile(program, fileName);
     program.RecordRecentFile(fileName);
+    ColorTagsOnOpening(program);
+}
+
+void ColorTagsOnOpening(Program &program)
+{
+    if (program.settings().read(QStringLiteral("ColorTags"), QStringLiteral("ColorTags")) == QLatin1String("True"))
+        ColorTags(program);
 }
 
 void OpenDocumentFile(Program &program, const QString &fileName)
@@ -70,23 +82,37 @@ void OpenDocumentFile(Program &program, const QString &fileName)
         return;
     }
     WaitCursor hourglass;
-    // The whole file is read before a window exists, so a read that fails halfway leaves
-    // no window behind that would pass for the file.
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        reportCannotOpen(program, fileName);
-        return;
+    const bool richText = IsRichTextName(fileName);
+    DecodedTextFile plain;
+    if (!richText) {
+        // The whole file is read before a window exists, so a read that fails halfway
+        // leaves no window behind that would pass for the file.
+        const QByteArray bytes = file.readAll();
+        if (file.error() != QFileDevice::NoError) {
+            reportCannotOpen(program, fileName);
+            return;
+        }
+        plain = decodeTextFile(bytes);
     }
     file.close();
 
     DocumentTable &table = program.Documents();
     const int slot = table.FindFreeDocumentSlot();
     auto *window = new frmNotePad(program, slot);
+    QString error;
+    if (richText && !window->editor().LoadRichText(fileName, &error)) {
+        // An empty window captioned with the name would overwrite the file on the next Save.
+        delete window;
+        table.state(slot).Deleted = true;
+        reportCannotOpen(program, fileName, error);
+        return;
+    }
     table.setWindow(slot, window);
     window->SetCaption(fileName);
-    const DecodedTextFile decoded = decodeTextFile(bytes);
-    window->editor().SetText(decoded.text);
-    window->FileFormat = decoded.format;
+    if (!richText) {
+        window->editor().SetText(plain.text);
+        window->FileFormat = plain.format;
+    }
     table.state(slot).Changed = false;
     program.AddDocumentWindow(window);
     program.EnableDocumentButtons();
@@ -108,23 +134,30 @@ bool SaveDocumentFile(Program &program, const QString &fileName)
     frmNotePad *document = program.ActiveDocument();
     if (!document)
         return false;
-    const EncodedTextFile encoded = encodeTextFile(document->editor().Text(), document->FileFormat);
     bool saved = false;
     QString error;
+    TextFileFormat written = document->FileFormat;
     {
         WaitCursor hourglass;
-        // The new text goes to a temporary file that replaces the old one only when
-        // complete, so a failed save never damages what was on disk.
-        QSaveFile file(fileName);
-        saved = file.open(QIODevice::WriteOnly) && file.write(encoded.bytes) == encoded.bytes.size() && file.commit();
-        error = file.errorString();
+        // Either way the new content goes to a temporary file that replaces the old one
+        // only when complete, so a failed save never damages what was on disk.
+        if (IsRichTextName(fileName)) {
+            saved = document->editor().SaveRichText(fileName, &error);
+        } else {
+            const EncodedTextFile encoded = encodeTextFile(document->editor().Text(), document->FileFormat);
+            QSaveFile file(fileName);
+            saved = file.open(QIODevice::WriteOnly) && file.write(encoded.bytes) == encoded.bytes.size()
+                    && file.commit();
+            error = file.errorString();
+            written = encoded.format;
+        }
     }
     if (!saved) {
         program.messages().show(error, programTitle, MsgButtons::Ok, MsgIcon::Exclamation);
         return false;
     }
     document->SetCaption(fileName);
-    document->FileFormat = encoded.format;
+    document->FileFormat = written;
     document->state().Changed = false;
     return true;
 }

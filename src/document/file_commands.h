@@ -26,6 +26,10 @@ void ChooseAndOpenDocument(Program &program);
 // cannot be read is reported and gets no window; an empty name does nothing.
 void OpenDocumentFile(Program &program, const QString &fileName);
 
+// After a file has been opened: colours the tags of the ActiveDocument when the user
+// chose "Color Tags on Opening". The document still counts as unchanged afterwards.
+void ColorTagsOnOpening(Program &program);
+
 // Shows the shared Save dialog proposing a name; the chosen name, or empty on cancel.
 QString ChooseSaveName(Program &program, const QString &proposed);
 

@@ -5,6 +5,8 @@
 #include "platform/editor_surface.h"
 
 #include <QAction>
+#include <QTextCursor>
+#include <QTextEdit>
 
 namespace {
 
@@ -109,6 +111,28 @@ TEST_F(RecentFilesTest, ChoosingARecentFileOpensItAndLeavesTheOrder)
     choose("mnuRecentFile1");
     EXPECT_EQ(activeDocument()->Caption(), b);
     EXPECT_EQ(storedList(), QStringList({b, a, "", ""}));
+}
+
+TEST_F(RecentFilesTest, ARecentFileIsColouredOnOpeningWhenTheUserChoseSo)
+{
+    const QString path = writeFile("tags.htm", "<p>x</p>");
+    store("Recent Files", "RecentFile1", path);
+    store("ColorTags", "ColorTags", "True");
+    store("ColorOfTags", "ColorOfTags", "65280");
+    start();
+    choose("mnuRecentFile1");
+    QTextCursor cursor(activeEditor()->document());
+    cursor.setPosition(1);
+    EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(0, 255, 0));
+    EXPECT_FALSE(activeDocument()->state().Changed);
+
+    // The frame's own item as well.
+    for (frmNotePad *document : openDocuments())
+        document->close();
+    choose("mnuRecentFile1");
+    cursor = QTextCursor(activeEditor()->document());
+    cursor.setPosition(1);
+    EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(0, 255, 0));
 }
 
 TEST_F(RecentFilesTest, AListedFileThatIsGoneIsReportedAndStaysListed)

@@ -7,6 +7,8 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QTest>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 
 namespace {
@@ -67,6 +69,27 @@ TEST_F(OpenSaveTest, TheFramesOwnOpenWorksWithNoDocumentLeft)
     EXPECT_EQ(opened->editor().Text(), "plain");
     // The opened document's menus now stand in the frame's bar.
     EXPECT_NE(menuItem("mnuInsertFile"), nullptr);
+}
+
+TEST_F(OpenSaveTest, ColourOnOpeningPaintsTheTagsAndLeavesTheDocumentUnchanged)
+{
+    store("ColorTags", "ColorTags", "True");
+    store("ColorOfTags", "ColorOfTags", "255");
+    start();
+    frmNotePad *opened = openThroughDialog(writeFile("tags.htm", "<b>x</b>"));
+    QTextCursor cursor(opened->RichTextBox1->document());
+    cursor.setPosition(1);
+    EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(255, 0, 0));
+    cursor.setPosition(4);
+    EXPECT_NE(cursor.charFormat().foreground().color(), QColor(255, 0, 0));
+    EXPECT_FALSE(opened->state().Changed);
+    EXPECT_EQ(opened->editor().SelStart(), 0);
+
+    store("ColorTags", "ColorTags", "False");
+    opened = openThroughDialog(writeFile("plain.htm", "<i>y</i>"));
+    cursor = QTextCursor(opened->RichTextBox1->document());
+    cursor.setPosition(1);
+    EXPECT_NE(cursor.charFormat().foreground().color(), QColor(255, 0, 0));
 }
 
 TEST_F(OpenSaveTest, CancelledOpenChangesNothing)
@@ -173,6 +196,54 @@ TEST_F(OpenSaveTest, UpperCaseRtfIsPlainText)
     type("x");
     choose("mnuFileSave");
     EXPECT_EQ(readFile(path), "x{\\rtf1\\ansi {\\b bold}}\r\n");
+}
+
+TEST_F(OpenSaveTest, LowerCaseRtfIsRichTextBothWays)
+{
+    start();
+    const QString path = writeFile("letter.rtf", "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 plain {\\b bold}\\par}");
+    frmNotePad *opened = openThroughDialog(path);
+    ASSERT_NE(opened, nullptr);
+    EXPECT_EQ(opened->Caption(), path);
+    EXPECT_EQ(opened->editor().Text(), "plain bold");
+    EXPECT_FALSE(opened->state().Changed);
+    QTextCursor cursor(opened->RichTextBox1->document());
+    cursor.setPosition(8);
+    EXPECT_EQ(cursor.charFormat().fontWeight(), QFont::Bold);
+
+    type("new ");
+    choose("mnuFileSave");
+    EXPECT_TRUE(messages().shown.isEmpty());
+    EXPECT_TRUE(readFile(path).startsWith("{\\rtf1"));
+    EXPECT_FALSE(activeDocument()->state().Changed);
+    frmNotePad *again = openThroughDialog(path);
+    EXPECT_EQ(again->editor().Text(), "new plain bold");
+}
+
+TEST_F(OpenSaveTest, SaveAsUnderAnRtfNameWritesRichText)
+{
+    start();
+    type("<p>text</p>");
+    const QString path = tempPath("page.rtf");
+    dialogs().answerFile(path);
+    choose("mnuFileSaveAs");
+    EXPECT_TRUE(readFile(path).startsWith("{\\rtf1"));
+    EXPECT_EQ(activeDocument()->Caption(), path);
+}
+
+TEST_F(OpenSaveTest, AnRtfNameWithNothingReadableGetsNoWindowThatCouldOverwriteIt)
+{
+    start();
+    const QByteArray bytes(16, '\0');
+    const QString path = writeFile("broken.rtf", bytes);
+    openThroughDialog(path);
+    ASSERT_EQ(messages().shown.size(), 1);
+    EXPECT_TRUE(messages().shown[0].text.startsWith("Can't open file " + path + "\r\n"));
+    EXPECT_EQ(openDocuments().size(), 1);
+    EXPECT_EQ(readFile(path), bytes);
+    // The slot taken for the window is free again for the next document.
+    choose("mnuFileNew");
+    EXPECT_EQ(activeDocument()->Tag(), "2");
 }
 
 TEST_F(OpenSaveTest, SaveOnAnUntitledDocumentAsksForANameAndDoesNotListIt)
