@@ -14,14 +14,23 @@ std::optional<ChosenPicture> ChoosePicture(DialogServices services)
     if (picture.path.isEmpty())
         return std::nullopt;
 
-    QImageReader reader(picture.path);
-    picture.image = reader.read();
+    const std::optional<QImage> image = ReadPicture(services.program, picture.path);
+    if (!image)
+        return std::nullopt;
+    picture.image = *image;
     picture.fileSize = QFileInfo(picture.path).size();
-    if (picture.image.isNull()) {
-        services.program.messages().show(QStringLiteral("The file \"%1\" cannot be read as a picture:\n%2")
-                                              .arg(QDir::toNativeSeparators(picture.path), reader.errorString()),
-                                          QStringLiteral("Tagsmith"), MsgButtons::Ok, MsgIcon::Exclamation);
+    return picture;
+}
+
+std::optional<QImage> ReadPicture(ProgramContext &program, const QString &path)
+{
+    QImageReader reader(path);
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        program.messages().show(QStringLiteral("The file \"%1\" cannot be read as a picture:\n%2")
+                                    .arg(QDir::toNativeSeparators(path), reader.errorString()),
+                                QStringLiteral("Tagsmith"), MsgButtons::Ok, MsgIcon::Exclamation);
         return std::nullopt;
     }
-    return picture;
+    return image;
 }

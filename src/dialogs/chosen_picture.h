@@ -19,3 +19,7 @@ struct ChosenPicture
 // when the file cannot be read as a picture: then a message names the file and the
 // caller keeps what it showed before. The shared results are empty afterwards.
 std::optional<ChosenPicture> ChoosePicture(DialogServices services);
+
+// Reads the picture file at path. Nothing when it cannot be read as a picture: then a
+// message names the file.
+std::optional<QImage> ReadPicture(ProgramContext &program, const QString &path);

@@ -28,3 +28,12 @@ inline QString ColorAttribute(const QString &name, const QString &code)
 {
     return code.isEmpty() ? QString() : Attribute(name, QLatin1Char('#') + code);
 }
+
+// The attribute, or nothing when its list reads "AUTO".
+inline QString UnlessAuto(const QString &name, const QString &value)
+{
+    return value == QLatin1String("AUTO") ? QString() : Attribute(name, value);
+}
+
+// The line break inside generated fragments.
+inline const QString CrLf = QStringLiteral("\r\n");

@@ -226,9 +226,17 @@ void frmNotePad::connectHandlers()
     bind(QStringLiteral("mnuViewBody"), &frmNotePad::mnuViewBody_Click);
     bind(QStringLiteral("mnuViewCharacter"), &frmNotePad::mnuViewCharacters_Click);
     bind(QStringLiteral("mnuViewFont"), &frmNotePad::mnuViewFont_Click);
+    bind(QStringLiteral("mnuViewFrame"), &frmNotePad::mnuViewFrames_Click);
     bind(QStringLiteral("mnuViewHex"), &frmNotePad::mnuViewHex_Click);
     bind(QStringLiteral("mnuViewImage"), &frmNotePad::mnuViewImage_Click);
     bind(QStringLiteral("mnuViewLinks"), &frmNotePad::mnuViewLinks_Click);
+    bind(QStringLiteral("mnuViewList"), &frmNotePad::mnuViewLists_Click);
+    bind(QStringLiteral("mnuViewRules"), &frmNotePad::mnuViewRules_Click);
+    bind(QStringLiteral("mnuViewSound"), &frmNotePad::mnuViewSound_Click);
+    bind(QStringLiteral("mnuViewTables"), &frmNotePad::mnuViewTables_Click);
+    bind(QStringLiteral("mnuInsertList"), &frmNotePad::mnuInsertList_Click);
+    bind(QStringLiteral("mnuInsertSiteInformation"), &frmNotePad::mnuInsertSiteInformation_Click);
+    bind(QStringLiteral("mnuInsertSound"), &frmNotePad::mnuInsertSound_Click);
 }
 
 void frmNotePad::Form_Load()

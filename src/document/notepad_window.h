@@ -107,9 +107,19 @@ private:
     void mnuViewBody_Click();
     void mnuViewCharacters_Click();
     void mnuViewFont_Click();
+    void mnuViewFrames_Click();
     void mnuViewHex_Click();
     void mnuViewImage_Click();
     void mnuViewLinks_Click();
+    void mnuViewLists_Click();
+    void mnuViewRules_Click();
+    void mnuViewSound_Click();
+    void mnuViewTables_Click();
+
+    // Insert menu items that show an element dialog (insert_dialog_commands.cpp).
+    void mnuInsertList_Click();
+    void mnuInsertSiteInformation_Click();
+    void mnuInsertSound_Click();
 
     // Tag colouring and tag case (Options menu), the Insert and Edit menus, the pop-up.
     void mnuOptionsChooseTagBracketColor_Click();

@@ -33,3 +33,28 @@ void frmNotePad::mnuViewLinks_Click()
 {
     program_.ShowDialog(QStringLiteral("frmLinks"));
 }
+
+void frmNotePad::mnuViewFrames_Click()
+{
+    program_.ShowDialog(QStringLiteral("frmFrames"));
+}
+
+void frmNotePad::mnuViewLists_Click()
+{
+    program_.ShowDialog(QStringLiteral("frmLists"));
+}
+
+void frmNotePad::mnuViewRules_Click()
+{
+    program_.ShowDialog(QStringLiteral("frmRules"));
+}
+
+void frmNotePad::mnuViewSound_Click()
+{
+    program_.ShowDialog(QStringLiteral("frmSound"));
+}
+
+void frmNotePad::mnuViewTables_Click()
+{
+    program_.ShowDialog(QStringLiteral("frmTables"));
+}

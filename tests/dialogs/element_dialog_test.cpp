@@ -19,6 +19,11 @@ protected:
         {"mnuViewHex", "Hex", "frmRGB", "Hex Value"},
         {"mnuViewImage", "Image", "frmImage", "Image"},
         {"mnuViewLinks", "Links", "frmLinks", "Links"},
+        {"mnuViewFrame", "Frames", "frmFrames", "Frames"},
+        {"mnuViewList", "Lists", "frmLists", "Lists"},
+        {"mnuViewRules", "Rules", "frmRules", "Rules"},
+        {"mnuViewSound", "Sound", "frmSound", "Sound"},
+        {"mnuViewTables", "Tables", "frmTables", "Tables"},
     };
 };
 
@@ -70,7 +75,8 @@ TEST_F(ElementDialogTest, WithNoDocumentOpenOkInsertsNothingAndStillCloses)
     start();
     choose("mnuFileClose");
     ASSERT_EQ(activeDocument(), nullptr);
-    for (const char *formName : {"frmBody", "frmFont", "frmRGB", "frmImage", "frmLinks"}) {
+    for (const char *formName : {"frmBody", "frmFont", "frmRGB", "frmImage", "frmLinks", "frmFrames", "frmLists",
+                                 "frmMetaName", "frmRules", "frmSound", "frmTables"}) {
         QDialog *dialog = frame().ShowDialog(formName);
         ASSERT_NE(dialog, nullptr);
         click(dialog, "cmdOK");

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSlider>
 #include <QTest>
 #include <QTextEdit>
 
@@ -59,6 +60,24 @@ QString DialogTest::caption(QDialog *dialog, const QString &label)
 {
     auto *shown = control<QLabel>(dialog, label);
     return shown ? shown->text() : QString();
+}
+
+QString DialogTest::fieldText(QDialog *dialog, const QString &control)
+{
+    if (auto *box = dialog ? dialog->findChild<QLineEdit *>(control) : nullptr)
+        return box->text();
+    auto *list = this->control<QComboBox>(dialog, control);
+    return list ? list->currentText() : QString();
+}
+
+void DialogTest::slide(QDialog *dialog, const QString &slider, int value)
+{
+    auto *bar = control<QSlider>(dialog, slider);
+    ASSERT_NE(bar, nullptr);
+    QTest::keyClick(bar, Qt::Key_Home);
+    while (bar->value() < value && bar->value() < bar->maximum())
+        QTest::keyClick(bar, Qt::Key_Right);
+    EXPECT_EQ(bar->value(), value) << slider.toStdString();
 }
 
 void DialogTest::selectText(const QString &text)

@@ -32,6 +32,10 @@ protected:
     // Picks an item of a list as the user does with the mouse.
     void pickItem(QDialog *dialog, const QString &comboBox, const QString &item);
     QString caption(QDialog *dialog, const QString &label);
+    // The text a text box or a list shows.
+    QString fieldText(QDialog *dialog, const QString &control);
+    // Moves a slider with the keyboard to value.
+    void slide(QDialog *dialog, const QString &slider, int value);
 
     // The active document holds text, all of it selected.
     void selectText(const QString &text);

@@ -1,0 +1,66 @@
+#include "support/dialog_fixture.h"
+
+namespace {
+
+class ListsDialogTest : public DialogTest
+{
+protected:
+    QDialog *dialog = nullptr;
+};
+
+TEST_F(ListsDialogTest, ItemCountsAndTypes)
+{
+    const struct
+    {
+        const char *menuItem, *type, *number;
+        bool lowercase;
+        const char *expected;
+    } cases[] = {
+        {"mnuInsertList", "BULLETED", "3", false, "<UL>\n<LI></LI>\n<LI></LI>\n<LI></LI>\n</UL>\n"},
+        {"mnuViewList", "BULLETED", "", false, "<UL>\n</UL>\n"},
+        {"mnuInsertList", "BULLETED", "0", false, "<UL>\n</UL>\n"},
+        {"mnuViewList", "NUMBERED", "2", false, "<OL>\n<LI></LI>\n<LI></LI>\n</OL>\n"},
+        {"mnuInsertList", "NUMBERED", "1", true, "<ol>\n<li></li>\n</ol>\n"},
+    };
+    for (const auto &c : cases) {
+        store("TagCase", "TagCase", c.lowercase ? "True" : "False");
+        start();
+        dialog = openFromMenu(c.menuItem, "frmLists");
+        EXPECT_EQ(dialog->windowTitle(), "Lists");
+        EXPECT_EQ(fieldText(dialog, "cboListType"), "BULLETED");
+        EXPECT_EQ(fieldText(dialog, "txtNumber"), "1");
+        pickItem(dialog, "cboListType", c.type);
+        fill(dialog, "txtNumber", c.number);
+        click(dialog, "cmdOK");
+        EXPECT_EQ(editorText(), c.expected) << c.type << c.number;
+        EXPECT_FALSE(isOpen("frmLists"));
+    }
+}
+
+TEST_F(ListsDialogTest, BadAndHugeCountsAreSentBack)
+{
+    const struct
+    {
+        const char *number, *message;
+    } cases[] = {
+        {"three", "Number of Items must be a whole number of 0 or more."},
+        {"-1", "Number of Items must be a whole number of 0 or more."},
+        {"1.5", "Number of Items must be a whole number of 0 or more."},
+        {"2000000", "This list would be too large to insert: it would hold more than 10,000,000 characters."},
+    };
+    for (const auto &c : cases) {
+        start();
+        selectText("Keep");
+        dialog = openFromMenu("mnuInsertList", "frmLists");
+        fill(dialog, "txtNumber", c.number);
+        click(dialog, "cmdOK");
+        ASSERT_EQ(messages().shown.size(), 1) << c.number;
+        EXPECT_EQ(messages().shown[0].text, c.message);
+        EXPECT_EQ(messages().shown[0].title, "Tagsmith");
+        EXPECT_TRUE(isOpen("frmLists"));
+        EXPECT_EQ(fieldText(dialog, "txtNumber"), c.number);
+        EXPECT_EQ(editorText(), "Keep");
+    }
+}
+
+}

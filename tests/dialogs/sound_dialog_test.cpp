@@ -1,0 +1,69 @@
+#include "support/dialog_fixture.h"
+
+namespace {
+
+class SoundDialogTest : public DialogTest
+{
+protected:
+    QDialog *dialog = nullptr;
+};
+
+TEST_F(SoundDialogTest, FourShapesOfTheTag)
+{
+    const struct
+    {
+        const char *browser, *play, *expected;
+    } cases[] = {
+        {"NETSCAPE", "LOOP", "<EMBED SRC=\"tune.mid\" AUTOSTART=\"TRUE\" LOOP=\"TRUE\" HIDDEN=\"TRUE\">"},
+        {"NETSCAPE", "PLAY ONCE", "<EMBED SRC=\"tune.mid\" AUTOSTART=\"TRUE\" LOOP=\"FALSE\" HIDDEN=\"TRUE\">"},
+        {"EXPLORER", "LOOP", "<BGSOUND SRC=\"tune.mid\" LOOP=\"INFINITE\">"},
+        {"EXPLORER", "PLAY ONCE", "<BGSOUND SRC=\"tune.mid\" LOOP=\"1\">"},
+    };
+    for (const auto &c : cases) {
+        start();
+        selectText("Page");
+        dialog = openFromMenu("mnuViewSound", "frmSound");
+        fill(dialog, "txtSound", "tune.mid");
+        pickItem(dialog, "cboBrowser", c.browser);
+        pickItem(dialog, "cboLoop", c.play);
+        click(dialog, "cmdOK");
+        EXPECT_EQ(editorText(), QString("Page") + c.expected);
+        EXPECT_FALSE(isOpen("frmSound"));
+    }
+}
+
+TEST_F(SoundDialogTest, DefaultsWithNoFile)
+{
+    start();
+    dialog = openFromMenu("mnuInsertSound", "frmSound");
+    EXPECT_EQ(dialog->windowTitle(), "Sound");
+    EXPECT_EQ(fieldText(dialog, "cboBrowser"), "NETSCAPE");
+    EXPECT_EQ(fieldText(dialog, "cboLoop"), "LOOP");
+    EXPECT_EQ(fieldText(dialog, "cboModem"), "28.8");
+    EXPECT_EQ(caption(dialog, "lblDownloadTime"), "");
+    click(dialog, "cmdOK");
+    EXPECT_EQ(editorText(), "<EMBED SRC=\"\" AUTOSTART=\"TRUE\" LOOP=\"TRUE\" HIDDEN=\"TRUE\">");
+}
+
+TEST_F(SoundDialogTest, PickedFileGivesItsFullPathAndEstimate)
+{
+    store("TagCase", "TagCase", "True");
+    start();
+    dialog = openFromMenu("mnuInsertSound", "frmSound");
+    const QString path = writeFile("Theme.MID", QByteArray(56000, 'x'));
+    dialogs().answerFile(path);
+    click(dialog, "cmdFindSound");
+    EXPECT_EQ(fieldText(dialog, "txtSound"), path);
+    EXPECT_EQ(caption(dialog, "lblDownloadTime"), "19.44");
+    pickItem(dialog, "cboModem", "56");
+    EXPECT_EQ(caption(dialog, "lblDownloadTime"), "10.00");
+
+    dialogs().cancel();
+    click(dialog, "cmdFindSound");
+    EXPECT_EQ(fieldText(dialog, "txtSound"), path);
+    click(dialog, "cmdOK");
+    EXPECT_EQ(editorText(), "<embed src=\"" + path.toLower()
+                                  + "\" autostart=\"true\" loop=\"true\" hidden=\"true\">");
+}
+
+}
