@@ -95,9 +95,9 @@ TEST_F(ToolbarsTest, ButtonsWithoutACommandStayDisabled)
     start();
     frame().EnableDocumentButtons();
     // A dialog's button is usable exactly when the dialog has been built.
-    for (const ToolbarButton &spec : FormButtons())
-        if (!spec.form.isEmpty())
-            EXPECT_EQ(button(spec.key)->isEnabled(), frame().dialogs().has(spec.form)) << spec.key.toStdString();
+    for (const ToolbarButton &entry : FormButtons())
+        if (!entry.form.isEmpty())
+            EXPECT_EQ(button(entry.key)->isEnabled(), frame().dialogs().has(entry.form)) << entry.key.toStdString();
 }
 
 TEST_F(ToolbarsTest, SpecialAndClipboardButtonsActOnTheActiveDocument)
