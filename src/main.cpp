@@ -54,5 +54,6 @@ int main(int argc, char *argv[])
 
     frmMDI frame(makeSystemPlatform());
     frame.MDIForm_Load();
+    frame.OpenCommandLineFiles(line.files);
     return app.exec();
 }

@@ -2,6 +2,7 @@
 
 #include "app/application_icon.h"
 #include "app/dialog_factories.h"
+#include "app/file_drop.h"
 #include "app/toolbars.h"
 #include "document/file_commands.h"
 #include "document/new_document.h"
@@ -35,6 +36,8 @@ frmMDI::frmMDI(Platform platform)
     // The buttons of dialogs look up the registry, so it is filled first.
     toolbars_ = new CommandToolbars(*this);
     mnuOptions_Click();
+    fileDrops_ = new FileDropFilter([this](const QStringList &files) { OpenGivenFiles(files); }, this);
+    fileDrops_->watch(this);
     // The design-time size and place, kept until a stored geometry replaces them.
     resize(1024, 740);
     move(60, 40);
@@ -175,6 +178,7 @@ void frmMDI::AddDocumentWindow(frmNotePad *window)
     mdiArea_->addSubWindow(window);
     // A sub-window's title bar draws only an icon set on the window itself.
     window->setWindowIcon(windowIcon());
+    fileDrops_->watch(window->RichTextBox1->viewport());
     window->show();
     mdiArea_->setActiveSubWindow(window);
     window->RichTextBox1->setFocus();

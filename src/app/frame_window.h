@@ -10,6 +10,7 @@
 #include <QMainWindow>
 
 class CommandToolbars;
+class FileDropFilter;
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
@@ -31,6 +32,13 @@ public:
 
     QMdiArea *mdiArea() const { return mdiArea_; }
     QAction *action(const QString &name) const;
+
+    // Files handed over from outside the program (the command line, a drop): each opens as
+    // a recent-file click opens one.
+    void OpenGivenFiles(const QStringList &fileNames);
+    // The command line's files, after start-up: they take the place of the empty window
+    // that start-up made, which stays only when none of them opens.
+    void OpenCommandLineFiles(const QStringList &fileNames);
     DialogRegistry &dialogs() { return dialogs_; }
 
     // ProgramContext
@@ -86,5 +94,6 @@ private:
     CommandToolbars *toolbars_ = nullptr;
     SearchState search_;
     QMdiArea *mdiArea_ = nullptr;
+    FileDropFilter *fileDrops_ = nullptr;
     QList<QMenu *> frameMenus_;
 };

@@ -1,0 +1,27 @@
+#include "app/frame_window.h"
+
+#include "document/file_commands.h"
+#include "document/notepad_window.h"
+#include "platform/editor_surface.h"
+
+#include <QPointer>
+
+void frmMDI::OpenGivenFiles(const QStringList &fileNames)
+{
+    for (const QString &fileName : fileNames) {
+        OpenDocumentFile(*this, fileName);
+        // As after a recent-file click, the new window lists the recent files too.
+        RefreshRecentFileMenus();
+    }
+}
+
+void frmMDI::OpenCommandLineFiles(const QStringList &fileNames)
+{
+    const QPointer<frmNotePad> startWindow = ActiveDocument();
+    OpenGivenFiles(fileNames);
+    // Every file that opens becomes the active document, so a start window still active
+    // means that none did.
+    if (startWindow && startWindow != ActiveDocument() && startWindow->isUntitled() &&
+        startWindow->editor().Text().isEmpty())
+        startWindow->closeWithoutPrompt();
+}

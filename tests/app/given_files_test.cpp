@@ -1,0 +1,142 @@
+#include "support/program_fixture.h"
+
+#include "app/command_line.h"
+#include "document/notepad_window.h"
+#include "platform/editor_surface.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QTextEdit>
+#include <QUrl>
+
+namespace {
+
+class GivenFilesTest : public ProgramTest
+{
+protected:
+    QStringList captions() const
+    {
+        QStringList all;
+        for (frmNotePad *document : openDocuments())
+            all.append(document->Caption());
+        return all;
+    }
+
+    // Sends a whole drop, as a file manager or another program delivers one.
+    void drop(QWidget *target, QMimeData *data, Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction)
+    {
+        const QPointF middle(target->width() / 2.0, target->height() / 2.0);
+        QDragEnterEvent enter(middle.toPoint(), actions, data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &enter);
+        QDropEvent dropped(middle, actions, data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &dropped);
+        lastDropAction_ = dropped.dropAction();
+        lastDropAccepted_ = dropped.isAccepted();
+        QCoreApplication::sendPostedEvents();
+    }
+
+    static QMimeData *filesData(const QStringList &paths)
+    {
+        auto *data = new QMimeData;
+        QList<QUrl> urls;
+        for (const QString &path : paths)
+            urls.append(QUrl::fromLocalFile(path));
+        data->setUrls(urls);
+        return data;
+    }
+
+    Qt::DropAction lastDropAction_ = Qt::IgnoreAction;
+    bool lastDropAccepted_ = false;
+};
+
+TEST_F(GivenFilesTest, CommandLineOpensEachFileReportsTheMissingOneAndLeavesNoEmptyWindow)
+{
+    writeFile("good.html", "<p>good</p>");
+    QDir(temp_.path()).mkdir("pages");
+    writeFile("pages/relative.htm", "<b>relative</b>");
+    store("Recent Files", "RecentFile1", "/srv/www/listed.html");
+    // The program's own start-up moves the working folder; names stay those of the shell.
+    const CommandLine line = parseCommandLine({"tagsmith", tempPath("good.html"), "missing.html", "pages/relative.htm"},
+                                              temp_.path());
+    start().OpenCommandLineFiles(line.files);
+
+    EXPECT_EQ(captions(), (QStringList{tempPath("good.html"), tempPath("pages/relative.htm")}));
+    ASSERT_EQ(messages().shown.size(), 1);
+    EXPECT_EQ(messages().shown[0].text, "Can't open file " + tempPath("missing.html"));
+    EXPECT_EQ(messages().shown[0].title, "Tagsmith");
+    EXPECT_EQ(activeDocument()->Caption(), tempPath("pages/relative.htm"));
+    EXPECT_EQ(activeDocument()->editor().Text(), "<b>relative</b>");
+    EXPECT_FALSE(activeDocument()->state().Changed);
+    EXPECT_EQ(openDocuments()[0]->editor().Text(), "<p>good</p>");
+    // Opened as a recent file is: the list is shown in the new windows and stays as it was.
+    EXPECT_EQ(activeDocument()->action("mnuRecentFile1")->text(), "/srv/www/listed.html");
+    EXPECT_TRUE(activeDocument()->action("mnuRecentFile1")->isVisible());
+    EXPECT_TRUE(stored("Recent Files", "RecentFile2").isEmpty());
+}
+
+TEST_F(GivenFilesTest, WhenNoGivenFileOpensTheStartWindowStays)
+{
+    start().OpenCommandLineFiles({tempPath("gone.html"), temp_.path()});
+    EXPECT_EQ(captions(), QStringList{"Untitled"});
+    ASSERT_EQ(messages().shown.size(), 2);
+    EXPECT_EQ(messages().shown[1].text, "Can't open file " + temp_.path());
+}
+
+TEST_F(GivenFilesTest, TwoFilesDroppedOnTheFrameOpenBesideTheOpenDocuments)
+{
+    writeFile("one.html", "<h1>one</h1>");
+    writeFile("two.txt", "two");
+    frmMDI &frame = start();
+    type("kept");
+    std::unique_ptr<QMimeData> data(filesData({tempPath("one.html"), tempPath("two.txt")}));
+    drop(&frame, data.get());
+
+    EXPECT_TRUE(lastDropAccepted_);
+    // A move would let the file manager take the file away.
+    EXPECT_EQ(lastDropAction_, Qt::CopyAction);
+    EXPECT_EQ(captions(), (QStringList{"Untitled", tempPath("one.html"), tempPath("two.txt")}));
+    EXPECT_EQ(activeDocument()->editor().Text(), "two");
+    EXPECT_EQ(openDocuments()[0]->editor().Text(), "kept");
+    EXPECT_TRUE(messages().shown.isEmpty());
+}
+
+TEST_F(GivenFilesTest, TextDroppedInAnEditorIsTextButAFileDroppedThereOpens)
+{
+    writeFile("page.html", "<i>page</i>");
+    start();
+    QWidget *viewport = activeEditor()->viewport();
+
+    QMimeData text;
+    text.setText("<hr>");
+    drop(viewport, &text);
+    EXPECT_EQ(captions(), QStringList{"Untitled"});
+    EXPECT_EQ(activeDocument()->editor().Text(), "<hr>");
+
+    // A link from a web page is text to insert as well, not a file to open.
+    QMimeData link;
+    link.setUrls({QUrl("https://example.org/index.html")});
+    link.setText("https://example.org/index.html");
+    drop(viewport, &link);
+    EXPECT_EQ(captions(), QStringList{"Untitled"});
+
+    std::unique_ptr<QMimeData> file(filesData({tempPath("page.html")}));
+    drop(viewport, file.get());
+    EXPECT_EQ(captions(), (QStringList{"Untitled", tempPath("page.html")}));
+    EXPECT_FALSE(openDocuments()[0]->editor().Text().contains("file:"));
+    EXPECT_EQ(activeDocument()->editor().Text(), "<i>page</i>");
+}
+
+TEST_F(GivenFilesTest, AFileDragThatCanOnlyMoveIsRefused)
+{
+    writeFile("page.html", "x");
+    frmMDI &frame = start();
+    std::unique_ptr<QMimeData> data(filesData({tempPath("page.html")}));
+    drop(&frame, data.get(), Qt::MoveAction);
+    EXPECT_FALSE(lastDropAccepted_);
+    EXPECT_EQ(captions(), QStringList{"Untitled"});
+}
+
+} // namespace
