@@ -84,6 +84,9 @@ private:
     void mnuOptionsSpecialButtons_Click();
     void mnuOptionsStandardButtons_Click();
     void mnuRecentFile_Click(int index);
+    // What a recent-file click does with its file: opens it in a new window without
+    // listing it again, refreshes the lists and colours the tags when the user chose so.
+    void OpenRecentFile(const QString &fileName);
     void mnuOptionsAutosave_Click();
 
     Platform platform_;

@@ -1,6 +1,5 @@
 #include "app/frame_window.h"
 
-#include "document/file_commands.h"
 #include "document/notepad_window.h"
 #include "platform/editor_surface.h"
 
@@ -8,11 +7,8 @@
 
 void frmMDI::OpenGivenFiles(const QStringList &fileNames)
 {
-    for (const QString &fileName : fileNames) {
-        OpenDocumentFile(*this, fileName);
-        // As after a recent-file click, the new window lists the recent files too.
-        RefreshRecentFileMenus();
-    }
+    for (const QString &fileName : fileNames)
+        OpenRecentFile(fileName);
 }
 
 void frmMDI::OpenCommandLineFiles(const QStringList &fileNames)

@@ -85,7 +85,12 @@ void frmMDI::RefreshRecentFileMenus()
 
 void frmMDI::mnuRecentFile_Click(int index)
 {
-    OpenDocumentFile(*this, RecentFileOf(recentItem(frameMenus_, index)));
+    OpenRecentFile(RecentFileOf(recentItem(frameMenus_, index)));
+}
+
+void frmMDI::OpenRecentFile(const QString &fileName)
+{
+    OpenDocumentFile(*this, fileName);
     RefreshRecentFileMenus();
     EditorSurface *editor = ActiveEditor();
     if (editor && !editor->Text().isEmpty())

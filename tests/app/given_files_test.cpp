@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QUrl>
 
@@ -38,6 +39,13 @@ protected:
         QCoreApplication::sendPostedEvents();
     }
 
+    static QColor colorAt(frmNotePad *document, int position)
+    {
+        QTextCursor cursor(document->RichTextBox1->document());
+        cursor.setPosition(position + 1);
+        return cursor.charFormat().foreground().color();
+    }
+
     static QMimeData *filesData(const QStringList &paths)
     {
         auto *data = new QMimeData;
@@ -58,6 +66,8 @@ TEST_F(GivenFilesTest, CommandLineOpensEachFileReportsTheMissingOneAndLeavesNoEm
     QDir(temp_.path()).mkdir("pages");
     writeFile("pages/relative.htm", "<b>relative</b>");
     store("Recent Files", "RecentFile1", "/srv/www/listed.html");
+    store("ColorTags", "ColorTags", "True");
+    store("ColorOfTags", "ColorOfTags", "255");
     // The program's own start-up moves the working folder; names stay those of the shell.
     const CommandLine line = parseCommandLine({"tagsmith", tempPath("good.html"), "missing.html", "pages/relative.htm"},
                                               temp_.path());
@@ -75,6 +85,10 @@ TEST_F(GivenFilesTest, CommandLineOpensEachFileReportsTheMissingOneAndLeavesNoEm
     EXPECT_EQ(activeDocument()->action("mnuRecentFile1")->text(), "/srv/www/listed.html");
     EXPECT_TRUE(activeDocument()->action("mnuRecentFile1")->isVisible());
     EXPECT_TRUE(stored("Recent Files", "RecentFile2").isEmpty());
+    // Tags coloured on opening, as the user chose; the text between them keeps its colour.
+    EXPECT_EQ(colorAt(openDocuments()[0], 1), QColor(Qt::red));
+    EXPECT_NE(colorAt(openDocuments()[0], 4), QColor(Qt::red));
+    EXPECT_FALSE(openDocuments()[0]->state().Changed);
 }
 
 TEST_F(GivenFilesTest, WhenNoGivenFileOpensTheStartWindowStays)
