@@ -342,49 +342,6 @@ void frmNotePad::mnuFileExit_Click()
     program_.CloseFrame();
 }
 
-void frmNotePad::mnuWindowCascade_Click()
-{
-    if (mdiArea())
-        mdiArea()->cascadeSubWindows();
-}
-
-void frmNotePad::mnuWindowTile_Click()
-{
-    // One above the other, each as wide as the frame.
-    QMdiArea *area = mdiArea();
-    if (!area)
-        return;
-    QList<QMdiSubWindow *> windows;
-    for (QMdiSubWindow *window : area->subWindowList())
-        if (!window->isMinimized())
-            windows.append(window);
-    if (windows.isEmpty())
-        return;
-    const int height = area->viewport()->height() / int(windows.size());
-    int top = 0;
-    for (QMdiSubWindow *window : std::as_const(windows)) {
-        window->showNormal();
-        window->setGeometry(0, top, area->viewport()->width(), height);
-        top += height;
-    }
-}
-
-void frmNotePad::mnuWindowArrange_Click()
-{
-    // Minimised windows line up along the bottom edge of the frame.
-    QMdiArea *area = mdiArea();
-    if (!area)
-        return;
-    int left = 0;
-    for (QMdiSubWindow *window : area->subWindowList()) {
-        if (!window->isMinimized())
-            continue;
-        const QSize size = window->size();
-        window->move(left, area->viewport()->height() - size.height());
-        left += size.width();
-    }
-}
-
 void frmNotePad::refreshWindowList()
 {
     qDeleteAll(windowListActions_);
