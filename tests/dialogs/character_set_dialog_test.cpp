@@ -5,6 +5,7 @@
 #include "platform/editor_surface.h"
 
 #include <QPushButton>
+#include <QSet>
 
 namespace {
 
@@ -20,12 +21,16 @@ TEST_F(CharacterSetDialogTest, EveryCharacterButtonReplacesTheSelectionAndCloses
     QDialog *dialog = open();
     EXPECT_EQ(control<QPushButton>(dialog, "cmdAmpersand")->text(), "&&");
     EXPECT_EQ(control<QPushButton>(dialog, "cmdBackSlash")->text(), "\\");
+    QSet<QString> inserted;
     for (const CharacterButton &button : CharacterButtons()) {
         selectText("several words");
         click(open(), button.name);
         EXPECT_EQ(editorText(), button.reference) << button.name.toStdString();
         EXPECT_FALSE(isOpen("frmCharacterSet"));
+        inserted.insert(editorText());
     }
+    // Every button has a character of its own.
+    EXPECT_EQ(inserted.size(), 26);
 }
 
 TEST_F(CharacterSetDialogTest, ReferencesThatAreEasyToConfuse)

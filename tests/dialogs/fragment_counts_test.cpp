@@ -36,11 +36,4 @@ TEST(FragmentCountsTest, RepetitionStopsAtTheLimit)
     EXPECT_FALSE(RepeatWithinLimit(QStringLiteral("ab"), MaxFragmentLength / 2 + 1));
 }
 
-TEST(FragmentCountsTest, MessagesNameTheFieldAndTheLimit)
-{
-    EXPECT_EQ(CountMessage(QStringLiteral("Number of Rows")), "Number of Rows must be a whole number of 0 or more.");
-    EXPECT_EQ(TooLargeMessage(QStringLiteral("list")),
-              "This list would be too large to insert: it would hold more than 10,000,000 characters.");
-}
-
 }

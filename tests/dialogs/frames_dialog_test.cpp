@@ -148,8 +148,10 @@ TEST_F(FramesDialogTest, FrameOptionsOnEveryFrame)
     fill(dialog, "txtMarginwidth", "4");
     fill(dialog, "txtMarginheight", "6");
     fill(dialog, "txtFrameSpacing", "2");
+    dialogs().answerColor(0x0000FF);
+    click(dialog, "cmdBorderColor");
     click(dialog, "cmdOK");
-    EXPECT_TRUE(editorText().contains("<FRAMESET COLS=\"0%,100%\" FRAMESPACING=\"2\">\n"));
+    EXPECT_TRUE(editorText().contains("<FRAMESET COLS=\"0%,100%\" FRAMESPACING=\"2\" BORDERCOLOR=\"#FF0000\">\n"));
     EXPECT_EQ(editorText().count("<FRAME NAME=\"\" SRC=\"\" MARGINWIDTH=\"4\" MARGINHEIGHT=\"6\">\n"), 2);
 }
 

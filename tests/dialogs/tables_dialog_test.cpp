@@ -1,6 +1,5 @@
 #include "support/dialog_fixture.h"
 
-#include <QComboBox>
 #include <QLabel>
 
 namespace {
@@ -16,23 +15,6 @@ protected:
         dialog = openFromMenu("mnuViewTables", "frmTables");
     }
 };
-
-TEST_F(TablesDialogTest, OpensWithItsDefaults)
-{
-    openTables();
-    EXPECT_EQ(dialog->windowTitle(), "Tables");
-    EXPECT_EQ(fieldText(dialog, "cboCaptionAlignment"), "TOP");
-    EXPECT_EQ(fieldText(dialog, "cboTableAlignment"), "AUTO");
-    EXPECT_EQ(fieldText(dialog, "txtTableWidth"), "100");
-    EXPECT_EQ(fieldText(dialog, "cboWidth"), "PERCENT");
-    EXPECT_EQ(fieldText(dialog, "txtNumberColumns"), "1");
-    EXPECT_EQ(fieldText(dialog, "txtNumberRows"), "1");
-    EXPECT_EQ(fieldText(dialog, "cboVerticalAlignCell"), "AUTO");
-    EXPECT_EQ(fieldText(dialog, "cboCellWidth"), "AUTO");
-    EXPECT_EQ(fieldText(dialog, "cboFontSize"), "");
-    EXPECT_EQ(control<QComboBox>(dialog, "cboFontSize")->count(), 7);
-    EXPECT_EQ(control<QComboBox>(dialog, "cboAlignData")->count(), 4);
-}
 
 TEST_F(TablesDialogTest, TwoCentredCellsFollowTheSelection)
 {
@@ -99,8 +81,10 @@ TEST_F(TablesDialogTest, EqualWidthsAndConfirmedWideTable)
     openTables();
     fill(dialog, "txtNumberColumns", "3");
     pickItem(dialog, "cboCellWidth", "EQUAL");
+    pickItem(dialog, "cboAlignData", "LEFT");
+    pickItem(dialog, "cboVerticalAlignCell", "TOP");
     click(dialog, "cmdOK");
-    EXPECT_EQ(editorText().count("<TD WIDTH=\"33%\"></TD>\n"), 3);
+    EXPECT_EQ(editorText().count("<TD ALIGN=\"LEFT\" WIDTH=\"33%\" VALIGN=\"TOP\"></TD>\n"), 3);
 
     openTables();
     fill(dialog, "txtNumberColumns", "150");
@@ -114,18 +98,23 @@ TEST_F(TablesDialogTest, TableAlignmentAndWidth)
 {
     const struct
     {
-        const char *alignment, *width, *widthAs, *expected;
+        const char *alignment, *width, *widthAs, *border, *padding, *spacing, *expected;
     } cases[] = {
-        {"CENTER", "100", "PERCENT", "<CENTER>\n<TABLE WIDTH=\"100%\">\n<TR>\n<TD></TD>\n</TR>\n</TABLE>\n</CENTER>\n"},
-        {"LEFT", "100", "PERCENT", "<TABLE WIDTH=\"100%\" ALIGN=\"LEFT\">\n<TR>\n<TD></TD>\n</TR>\n</TABLE>\n"},
-        {"AUTO", "640", "ABSOLUTE", "<TABLE WIDTH=\"640\">\n<TR>\n<TD></TD>\n</TR>\n</TABLE>\n"},
-        {"AUTO", "", "PERCENT", "<TABLE>\n<TR>\n<TD></TD>\n</TR>\n</TABLE>\n"},
+        {"CENTER", "100", "PERCENT", "", "", "",
+         "<CENTER>\n<TABLE WIDTH=\"100%\">\n<TR>\n<TD></TD>\n</TR>\n</TABLE>\n</CENTER>\n"},
+        {"LEFT", "80", "PERCENT", "2", "3", "4",
+         "<TABLE BORDER=\"2\" WIDTH=\"80%\" CELLPADDING=\"3\" CELLSPACING=\"4\" ALIGN=\"LEFT\">\n<TR>\n<TD></TD>\n</TR>\n</TABLE>\n"},
+        {"AUTO", "640", "ABSOLUTE", "", "", "", "<TABLE WIDTH=\"640\">\n<TR>\n<TD></TD>\n</TR>\n</TABLE>\n"},
+        {"AUTO", "", "PERCENT", "0", "", "", "<TABLE BORDER=\"0\">\n<TR>\n<TD></TD>\n</TR>\n</TABLE>\n"},
     };
     for (const auto &c : cases) {
         openTables();
         pickItem(dialog, "cboTableAlignment", c.alignment);
         fill(dialog, "txtTableWidth", c.width);
         pickItem(dialog, "cboWidth", c.widthAs);
+        fill(dialog, "txtBorderWidth", c.border);
+        fill(dialog, "txtCellPadding", c.padding);
+        fill(dialog, "txtCellSpacing", c.spacing);
         click(dialog, "cmdOK");
         EXPECT_EQ(editorText(), c.expected) << c.alignment << c.width;
     }
@@ -174,6 +163,7 @@ TEST_F(TablesDialogTest, CountsThatAreNotWholeNumbersAreSentBack)
         {"txtNumberColumns", "-2", "Number of Columns must be a whole number of 0 or more."},
         {"txtNumberRows", "2.5", "Number of Rows must be a whole number of 0 or more."},
         {"txtNumberRows", " 2", "Number of Rows must be a whole number of 0 or more."},
+        {"txtNumberRows", "+1", "Number of Rows must be a whole number of 0 or more."},
     };
     for (const auto &c : cases) {
         openTables();

@@ -5,7 +5,6 @@
 #include "document/special_buttons.h"
 #include "platform/editor_surface.h"
 
-#include <QAction>
 #include <QLocale>
 
 namespace {
@@ -75,16 +74,6 @@ TEST_F(InsertCommandsTest, SpecialButtonsWrapOrFollowTheSelectionInBothCases)
     }
 }
 
-TEST_F(InsertCommandsTest, UnknownKeysDoNothing)
-{
-    start();
-    setText("hello", "hello");
-    for (const char *key : {"bold", "HeadSeven", "", "Comment"})
-        RunSpecialButton(frame(), key);
-    EXPECT_EQ(editor().Text(), "hello");
-    EXPECT_EQ(editor().SelText(), "hello");
-}
-
 TEST_F(InsertCommandsTest, InsertMenuTagPairsMatchTheirButtons)
 {
     start();
@@ -118,15 +107,6 @@ TEST_F(InsertCommandsTest, CommentWrapsTheSelectionInEitherCase)
     EXPECT_EQ(editor().Text(), "a <!-- TODO --> b");
 }
 
-TEST_F(InsertCommandsTest, FragmentsUseCrLfAndEndWithoutALineBreak)
-{
-    const QString doctype = "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 3.2//EN\">";
-    EXPECT_EQ(HeaderFragment(), doctype + "\r\n<HTML>\r\n<HEAD>\r\n<TITLE></TITLE>\r\n</HEAD>\r\n</HTML>");
-    EXPECT_EQ(StandardTemplateFragment(),
-              doctype + "\r\n<HTML>\r\n<HEAD>\r\n<TITLE></TITLE>\r\n</HEAD>\r\n<BODY>\r\n</BODY>\r\n</HTML>");
-    EXPECT_EQ(StandardRuleFragment(), "<HR WIDTH=\"95%\" ALIGN=\"CENTER\">");
-}
-
 TEST_F(InsertCommandsTest, HeaderFollowsTheSelectionOnTheSameLine)
 {
     start();
@@ -152,7 +132,8 @@ TEST_F(InsertCommandsTest, StandardTemplateTwiceJoinsOnOneLine)
         setText("");
         choose("mnuInsertStandardTemplate");
         choose("mnuInsertStandardTemplate");
-        const QString once = EditorSurface::toEditorLineBreaks(StandardTemplateFragment());
+        const QString once = "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 3.2//EN\">\n<HTML>\n<HEAD>\n<TITLE></TITLE>\n"
+                             "</HEAD>\n<BODY>\n</BODY>\n</HTML>";
         const QString page = lowercase ? once.toLower() : once;
         EXPECT_EQ(editor().Text(), page + page);
         EXPECT_TRUE(editor().Text().contains(lowercase ? "</html><!doctype" : "</HTML><!DOCTYPE"));
