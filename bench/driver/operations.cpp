@@ -1,0 +1,350 @@
+#include "operations.h"
+
+#include "bench_platform.h"
+#include "measurement.h"
+
+#include "app/frame_window.h"
+#include "document/document_table.h"
+#include "document/file_commands.h"
+#include "document/notepad_window.h"
+#include "document/tag_case.h"
+#include "document/tag_colouring.h"
+#include "document/tag_scanner.h"
+#include "platform/editor_surface.h"
+#include "platform/letter_case.h"
+#include "search/find_next_match.h"
+#include "search/replace_commands.h"
+#include "search/search_state.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+
+#include <memory>
+
+namespace {
+
+const QString frequentWord = QStringLiteral("data");
+const QString replacementWord = QStringLiteral("datum");
+
+// Lets the windows take their pending layout and paint events, as they would once
+// control returns to the user; timed alike on both sides.
+void settle()
+{
+    QCoreApplication::processEvents();
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Every tag range replaced by its text converted, through one cursor in one edit block.
+struct Replacement
+{
+    int start;
+    int length;
+    QString text;
+};
+
+void applyReplacements(QTextDocument *document, const QList<Replacement> &replacements)
+{
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    int shift = 0;
+    for (const Replacement &r : replacements) {
+        cursor.setPosition(r.start + shift);
+        cursor.setPosition(r.start + shift + r.length, QTextCursor::KeepAnchor);
+        cursor.insertText(r.text);
+        shift += int(r.text.size()) - r.length;
+    }
+    cursor.endEditBlock();
+}
+
+QList<Replacement> convertedTags(const QString &text, const QList<TagRange> &tags, QString (*convert)(QString))
+{
+    QList<Replacement> replacements;
+    replacements.reserve(tags.size());
+    for (const TagRange &tag : tags)
+        replacements.append({tag.start, tag.length, convert(text.mid(tag.start, tag.length))});
+    return replacements;
+}
+
+QString withConvertedTags(const QString &text, const QList<TagRange> &tags, QString (*convert)(QString))
+{
+    QString result = text;
+    for (const TagRange &tag : tags)
+        result.replace(tag.start, tag.length, convert(text.mid(tag.start, tag.length)));
+    return result;
+}
+
+class Bench
+{
+public:
+    Bench(const QString &htmlFile, int repetitions)
+        : htmlFile_(htmlFile), repetitions_(repetitions), bench_(makeBenchPlatform()),
+          messages_(*bench_.messages), frame_(std::move(bench_.platform))
+    {
+        frame_.MDIForm_Load();
+        settle();
+    }
+
+    BenchResults run(const std::function<void(const OperationFigures &)> &report)
+    {
+        results_.memory = measureMemory();
+        if (!document()) {
+            results_.mismatches.append(QStringLiteral("the program could not open ") + htmlFile_ + QStringLiteral(": ")
+                                       + messages_.lastText);
+            return results_;
+        }
+        text_ = document()->editor().Text();
+        tags_ = FindTags(text_);
+        buildFloorEditor();
+
+        const auto measure = [&](const QString &name, const std::function<void()> &prepareProduct,
+                                 const std::function<void()> &product, const std::function<void()> &prepareFloor,
+                                 const std::function<void()> &floor) {
+            OperationFigures figures{name, text_.size(), tags_.size()};
+            figures.productMs = medianMilliseconds(repetitions_, prepareProduct, product);
+            figures.floorMs = medianMilliseconds(repetitions_, prepareFloor, floor);
+            results_.operations.append(figures);
+            report(figures);
+        };
+        measureOpen(measure);
+        measureSave(measure);
+        measureColour(measure);
+        measureCase(measure, QStringLiteral("upper"), text_, &MakeTagsUppercase, &UppercaseLetters);
+        measureCase(measure, QStringLiteral("lower"), withConvertedTags(text_, tags_, &UppercaseLetters),
+                    &MakeTagsLowercase, &LowercaseLetters);
+        measureFind(measure);
+        measureReplaceAll(measure);
+        return results_;
+    }
+
+private:
+    using Measure = std::function<void(const QString &, const std::function<void()> &, const std::function<void()> &,
+                                       const std::function<void()> &, const std::function<void()> &)>;
+
+    frmNotePad *document() { return frame_.ActiveDocument(); }
+    QTextEdit *productEditor() { return document()->RichTextBox1; }
+
+    void openPage()
+    {
+        OpenDocumentFile(frame_, htmlFile_);
+        settle();
+    }
+
+    void closeDocuments()
+    {
+        DocumentTable &table = frame_.Documents();
+        for (int slot = 1; slot <= table.count(); ++slot)
+            if (!table.state(slot).Deleted && table.window(slot))
+                table.window(slot)->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        settle();
+    }
+
+    // The resident size is taken first, before the measurements' own copies of the text
+    // and a second editor add to it.
+    MemoryFigure measureMemory()
+    {
+        MemoryFigure memory;
+        memory.fileBytes = QFile(htmlFile_).size();
+        closeDocuments();
+        memory.residentBeforeOpen = currentResidentBytes();
+        resetPeakResident();
+        openPage();
+        memory.peakResidentWithPage = peakResidentBytes();
+        return memory;
+    }
+
+    // A bare editor shown like the document's, with its font and its wrapping width.
+    void buildFloorEditor()
+    {
+        QTextEdit *model = productEditor();
+        floor_ = std::make_unique<QTextEdit>();
+        floor_->setFont(model->font());
+        floor_->setLineWrapMode(model->lineWrapMode());
+        floor_->setLineWrapColumnOrWidth(model->lineWrapColumnOrWidth());
+        floor_->resize(model->size());
+        floor_->show();
+        settle();
+    }
+
+    void resetProduct(const QString &text)
+    {
+        document()->editor().SetText(text);
+        document()->editor().SetSelStart(0);
+        settle();
+    }
+
+    void resetFloor(const QString &text)
+    {
+        floor_->setPlainText(text);
+        settle();
+    }
+
+    void compareTexts(const QString &operation)
+    {
+        if (productEditor()->document()->toRawText() != floor_->document()->toRawText())
+            results_.mismatches.append(operation + QStringLiteral(": the program's text differs from the floor's"));
+    }
+
+    void measureOpen(const Measure &measure)
+    {
+        measure(
+            QStringLiteral("open"), [&] { closeDocuments(); }, [&] { openPage(); }, [] {},
+            [&] {
+                floor_->setPlainText(QString::fromUtf8(readAll(htmlFile_)));
+                settle();
+            });
+        if (!document() || document()->editor().Text() != text_)
+            results_.mismatches.append(QStringLiteral("open: the document does not hold the file's text"));
+    }
+
+    void measureSave(const Measure &measure)
+    {
+        const QString productFile = temp_.filePath(QStringLiteral("saved.htm"));
+        const QString floorFile = temp_.filePath(QStringLiteral("floor.htm"));
+        const QByteArray bytes = readAll(htmlFile_);
+        measure(
+            QStringLiteral("save"), [] {}, [&] { SaveDocumentFile(frame_, productFile); }, [] {},
+            [&] {
+                QFile file(floorFile);
+                if (file.open(QIODevice::WriteOnly))
+                    file.write(bytes);
+            });
+        if (readAll(productFile) != bytes)
+            results_.mismatches.append(QStringLiteral("save: the saved file differs from the opened one"));
+    }
+
+    void measureColour(const Measure &measure)
+    {
+        QTextCharFormat format;
+        format.setForeground(QColor(0, 0, 255));
+        measure(
+            QStringLiteral("colour"), [&] { resetProduct(text_); },
+            [&] {
+                ColorTags(frame_);
+                settle();
+            },
+            [&] { resetFloor(text_); },
+            [&] {
+                QTextCursor cursor(floor_->document());
+                cursor.beginEditBlock();
+                for (const TagRange &tag : tags_) {
+                    cursor.setPosition(tag.start);
+                    cursor.setPosition(tag.start + tag.length, QTextCursor::KeepAnchor);
+                    cursor.mergeCharFormat(format);
+                }
+                cursor.endEditBlock();
+                settle();
+            });
+    }
+
+    void measureCase(const Measure &measure, const QString &name, const QString &start, void (*pass)(Program &),
+                     QString (*convert)(QString))
+    {
+        const QList<Replacement> replacements = convertedTags(start, tags_, convert);
+        measure(
+            name, [&] { resetProduct(start); },
+            [&] {
+                pass(frame_);
+                settle();
+            },
+            [&] { resetFloor(start); },
+            [&] {
+                applyReplacements(floor_->document(), replacements);
+                settle();
+            });
+        compareTexts(name);
+    }
+
+    void measureFind(const Measure &measure)
+    {
+        SearchState &search = frame_.Search();
+        int productHits = 0;
+        int floorHits = 0;
+        measure(
+            QStringLiteral("find"),
+            [&] {
+                resetProduct(text_);
+                search.FindText = frequentWord;
+                search.MatchCase = 0;
+                search.SearchDirection = 1;
+                search.FindTextChanged = true;
+                productHits = 0;
+            },
+            [&] {
+                // Find Next until the program says there is no further occurrence.
+                const int shownBefore = messages_.shown;
+                while (messages_.shown == shownBefore) {
+                    FindNextMatch(frame_, search);
+                    ++productHits;
+                }
+                --productHits;
+                settle();
+            },
+            [&] { floorHits = 0; },
+            [&] {
+                for (qsizetype at = text_.indexOf(frequentWord, 0, Qt::CaseInsensitive); at >= 0;
+                     at = text_.indexOf(frequentWord, at + 1, Qt::CaseInsensitive))
+                    ++floorHits;
+            });
+        if (productHits != floorHits)
+            results_.mismatches.append(QStringLiteral("find: the program found %1 occurrences, the floor %2")
+                                           .arg(productHits)
+                                           .arg(floorHits));
+    }
+
+    void measureReplaceAll(const Measure &measure)
+    {
+        SearchState &search = frame_.Search();
+        QList<Replacement> replacements;
+        for (qsizetype at = text_.indexOf(frequentWord, 0, Qt::CaseInsensitive); at >= 0;
+             at = text_.indexOf(frequentWord, at + frequentWord.size(), Qt::CaseInsensitive))
+            replacements.append({int(at), int(frequentWord.size()), replacementWord});
+        measure(
+            QStringLiteral("replace_all"),
+            [&] {
+                resetProduct(text_);
+                search.ReplaceAllFind = frequentWord;
+                search.ReplaceAllWith = replacementWord;
+                search.MatchCase = 0;
+            },
+            [&] {
+                ReplaceAll(frame_, search);
+                settle();
+            },
+            [&] { resetFloor(text_); },
+            [&] {
+                applyReplacements(floor_->document(), replacements);
+                settle();
+            });
+        compareTexts(QStringLiteral("replace_all"));
+    }
+
+    QString htmlFile_;
+    int repetitions_;
+    BenchPlatform bench_;
+    CountingMessages &messages_;
+    frmMDI frame_;
+    QTemporaryDir temp_;
+    QString text_;
+    QList<TagRange> tags_;
+    std::unique_ptr<QTextEdit> floor_;
+    BenchResults results_;
+};
+
+} // namespace
+
+BenchResults RunOperations(const QString &htmlFile, int repetitions,
+                           const std::function<void(const OperationFigures &)> &report)
+{
+    Bench bench(htmlFile, repetitions);
+    return bench.run(report);
+}
