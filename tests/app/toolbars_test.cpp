@@ -61,11 +61,6 @@ TEST_F(ToolbarsTest, ThreeToolbarsStandOneBelowTheOtherWithTheirButtons)
         EXPECT_TRUE(frame().action(item)->isChecked()) << item;
         EXPECT_TRUE(activeDocument()->action(item)->isChecked()) << item;
     }
-
-    EXPECT_EQ(button("New")->toolTip(), "Create new file");
-    EXPECT_EQ(button("Characters")->toolTip(), "Insert special characters");
-    EXPECT_EQ(button("View")->toolTip(), "View in default browser");
-    EXPECT_EQ(button("HeadThree")->toolTip(), "Head Three");
 }
 
 TEST_F(ToolbarsTest, ButtonsFollowTheDocuments)

@@ -121,14 +121,6 @@ TEST_F(OpenSaveTest, AFileThatCannotBeReadIsReportedAndGetsNoWindow)
     EXPECT_EQ(openDocuments().size(), 1);
 }
 
-TEST_F(OpenSaveTest, AnEmptyNameDoesNothing)
-{
-    start();
-    OpenDocumentFile(frame(), QString());
-    EXPECT_TRUE(messages().shown.isEmpty());
-    EXPECT_EQ(frame().Documents().count(), 1);
-}
-
 struct RoundTrip
 {
     const char *name;

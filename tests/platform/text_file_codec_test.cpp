@@ -41,10 +41,7 @@ TEST_P(TextFileCodecCase, ReadsTheTextAndFormatAndWritesTheSameBytesBack)
     EXPECT_EQ(encoded.format, decoded.format);
 }
 
-const TextFileFormat utf8Lf{Encoding::Utf8, false, LineEnding::Lf};
 const TextFileFormat utf8CrLf{Encoding::Utf8, false, LineEnding::CrLf};
-const TextFileFormat utf8Cr{Encoding::Utf8, false, LineEnding::Cr};
-const TextFileFormat utf8BomCrLf{Encoding::Utf8, true, LineEnding::CrLf};
 const TextFileFormat utf8Platform{Encoding::Utf8, false, TextFileFormat::platformLineEnding()};
 const TextFileFormat cp1252Lf{Encoding::Windows1252, false, LineEnding::Lf};
 const TextFileFormat cp1252Platform{Encoding::Windows1252, false, TextFileFormat::platformLineEnding()};
@@ -61,14 +58,7 @@ QString controlsAndWindows1252()
 INSTANTIATE_TEST_SUITE_P(
     Files, TextFileCodecCase,
     ::testing::Values(
-        FileCase{"Empty", QByteArray(), QString(), utf8Platform},
-        FileCase{"AsciiLf", "<p>a</p>\n<p>b</p>\n", "<p>a</p>\n<p>b</p>\n", utf8Lf},
-        FileCase{"CrLf", "a\r\nb\r\n", "a\nb\n", utf8CrLf},
-        FileCase{"LoneCr", "a\rb\r", "a\nb\n", utf8Cr},
-        FileCase{"NoFinalLineBreak", "a\r\nb", "a\nb", utf8CrLf},
         FileCase{"EmptyLinesOnly", "\r\n\r\n", "\n\n", utf8CrLf},
-        FileCase{"Utf8", "caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80\n", QString::fromUtf8("café € 😀\n"), utf8Lf},
-        FileCase{"Utf8WithMark", "\xEF\xBB\xBFh\xC3\xA9\r\n", QString::fromUtf8("hé\n"), utf8BomCrLf},
         FileCase{"OnlyTheMark", "\xEF\xBB\xBF", QString(), {Encoding::Utf8, true, TextFileFormat::platformLineEnding()}},
         FileCase{"TwoMarksKeepTheSecondAsText", "\xEF\xBB\xBF\xEF\xBB\xBFx",
                  QString(QChar(0xFEFF)) + QLatin1Char('x'), {Encoding::Utf8, true, TextFileFormat::platformLineEnding()}},

@@ -31,11 +31,8 @@ TEST_F(ReplaceTest, TheDialogStartsWithNothingToApply)
     SearchDialog *form = dialog("frmReplace");
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(form->windowTitle(), "Find and Replace");
-    EXPECT_EQ(control<QPushButton>("frmReplace", "cmdUndo")->text(), "&Undo Last");
     EXPECT_TRUE(control<QPushButton>("frmReplace", "cmdUndo")->isEnabled());
-    EXPECT_EQ(control<QPushButton>("frmReplace", "cmdFind")->text(), "&Find Next");
     EXPECT_TRUE(control<QPushButton>("frmReplace", "cmdFind")->isDefault());
-    EXPECT_EQ(control<QLabel>("frmReplace", "Label2")->text(), "Replace &With:");
     EXPECT_TRUE(control<QRadioButton>("frmReplace", "optDirection1")->isChecked());
     EXPECT_FALSE(control<QCheckBox>("frmReplace", "chkCase")->isChecked());
     for (const char *name : {"cmdFind", "cmdReplace", "cmdReplaceAll"})
