@@ -69,12 +69,4 @@ TEST_F(EditorSurfaceRichText, FailuresReportTheReasonAndKeepTheText)
     EXPECT_FALSE(error.isEmpty());
 }
 
-TEST_F(EditorSurfaceRichText, PlainTextNamedRtfShowsItsText)
-{
-    ASSERT_TRUE(writeFileBytes(path("notes.rtf"), "just some notes\r\nsecond line"));
-    QString error;
-    ASSERT_TRUE(surface_.LoadRichText(path("notes.rtf"), &error)) << error.toStdString();
-    EXPECT_EQ(surface_.Text(), "just some notes\nsecond line");
-}
-
 } // namespace
