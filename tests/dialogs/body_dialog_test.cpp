@@ -1,6 +1,5 @@
 #include "support/dialog_fixture.h"
 
-#include <QComboBox>
 #include <QLabel>
 
 namespace {
@@ -10,17 +9,6 @@ class BodyDialogTest : public DialogTest
 protected:
     QDialog *open() { return openFromMenu("mnuViewBody", "frmBody"); }
 };
-
-TEST_F(BodyDialogTest, NothingChosenInsertsTheBareBodyTagsAtTheCaret)
-{
-    start();
-    QDialog *dialog = open();
-    EXPECT_EQ(control<QComboBox>(dialog, "cboModemSpeed")->currentText(), "28.8");
-    EXPECT_EQ(caption(dialog, "lblDownloadTime"), "");
-    click(dialog, "cmdOK");
-    EXPECT_EQ(editorText(), "<BODY></BODY>");
-    EXPECT_FALSE(isOpen("frmBody"));
-}
 
 TEST_F(BodyDialogTest, WhiteBackgroundAndBlackTextAroundTheSelectionWithTheirPreview)
 {

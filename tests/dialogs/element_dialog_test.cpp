@@ -60,6 +60,35 @@ TEST_F(ElementDialogTest, FormToolbarButtonsShowTheSameDialogs)
     }
 }
 
+TEST_F(ElementDialogTest, CancelInsertsNothingAndOkWithNothingChosenInsertsTheBareTag)
+{
+    const struct
+    {
+        const char *menuItem, *formName, *inserted;
+    } cases[] = {
+        {"mnuViewBody", "frmBody", "<BODY></BODY>"},
+        {"mnuViewFont", "frmFont", "<FONT></FONT>"},
+        {"mnuViewHex", "frmRGB", "#"},
+        {"mnuViewImage", "frmImage", R"(<IMAGE SRC="Insert image here" ALT="Image" HEIGHT="" WIDTH="" ALIGN="DEFAULT">)"},
+        {"mnuViewLinks", "frmLinks", R"(<A HREF="http://"></A>)"},
+        {"mnuViewList", "frmLists", "<UL>\n<LI></LI>\n</UL>\n"},
+        {"mnuViewRules", "frmRules", "<HR WIDTH=\"75%\">\n"},
+        {"mnuViewSound", "frmSound", R"(<EMBED SRC="" AUTOSTART="TRUE" LOOP="TRUE" HIDDEN="TRUE">)"},
+        {"mnuViewTables", "frmTables", "<TABLE WIDTH=\"100%\">\n<TR>\n<TD></TD>\n</TR>\n</TABLE>\n"},
+        {"mnuInsertSiteInformation", "frmMetaName", "<!-- This material must go after /TITLE and before /HEAD -->\n"},
+    };
+    start();
+    for (const auto &c : cases) {
+        selectText("");
+        click(openFromMenu(c.menuItem, c.formName), "cmdCancel");
+        EXPECT_FALSE(isOpen(c.formName)) << c.formName;
+        EXPECT_EQ(editorText(), "") << c.formName;
+        click(openFromMenu(c.menuItem, c.formName), "cmdOK");
+        EXPECT_FALSE(isOpen(c.formName)) << c.formName;
+        EXPECT_EQ(editorText(), c.inserted) << c.formName;
+    }
+}
+
 TEST_F(ElementDialogTest, ClosingTheLastDocumentClosesEveryDialog)
 {
     start();

@@ -1,6 +1,5 @@
 #include "support/dialog_fixture.h"
 
-#include <QComboBox>
 #include <QLabel>
 
 namespace {
@@ -22,16 +21,6 @@ TEST_F(FontDialogTest, RelativeSizeButtonsWrapTheSelectionAtOnce)
         EXPECT_EQ(editorText(), QStringLiteral("<FONT SIZE=\"%1\">word</FONT>").arg(step));
         EXPECT_FALSE(isOpen("frmFont"));
     }
-}
-
-TEST_F(FontDialogTest, OkWithNothingChosenGivesABareFontTag)
-{
-    start();
-    QDialog *dialog = open();
-    EXPECT_EQ(control<QComboBox>(dialog, "cboFontSize")->currentText(), "");
-    EXPECT_EQ(control<QComboBox>(dialog, "cboFontSize")->count(), 7);
-    click(dialog, "cmdOK");
-    EXPECT_EQ(editorText(), "<FONT></FONT>");
 }
 
 TEST_F(FontDialogTest, ColourSizeAndFaceInThatOrder)

@@ -8,16 +8,6 @@ class HexDialogTest : public DialogTest
 {
 };
 
-TEST_F(HexDialogTest, OkWithoutAColourInsertsTheHashAlone)
-{
-    start();
-    QDialog *dialog = openFromMenu("mnuViewHex", "frmRGB");
-    EXPECT_EQ(dialog->windowTitle(), "Hex Value");
-    click(dialog, "cmdOK");
-    EXPECT_EQ(editorText(), "#");
-    EXPECT_FALSE(isOpen("frmRGB"));
-}
-
 TEST_F(HexDialogTest, ChosenColourFollowsTheSelectionInCapitalsWhateverTheTagCase)
 {
     start();

@@ -1,6 +1,5 @@
 #include "support/dialog_fixture.h"
 
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -11,17 +10,6 @@ class ImageDialogTest : public DialogTest
 protected:
     QDialog *open() { return openFromMenu("mnuViewImage", "frmImage"); }
 };
-
-TEST_F(ImageDialogTest, FreshDialogInsertsThePlaceholderTag)
-{
-    start();
-    QDialog *dialog = open();
-    EXPECT_EQ(control<QComboBox>(dialog, "cboAlignment")->currentText(), "DEFAULT");
-    EXPECT_EQ(caption(dialog, "lblAlignment"), "");
-    click(dialog, "cmdOK");
-    EXPECT_EQ(editorText(),
-              R"(<IMAGE SRC="Insert image here" ALT="Image" HEIGHT="" WIDTH="" ALIGN="DEFAULT">)");
-}
 
 TEST_F(ImageDialogTest, PickedPictureFillsNameSizeAndEstimate)
 {

@@ -26,7 +26,6 @@ TEST_F(ListsDialogTest, ItemCountsAndTypes)
         store("TagCase", "TagCase", c.lowercase ? "True" : "False");
         start();
         dialog = openFromMenu(c.menuItem, "frmLists");
-        EXPECT_EQ(dialog->windowTitle(), "Lists");
         EXPECT_EQ(fieldText(dialog, "cboListType"), "BULLETED");
         EXPECT_EQ(fieldText(dialog, "txtNumber"), "1");
         pickItem(dialog, "cboListType", c.type);

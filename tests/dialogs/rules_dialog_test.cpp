@@ -42,7 +42,6 @@ TEST_F(RulesDialogTest, PlainRules)
     };
     for (const auto &c : cases) {
         openRules();
-        EXPECT_EQ(dialog->windowTitle(), "Rules");
         fill(dialog, "txtWidth", c.width);
         pickItem(dialog, "cboWidth", c.widthAs);
         pickItem(dialog, "cboShadow", c.shadow);

@@ -32,19 +32,6 @@ TEST_F(SoundDialogTest, FourShapesOfTheTag)
     }
 }
 
-TEST_F(SoundDialogTest, DefaultsWithNoFile)
-{
-    start();
-    dialog = openFromMenu("mnuInsertSound", "frmSound");
-    EXPECT_EQ(dialog->windowTitle(), "Sound");
-    EXPECT_EQ(fieldText(dialog, "cboBrowser"), "NETSCAPE");
-    EXPECT_EQ(fieldText(dialog, "cboLoop"), "LOOP");
-    EXPECT_EQ(fieldText(dialog, "cboModem"), "28.8");
-    EXPECT_EQ(caption(dialog, "lblDownloadTime"), "");
-    click(dialog, "cmdOK");
-    EXPECT_EQ(editorText(), "<EMBED SRC=\"\" AUTOSTART=\"TRUE\" LOOP=\"TRUE\" HIDDEN=\"TRUE\">");
-}
-
 TEST_F(SoundDialogTest, PickedFileGivesItsFullPathAndEstimate)
 {
     store("TagCase", "TagCase", "True");

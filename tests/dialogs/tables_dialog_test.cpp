@@ -192,12 +192,4 @@ TEST_F(TablesDialogTest, HugeTablesAreRefusedEvenWhenConfirmed)
     EXPECT_EQ(editorText(), "");
 }
 
-TEST_F(TablesDialogTest, CancelInsertsNothing)
-{
-    openTables();
-    click(dialog, "cmdCancel");
-    EXPECT_FALSE(isOpen("frmTables"));
-    EXPECT_EQ(editorText(), "");
-}
-
 }
