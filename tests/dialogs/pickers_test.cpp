@@ -11,27 +11,6 @@ class PickersTest : public ProgramTest
 protected:
     DialogResults &results() { return frame().dialogServices().results; }
 
-    void fillAllResults()
-    {
-        for (QString *result : allResults())
-            *result = QStringLiteral("earlier");
-    }
-
-    QList<QString *> allResults()
-    {
-        DialogResults &r = results();
-        return {&r.PickedColorCode, &r.PickedColorValue, &r.PickedFontName,   &r.PickedImagePath, &r.PickedImageName,
-                &r.PickedPageName,  &r.PickedProgramPath, &r.PickedSoundPath, &r.PickedSoundName};
-    }
-
-    bool allResultsEmpty()
-    {
-        for (QString *result : allResults())
-            if (!result->isEmpty())
-                return false;
-        return true;
-    }
-
     QString makeProgram(const QString &name)
     {
         const QString path = writeFile(name, "#!/bin/sh\n");
@@ -39,21 +18,6 @@ protected:
         return path;
     }
 };
-
-TEST_F(PickersTest, CancellingAnyPickerLeavesAllNineResultsEmpty)
-{
-    start();
-    const std::function<void(DialogServices)> pickers[] = {PickColorCode, PickTagColor,    PickFontName, PickImageFile,
-                                                           PickPageFile,  PickProgramFile, PickSoundFile};
-    for (const auto &picker : pickers) {
-        fillAllResults();
-        dialogs().cancel();
-        picker(frame().dialogServices());
-        EXPECT_TRUE(allResultsEmpty());
-        EXPECT_TRUE(dialogs().requests.last().cancelError);
-    }
-    EXPECT_EQ(dialogs().requests.size(), 7);
-}
 
 TEST_F(PickersTest, ColourPickersGiveTheValueAndOnlyPickColorCodeTheCode)
 {
