@@ -92,11 +92,11 @@ TEST_F(BrowserPreviewTest, ChoosingBrowsersStoresTheirPathsUnderTheirSections)
     EXPECT_EQ(dialogs().requests[0].kind, ScriptedDialogs::Kind::Open);
 }
 
-TEST_F(BrowserPreviewTest, AutosaveWithUntitledDocumentAndNameCancelledAsksToSaveFirst)
+TEST_F(BrowserPreviewTest, AutosaveWithUntitledDocumentViewsOnlyOnceANameIsChosen)
 {
     store("Browser1", "BrowserName", "/usr/bin/firefox");
     setAutosave(true);
-    type("<P>draft</P>");
+    type("<P>new</P>");
     dialogs().cancel();
     choose("mnuBrowserView1");
     ASSERT_EQ(dialogs().requests.size(), 1);
@@ -104,14 +104,9 @@ TEST_F(BrowserPreviewTest, AutosaveWithUntitledDocumentAndNameCancelledAsksToSav
     EXPECT_EQ(dialogs().requests[0].fileName, "");
     expectNotice("You must save file before viewing");
     EXPECT_TRUE(starter().calls.isEmpty());
-    EXPECT_EQ(activeDocument()->editor().Text(), "<P>draft</P>");
-}
+    EXPECT_EQ(activeDocument()->editor().Text(), "<P>new</P>");
 
-TEST_F(BrowserPreviewTest, AutosaveWithUntitledDocumentSavesUnderTheChosenNameAndViews)
-{
-    store("Browser1", "BrowserName", "/usr/bin/firefox");
-    setAutosave(true);
-    type("<P>new</P>");
+    messages().shown.clear();
     const QString path = tempPath("new.htm");
     dialogs().answerFile(path);
     choose("mnuBrowserView1");

@@ -68,31 +68,26 @@ TEST_F(DocumentWindowTest, SavePromptNoDiscardsAndCancelKeeps)
     EXPECT_TRUE(dialogs().requests.isEmpty());
 }
 
-TEST_F(DocumentWindowTest, SavePromptYesOnUntitledAsksForANameAndSaves)
+TEST_F(DocumentWindowTest, SavePromptYesOnUntitledAsksForANameAndACancelledNameKeepsTheWindow)
 {
     start();
     type("<p>hello</p>");
-    const QString path = tempPath("page.htm");
-    messages().queue({MsgAnswer::Yes});
-    dialogs().answerFile(path);
-    choose("mnuFileClose");
-    ASSERT_EQ(dialogs().requests.size(), 1);
-    EXPECT_EQ(dialogs().requests[0].kind, ScriptedDialogs::Kind::Save);
-    EXPECT_EQ(dialogs().requests[0].fileName, "untitled.htm");
-    EXPECT_EQ(readFile(path), "<p>hello</p>");
-    EXPECT_TRUE(openDocuments().isEmpty());
-}
-
-TEST_F(DocumentWindowTest, SavePromptYesWithACancelledNameKeepsTheWindowAndItsText)
-{
-    start();
-    type("unsaved work");
     messages().queue({MsgAnswer::Yes});
     dialogs().cancel();
     choose("mnuFileClose");
     ASSERT_EQ(openDocuments().size(), 1);
-    EXPECT_EQ(activeDocument()->editor().Text(), "unsaved work");
+    EXPECT_EQ(activeDocument()->editor().Text(), "<p>hello</p>");
     EXPECT_TRUE(activeDocument()->state().Changed);
+
+    const QString path = tempPath("page.htm");
+    messages().queue({MsgAnswer::Yes});
+    dialogs().answerFile(path);
+    choose("mnuFileClose");
+    ASSERT_EQ(dialogs().requests.size(), 2);
+    EXPECT_EQ(dialogs().requests[1].kind, ScriptedDialogs::Kind::Save);
+    EXPECT_EQ(dialogs().requests[1].fileName, "untitled.htm");
+    EXPECT_EQ(readFile(path), "<p>hello</p>");
+    EXPECT_TRUE(openDocuments().isEmpty());
 }
 
 TEST_F(DocumentWindowTest, SavePromptYesForAFileSavesToItsPathWithoutAsking)

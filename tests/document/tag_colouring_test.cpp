@@ -131,7 +131,7 @@ TEST_F(TagColouringTest, UndoTakesBackTheWholePassAtOnce)
     EXPECT_EQ(editor().Text(), "<h1>a</h1>\n<p>b</p>");
 }
 
-TEST_F(TagColouringTest, TagColorStoresTheChosenColourForTheNextPass)
+TEST_F(TagColouringTest, TagColorStoresTheChosenColourForTheNextPassAndCancelTakesTheTextColour)
 {
     start();
     setText("<p>x</p>");
@@ -144,13 +144,7 @@ TEST_F(TagColouringTest, TagColorStoresTheChosenColourForTheNextPass)
     EXPECT_TRUE(paintedIn(Red).isEmpty());
     choose("mnuOptionsColorTagBrackets");
     EXPECT_EQ(paintedIn(Red), QStringList({"<p>", "</p>"}));
-}
 
-TEST_F(TagColouringTest, CancellingTagColorTakesTheTextColour)
-{
-    store("ColorOfTags", "ColorOfTags", "255");
-    start();
-    setText("<p>x</p>");
     editor().SetSelStart(4);
     editor().SetSelColor(QColor(0, 128, 0));
     dialogs().cancel();
