@@ -77,6 +77,8 @@ TEST_F(GivenFilesTest, CommandLineOpensEachFileReportsTheMissingOneAndLeavesNoEm
     ASSERT_EQ(messages().shown.size(), 1);
     EXPECT_EQ(messages().shown[0].text, "Can't open file " + tempPath("missing.html"));
     EXPECT_EQ(messages().shown[0].title, "Tagsmith");
+    EXPECT_EQ(messages().shown[0].buttons, MsgButtons::Ok);
+    EXPECT_EQ(messages().shown[0].icon, MsgIcon::None);
     EXPECT_EQ(activeDocument()->Caption(), tempPath("pages/relative.htm"));
     EXPECT_EQ(activeDocument()->editor().Text(), "<b>relative</b>");
     EXPECT_FALSE(activeDocument()->state().Changed);
@@ -95,7 +97,9 @@ TEST_F(GivenFilesTest, WhenNoGivenFileOpensTheStartWindowStays)
 {
     start().OpenCommandLineFiles({tempPath("gone.html"), temp_.path()});
     EXPECT_EQ(captions(), QStringList{"Untitled"});
+    EXPECT_EQ(frame().Documents().count(), 1);
     ASSERT_EQ(messages().shown.size(), 2);
+    // A folder is no file to edit either.
     EXPECT_EQ(messages().shown[1].text, "Can't open file " + temp_.path());
 }
 

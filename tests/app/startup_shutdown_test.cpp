@@ -102,19 +102,15 @@ TEST_F(StartupTest, ClosingTheLastDocumentLeavesTheFrameWithItsOwnMenus)
     EXPECT_EQ(menuItem("mnuInsertBold"), nullptr);
     EXPECT_TRUE(stored("FormWidth", "FormWidth").isEmpty());
 
-    choose("mnuFileExit");
-    EXPECT_FALSE(frame.isVisible());
-    EXPECT_EQ(stored("FormWidth", "FormWidth"), "1024");
-}
-
-TEST_F(StartupTest, NewFromTheFrameMenuBringsTheDocumentMenusBack)
-{
-    start();
-    choose("mnuFileClose");
+    // The frame's own New brings the document menus back.
     choose("mnuFileNew");
     ASSERT_EQ(openDocuments().size(), 1);
     EXPECT_EQ(activeDocument()->Caption(), "Untitled:1");
     EXPECT_NE(menuItem("mnuInsertBold"), nullptr);
+
+    choose("mnuFileExit");
+    EXPECT_FALSE(frame.isVisible());
+    EXPECT_EQ(stored("FormWidth", "FormWidth"), "1024");
 }
 
 } // namespace

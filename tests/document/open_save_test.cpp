@@ -102,25 +102,6 @@ TEST_F(OpenSaveTest, CancelledOpenChangesNothing)
     EXPECT_TRUE(stored("Recent Files", "RecentFile1").isEmpty());
 }
 
-TEST_F(OpenSaveTest, AFileThatCannotBeReadIsReportedAndGetsNoWindow)
-{
-    start();
-    const QString missing = tempPath("gone.htm");
-    OpenDocumentFile(frame(), missing);
-    ASSERT_EQ(messages().shown.size(), 1);
-    EXPECT_EQ(messages().shown[0].text, "Can't open file " + missing);
-    EXPECT_EQ(messages().shown[0].title, "Tagsmith");
-    EXPECT_EQ(messages().shown[0].buttons, MsgButtons::Ok);
-    EXPECT_EQ(messages().shown[0].icon, MsgIcon::None);
-    EXPECT_EQ(openDocuments().size(), 1);
-    EXPECT_EQ(frame().Documents().count(), 1);
-
-    // A folder is no file to edit either.
-    OpenDocumentFile(frame(), temp_.path());
-    EXPECT_EQ(messages().shown.size(), 2);
-    EXPECT_EQ(openDocuments().size(), 1);
-}
-
 struct RoundTrip
 {
     const char *name;
