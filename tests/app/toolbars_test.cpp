@@ -1,6 +1,5 @@
 #include "support/program_fixture.h"
 
-#include "app/toolbar_buttons.h"
 #include "document/notepad_window.h"
 #include "platform/editor_surface.h"
 
@@ -83,16 +82,6 @@ TEST_F(ToolbarsTest, ButtonsFollowTheDocuments)
     for (const char *name : {"Toolbar1", "Toolbar2", "Toolbar3"})
         EXPECT_TRUE(toolbar(name)->isVisible()) << name;
     EXPECT_TRUE(button("Save")->isEnabled());
-}
-
-TEST_F(ToolbarsTest, ButtonsWithoutACommandStayDisabled)
-{
-    start();
-    frame().EnableDocumentButtons();
-    // A dialog's button is usable exactly when the dialog has been built.
-    for (const ToolbarButton &entry : FormButtons())
-        if (!entry.form.isEmpty())
-            EXPECT_EQ(button(entry.key)->isEnabled(), frame().dialogs().has(entry.form)) << entry.key.toStdString();
 }
 
 TEST_F(ToolbarsTest, SpecialAndClipboardButtonsActOnTheActiveDocument)
