@@ -86,7 +86,7 @@ TEST_F(EditCommandsTest, RightClickPopsUpTheEditMenu)
     QTest::mousePress(viewport, Qt::RightButton, Qt::ShiftModifier, QPoint(5, 5));
     // The window system follows the press with a context-menu request; the editor's own
     // menu must not answer it.
-    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5));
+    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5), viewport->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(viewport, &request);
     ASSERT_TRUE(edit->isVisible());
     EXPECT_EQ(QApplication::activePopupWidget(), edit);
