@@ -20,6 +20,7 @@ EditorSurface::EditorSurface(QTextEdit *editor) : QObject(editor), editor_(edito
     connect(editor_, &QTextEdit::textChanged, this, &EditorSurface::SelChange);
     connect(editor_, &QTextEdit::cursorPositionChanged, this, &EditorSurface::SelChange);
     connect(editor_, &QTextEdit::selectionChanged, this, &EditorSurface::SelChange);
+    connect(editor_->document(), &QTextDocument::contentsChange, this, [this] { ++changes_; });
     editor_->viewport()->installEventFilter(this);
 }
 
@@ -61,10 +62,7 @@ int EditorSurface::SelStart() const
 
 void EditorSurface::SetSelStart(int start)
 {
-    QTextCursor cursor = editor_->textCursor();
-    const int end = editor_->document()->characterCount() - 1;
-    cursor.setPosition(qBound(0, start, end));
-    editor_->setTextCursor(cursor);
+    SetSelection(start, 0);
 }
 
 int EditorSurface::SelLength() const
@@ -75,11 +73,16 @@ int EditorSurface::SelLength() const
 
 void EditorSurface::SetSelLength(int length)
 {
+    SetSelection(SelStart(), length);
+}
+
+void EditorSurface::SetSelection(int start, int length)
+{
     QTextCursor cursor = editor_->textCursor();
-    const int start = cursor.selectionStart();
     const int end = editor_->document()->characterCount() - 1;
-    cursor.setPosition(start);
-    cursor.setPosition(qBound(start, start + qMax(0, length), end), QTextCursor::KeepAnchor);
+    const int from = qBound(0, start, end);
+    cursor.setPosition(from);
+    cursor.setPosition(qBound(from, from + qMax(0, length), end), QTextCursor::KeepAnchor);
     editor_->setTextCursor(cursor);
 }
 

@@ -26,11 +26,17 @@ public:
 
     QString Text() const;
     void SetText(const QString &text);
+    // Goes up with every change of the text (and of its formats), so an unchanged count
+    // means the text read before still holds. Edits inside an edit block count only once
+    // the block ends.
+    quint64 ChangeCount() const { return changes_; }
 
     int SelStart() const;
     void SetSelStart(int start);   // collapses the selection to a caret there
     int SelLength() const;
     void SetSelLength(int length); // selects from SelStart onwards
+    // Both at once, bringing the selection into view only once.
+    void SetSelection(int start, int length);
     QString SelText() const;
     // Replaces the selection (or inserts at the caret) and leaves the caret after it.
     void SetSelText(const QString &text);
@@ -74,4 +80,5 @@ protected:
 
 private:
     QTextEdit *editor_;
+    quint64 changes_ = 0;
 };

@@ -20,6 +20,21 @@ qsizetype locate(const QString &text, const QString &find, qsizetype caret, bool
     return from < 0 ? -1 : text.lastIndexOf(find, from);
 }
 
+const QString &searchedText(EditorSurface &editor, SearchState &search, bool upperCased)
+{
+    SearchState::SearchedText &searched = search.Searched;
+    if (searched.editor != &editor || searched.changeCount != editor.ChangeCount()
+        || searched.upperCased != upperCased) {
+        searched.text = editor.Text();
+        if (upperCased)
+            UpperCaseInPlace(searched.text);
+        searched.editor = &editor;
+        searched.changeCount = editor.ChangeCount();
+        searched.upperCased = upperCased;
+    }
+    return searched.text;
+}
+
 void searchNext(ProgramContext &program, SearchState &search, bool replace)
 {
     EditorSurface *editor = program.ActiveEditor();
@@ -29,17 +44,14 @@ void searchNext(ProgramContext &program, SearchState &search, bool replace)
         editor->SetHideSelection(false);
         const int caret = editor->SelStart();
         const bool repeat = caret == search.LastMatchStart && !search.FindTextChanged;
-        QString text = editor->Text();
+        const bool ignoreCase = search.MatchCase == 0;
         QString find = search.FindText;
-        if (search.MatchCase == 0) {
-            UpperCaseInPlace(text);
+        if (ignoreCase)
             UpperCaseInPlace(find);
-        }
-        found = locate(text, find, caret, repeat, search.SearchDirection == 1);
+        found = locate(searchedText(*editor, search, ignoreCase), find, caret, repeat, search.SearchDirection == 1);
     }
     if (found >= 0) {
-        editor->SetSelStart(int(found));
-        editor->SetSelLength(int(search.FindText.size()));
+        editor->SetSelection(int(found), int(search.FindText.size()));
         if (replace)
             editor->SetSelText(search.ReplaceText);
     } else {

@@ -24,4 +24,16 @@ struct SearchState
     QString UndoText;
     bool UndoAvailable = false;
     QPointer<EditorSurface> UndoEditor;
+
+    // The text the last search ran over, upper-cased when case did not matter. Find Next
+    // over an unchanged text reuses it, so each search costs only the way to the next
+    // occurrence rather than a fresh copy of the whole text.
+    struct SearchedText
+    {
+        QPointer<EditorSurface> editor;
+        quint64 changeCount = 0;
+        bool upperCased = false;
+        QString text;
+    };
+    SearchedText Searched;
 };

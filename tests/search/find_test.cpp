@@ -2,6 +2,7 @@
 
 #include "search/find_next_match.h"
 
+#include <QMdiArea>
 
 namespace {
 
@@ -133,6 +134,46 @@ TEST_F(FindTest, EditingTheFindTextOrMovingTheCaretStartsAFreshSearch)
     editor().SetSelStart(3);
     press("frmFind", "cmdFind");
     expectSelection(4, 1);
+}
+
+TEST_F(FindTest, FindNextSearchesTheTextAsItIsNowAfterEveryKindOfChange)
+{
+    startWith("abc abc abc", 0);
+    findWithDialog("abc");
+    expectSelection(0, 3);
+
+    // Typed text moves the occurrences after it.
+    editor().SetSelStart(4);
+    type("abc");
+    choose("mnuEditFindNext");
+    expectSelection(7, 3);
+
+    // Undo moves them back.
+    choose("mnuEditUndoLast");
+    editor().SetSelStart(5);
+    choose("mnuEditFindNext");
+    expectSelection(8, 3);
+
+    // Another document holds its own text.
+    frmNotePad *first = activeDocument();
+    choose("mnuFileNew");
+    editor().SetText("xx abc");
+    choose("mnuEditFindNext");
+    expectSelection(3, 3);
+    frame().mdiArea()->setActiveSubWindow(first);
+    editor().SetSelStart(1);
+    choose("mnuEditFindNext");
+    expectSelection(4, 3);
+
+    // The same text searched again with case mattering.
+    editor().SetText("ABC abc");
+    editor().SetSelStart(0);
+    findWithDialog("abc");
+    expectSelection(0, 3);
+    editor().SetSelStart(0);
+    tick("frmFind", "chkCase");
+    press("frmFind", "cmdFind");
+    expectSelection(4, 3);
 }
 
 TEST_F(FindTest, FindNextWithoutAFindTextOpensTheDialog)
