@@ -109,12 +109,14 @@ void OpenDocumentFile(Program &program, const QString &fileName)
     }
     table.setWindow(slot, window);
     window->SetCaption(fileName);
+    program.AddDocumentWindow(window);
     if (!richText) {
+        // Only now that the window has its size: text set before would be laid out
+        // twice, once more at the width the window takes on showing.
         window->editor().SetText(plain.text);
         window->FileFormat = plain.format;
     }
     table.state(slot).Changed = false;
-    program.AddDocumentWindow(window);
     program.EnableDocumentButtons();
 }
 
