@@ -129,17 +129,13 @@ void EditorSurface::SetHideSelection(bool hide)
     // QTextEdit always hides the selection when unfocused unless the palette keeps the
     // inactive highlight equal to the active one.
     QPalette palette = editor_->palette();
-    const QPalette defaults = editor_->style()->standardPalette();
-    if (hide) {
-        palette.setBrush(QPalette::Inactive, QPalette::Highlight, defaults.brush(QPalette::Inactive, QPalette::Highlight));
-        palette.setBrush(QPalette::Inactive, QPalette::HighlightedText,
-                         defaults.brush(QPalette::Inactive, QPalette::HighlightedText));
-    } else {
-        palette.setBrush(QPalette::Inactive, QPalette::Highlight, palette.brush(QPalette::Active, QPalette::Highlight));
-        palette.setBrush(QPalette::Inactive, QPalette::HighlightedText,
-                         palette.brush(QPalette::Active, QPalette::HighlightedText));
-    }
-    editor_->setPalette(palette);
+    const QPalette source = hide ? editor_->style()->standardPalette() : palette;
+    const QPalette::ColorGroup from = hide ? QPalette::Inactive : QPalette::Active;
+    palette.setBrush(QPalette::Inactive, QPalette::Highlight, source.brush(from, QPalette::Highlight));
+    palette.setBrush(QPalette::Inactive, QPalette::HighlightedText, source.brush(from, QPalette::HighlightedText));
+    // Setting an equal palette still repolishes the editor; Find Next asks on every match.
+    if (palette != editor_->palette())
+        editor_->setPalette(palette);
 }
 
 void EditorSurface::SetFocus()

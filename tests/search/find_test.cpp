@@ -3,6 +3,7 @@
 #include "search/find_next_match.h"
 
 #include <QMdiArea>
+#include <QTextEdit>
 
 namespace {
 
@@ -55,8 +56,18 @@ TEST_F(FindTest, FindIsUsableOnlyWithATextAndTheDirectionIsKept)
 TEST_F(FindTest, DownFindsEachOccurrenceOnceAndStopsAtTheEnd)
 {
     startWith("abcabc", 0);
+    // Desktop styles grey out an unfocused editor's selection.
+    QPalette greyed = activeEditor()->palette();
+    greyed.setBrush(QPalette::Inactive, QPalette::Highlight, Qt::lightGray);
+    greyed.setBrush(QPalette::Inactive, QPalette::HighlightedText, Qt::darkGray);
+    activeEditor()->setPalette(greyed);
     findWithDialog("bc");
     expectSelection(1, 2);
+    // The occurrence stays highlighted while the focus is in the dialog.
+    const QPalette palette = activeEditor()->palette();
+    EXPECT_EQ(palette.brush(QPalette::Inactive, QPalette::Highlight), palette.brush(QPalette::Active, QPalette::Highlight));
+    EXPECT_EQ(palette.brush(QPalette::Inactive, QPalette::HighlightedText),
+              palette.brush(QPalette::Active, QPalette::HighlightedText));
     choose("mnuEditFindNext");
     expectSelection(4, 2);
     EXPECT_TRUE(messages().shown.isEmpty());
