@@ -16,6 +16,9 @@
 // about the size given.
 namespace {
 
+constexpr qsizetype maxGeneratedBytes = 256'000'000;
+constexpr int maxRepetitions = 1000;
+
 struct Options
 {
     QString page;
@@ -32,12 +35,13 @@ bool parse(const QStringList &arguments, Options &options)
         } else if (argument == QLatin1String("--size") && i + 1 < arguments.size()) {
             bool ok = false;
             options.generatedBytes = arguments[++i].toLongLong(&ok);
-            if (!ok || options.generatedBytes < 1)
+            // A page the editor could never hold is refused before any memory is taken.
+            if (!ok || options.generatedBytes < 1 || options.generatedBytes > maxGeneratedBytes)
                 return false;
         } else if (argument == QLatin1String("--repetitions") && i + 1 < arguments.size()) {
             bool ok = false;
             options.repetitions = arguments[++i].toInt(&ok);
-            if (!ok || options.repetitions < 1)
+            if (!ok || options.repetitions < 1 || options.repetitions > maxRepetitions)
                 return false;
         } else if (!argument.startsWith(QLatin1Char('-')) && options.page.isEmpty()) {
             options.page = argument;
@@ -73,7 +77,10 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     Options options;
     if (!parse(QApplication::arguments(), options)) {
-        std::fputs("usage: tagsmith_bench [--small | --size BYTES] [--repetitions N] [page.html]\n", stderr);
+        std::fprintf(stderr,
+                     "usage: tagsmith_bench [--small | --size BYTES] [--repetitions N] [page.html]\n"
+                     "BYTES from 1 to %lld, N from 1 to %d\n",
+                     static_cast<long long>(maxGeneratedBytes), maxRepetitions);
         return 2;
     }
     QTemporaryDir temp;
