@@ -108,6 +108,12 @@ struct RoundTrip
     QByteArray bytes;
 };
 
+// Named by the case, not dumped byte by byte, in the test list and in failures.
+void PrintTo(const RoundTrip &value, std::ostream *out)
+{
+    *out << value.name;
+}
+
 class OpenThenSave : public OpenSaveTest, public ::testing::WithParamInterface<RoundTrip>
 {
 };

@@ -23,6 +23,12 @@ struct FileCase
     TextFileFormat format;
 };
 
+// Named by the case, not dumped byte by byte, in the test list and in failures.
+void PrintTo(const FileCase &value, std::ostream *out)
+{
+    *out << value.name;
+}
+
 class TextFileCodecCase : public ::testing::TestWithParam<FileCase>
 {
 };
