@@ -44,22 +44,10 @@ QToolBar *CommandToolbars::build(const QString &name, const QList<ToolbarButton>
         QAction *action = toolbar->addAction(ToolbarImage(button), QString());
         action->setObjectName(button.key);
         action->setToolTip(button.tooltip);
-        if (click && isBuilt(button)) {
-            connect(action, &QAction::triggered, this, [this, click, &button] { (this->*click)(button); });
-        } else {
-            unbuilt_.insert(action);
-            action->setEnabled(false);
-        }
+        connect(action, &QAction::triggered, this, [this, click, &button] { (this->*click)(button); });
     }
     frame_.addToolBar(Qt::TopToolBarArea, toolbar);
     return toolbar;
-}
-
-bool CommandToolbars::isBuilt(const ToolbarButton &button) const
-{
-    if (!button.form.isEmpty())
-        return frame_.dialogs().has(button.form);
-    return true;
 }
 
 QToolBar *CommandToolbars::toolbar(ToolbarId id) const
@@ -81,7 +69,7 @@ void CommandToolbars::setPositions(QToolBar *toolbar, const QList<int> &position
     for (int position : positions) {
         QAction *action = actions.value(position - 1);
         if (action)
-            action->setEnabled(enabled && !unbuilt_.contains(action));
+            action->setEnabled(enabled);
     }
 }
 

@@ -4,7 +4,6 @@
 #include "document/toolbar_switches.h"
 
 #include <QObject>
-#include <QSet>
 
 class frmMDI;
 class QAction;
@@ -35,7 +34,6 @@ private:
     using ClickHandler = void (CommandToolbars::*)(const ToolbarButton &button);
 
     QToolBar *build(const QString &name, const QList<ToolbarButton> &buttons, int imageSize, ClickHandler click);
-    bool isBuilt(const ToolbarButton &button) const;
     // Positions count from 1, separators included.
     void setPositions(QToolBar *toolbar, const QList<int> &positions, bool enabled);
     void setAll(QToolBar *toolbar, bool enabled);
@@ -45,5 +43,4 @@ private:
     void Toolbar3_ButtonClick(const ToolbarButton &button);
 
     frmMDI &frame_;
-    QSet<QAction *> unbuilt_;
 };
