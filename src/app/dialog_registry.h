@@ -17,7 +17,6 @@ public:
     using Factory = std::function<QDialog *()>;
 
     void add(const QString &formName, Factory factory);
-    bool has(const QString &formName) const { return factories_.contains(formName); }
     // Shows the form modeless, creating it when it is not open; null when it is unknown.
     QDialog *show(const QString &formName);
     // The open instance, or null.
