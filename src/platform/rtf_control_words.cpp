@@ -19,6 +19,7 @@ const Table &table()
             {"deff", {RtfWord::DefaultFont}},
             {"fonttbl", {RtfWord::FontTable}},
             {"colortbl", {RtfWord::ColorTable}},
+            {"fldrslt", {RtfWord::FieldResult}},
             {"fcharset", {RtfWord::FontCharset}},
             {"cpg", {RtfWord::FontCodepage}},
             {"red", {RtfWord::Red}},
@@ -39,6 +40,7 @@ const Table &table()
             {"u", {RtfWord::Unicode}},
             {"uc", {RtfWord::UnicodeSkip}},
             {"bin", {RtfWord::Binary}},
+            {"chftn", {RtfWord::FootnoteMark}},
             {"tab", {RtfWord::Character, u'\t'}},
             {"cell", {RtfWord::Character, u'\t'}},
             {"nestcell", {RtfWord::Character, u'\t'}},
@@ -64,7 +66,7 @@ const Table &table()
                                   "ululdbwave", "ulw", "ulwave"})
             t.emplace(style, RtfWordInfo{RtfWord::Underline});
         // Destinations whose content is not text of the document. A field keeps its
-        // result (\fldrslt is read as ordinary text); its instruction is dropped.
+        // result (\fldrslt is read as the text around the field); its instruction is dropped.
         for (const char *destination :
              {"stylesheet", "info", "pict", "object", "objdata", "header", "headerl", "headerr", "headerf",
               "footer", "footerl", "footerr", "footerf", "footnote", "fldinst", "xe", "tc", "txe", "rxe",

@@ -16,6 +16,7 @@ enum class RtfWord {
     FontTable,
     ColorTable,
     IgnoredDestination,
+    FieldResult,
     // font and colour table entries
     FontCharset,
     FontCodepage,
@@ -35,6 +36,7 @@ enum class RtfWord {
     // text
     Paragraph,
     Character,
+    FootnoteMark,
     Unicode,
     UnicodeSkip,
     Binary,

@@ -80,12 +80,13 @@ private:
 
     void openGroup();
     void closeGroup();
-    void readControl(bool atGroupStart);
+    void readControl(bool atGroupStart, bool afterStar);
     void readHexByte();
     void applySymbol(char symbol, bool atGroupStart);
     void applyWord(const RtfWordInfo &info, bool hasParameter, int parameter);
     void applyTextWord(const RtfWordInfo &info, bool hasParameter, int parameter);
     void enterDestination(RtfWord word);
+    void showFieldResult();
 
     void textByte(char byte, bool raw);
     void flushBytes();
@@ -105,6 +106,8 @@ private:
     int overflow_ = 0;
     int skip_ = 0; // fallback characters of the last \u still to pass over
     bool groupStart_ = false;
+    bool afterStar_ = false; // the last token was a "\*" that hid its group
+    int footnoteMarks_ = 0;
 
     int documentCodepage_ = rtf_codepage::Windows1252;
     int defaultFont_ = 0;
@@ -126,6 +129,7 @@ RtfContent Parser::run()
             continue;
         }
         const bool atGroupStart = std::exchange(groupStart_, false);
+        const bool afterStar = std::exchange(afterStar_, false);
         switch (c) {
         case '{':
             ++pos_;
@@ -136,7 +140,7 @@ RtfContent Parser::run()
             closeGroup();
             break;
         case '\\':
-            readControl(atGroupStart);
+            readControl(atGroupStart, afterStar);
             break;
         default:
             ++pos_;
@@ -181,7 +185,7 @@ void Parser::closeGroup()
         content_.complete = true;
 }
 
-void Parser::readControl(bool atGroupStart)
+void Parser::readControl(bool atGroupStart, bool afterStar)
 {
     ++pos_;
     if (pos_ >= data_.size())
@@ -233,7 +237,10 @@ void Parser::readControl(bool atGroupStart)
         return;
     }
     flushBytes();
-    applyWord(info, hasParameter, parameter);
+    if (afterStar && info.word == RtfWord::FieldResult)
+        showFieldResult();
+    else
+        applyWord(info, hasParameter, parameter);
 }
 
 void Parser::readHexByte()
@@ -274,8 +281,10 @@ void Parser::applySymbol(char symbol, bool atGroupStart)
     case '|': // formula character
         return;
     case '*':
-        if (atGroupStart && depth() >= 2 && overflow_ == 0)
+        if (atGroupStart && depth() >= 2 && overflow_ == 0) {
             state().destination = Destination::Ignored;
+            afterStar_ = true;
+        }
         return;
     case '\r':
     case '\n':
@@ -402,6 +411,10 @@ void Parser::applyTextWord(const RtfWordInfo &info, bool hasParameter, int param
     case RtfWord::Character:
         emitUnit(info.character);
         break;
+    case RtfWord::FootnoteMark:
+        // The number the reader sees in the text; the footnote itself is not kept.
+        emitText(QString::number(++footnoteMarks_));
+        break;
     default:
         break;
     }
@@ -424,6 +437,15 @@ void Parser::enterDestination(RtfWord word)
     } else {
         current.destination = Destination::Ignored;
     }
+}
+
+// Some writers (AbiWord) star a field's result as well as its instruction, only to hide it
+// from readers that know no fields. It is still the text the reader sees, so the group
+// reads as the text around the field does. A "\*" only acts at depth 2 or more and below
+// the nesting cap, so the group has a parent of its own.
+void Parser::showFieldResult()
+{
+    state().destination = stack_[stack_.size() - 2].destination;
 }
 
 void Parser::textByte(char byte, bool raw)

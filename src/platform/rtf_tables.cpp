@@ -24,7 +24,11 @@ void RtfTables::startFontEntry(int number)
 
 void RtfTables::appendToEntryName(QStringView text)
 {
-    entryName_ += text.left(std::max<qsizetype>(0, MaxFontNameLength - entryName_.size()));
+    qsizetype room = std::max<qsizetype>(0, MaxFontNameLength - entryName_.size());
+    // A character made of a surrogate pair is kept whole or not at all.
+    if (room > 0 && room < text.size() && text[room - 1].isHighSurrogate())
+        --room;
+    entryName_ += text.left(room);
 }
 
 void RtfTables::commitFontEntry()
