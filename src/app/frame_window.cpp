@@ -19,6 +19,16 @@
 #include <QTextEdit>
 #include <QToolBar>
 
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// No screen is this wide or tall, and a frame that size would need gigabytes of memory.
+constexpr double MaxFrameSide = 16384;
+
+} // namespace
+
 frmMDI::frmMDI(Platform platform)
     : platform_(std::move(platform)), commonDialog_(*platform_.dialogs)
 {
@@ -114,15 +124,14 @@ QAction *frmMDI::action(const QString &name) const
 
 void frmMDI::restoreGeometryValue(const QString &key)
 {
-    const QString value = settings().read(key, key);
-    if (value.isEmpty())
+    // Only the program writes these, always as pixels a window can have; anything else is
+    // passed over. A position is kept as it is even off every screen the machine has now:
+    // the screen it was on may come back.
+    const bool side = key == QLatin1String("FormHeight") || key == QLatin1String("FormWidth");
+    const std::optional<double> number = storedNumber(settings().read(key, key));
+    if (!number || std::abs(*number) > (side ? MaxFrameSide : std::numeric_limits<int>::max()))
         return;
-    bool ok = false;
-    const float number = value.toFloat(&ok);
-    // Only the program writes these, always as numbers; anything else is passed over.
-    if (!ok)
-        return;
-    const int pixels = qRound(number);
+    const int pixels = qRound(*number);
     if (key == QLatin1String("FormHeight"))
         resize(width(), pixels);
     else if (key == QLatin1String("FormWidth"))

@@ -50,9 +50,8 @@ std::optional<bool> storedSwitch(const QString &value)
 
 std::optional<double> storedSize(const QString &value)
 {
-    bool ok = false;
-    const double size = value.toDouble(&ok);
-    return ok && size > 0 ? std::optional<double>(size) : std::nullopt;
+    const std::optional<double> size = storedNumber(value);
+    return size && *size > 0 ? size : std::nullopt;
 }
 
 std::optional<QColor> storedColor(const QString &value)

@@ -2,6 +2,8 @@
 
 #include <QSettings>
 
+#include <cmath>
+
 namespace {
 
 class IniSettingsStore final : public SettingsStore
@@ -97,4 +99,11 @@ std::unique_ptr<SettingsStore> makeIniSettingsStore(const QString &fileName)
 std::unique_ptr<SettingsStore> makeMemorySettingsStore()
 {
     return std::make_unique<MemorySettingsStore>();
+}
+
+std::optional<double> storedNumber(const QString &value)
+{
+    bool ok = false;
+    const double number = value.toDouble(&ok);
+    return ok && std::isfinite(number) ? std::optional<double>(number) : std::nullopt;
 }

@@ -44,12 +44,29 @@ TEST_F(StartupTest, ShutdownStoresGeometryThatTheNextRunRestoresExactly)
     EXPECT_EQ(again.pos(), QPoint(33, 44));
 }
 
-TEST_F(StartupTest, AGeometryValueThatIsNotANumberIsPassedOver)
+TEST_F(StartupTest, AGeometryValueThatIsNotANumberAWindowCanHaveIsPassedOver)
 {
+    const QStringList sides{"FormHeight", "FormWidth"};
+    const QStringList all = sides + QStringList{"FormTop", "FormLeft"};
+    const std::pair<const char *, QStringList> damaged[] = {
+        {"tall", all},  {"nan", all},          {"inf", all},       {"-inf", all},       {"1e400", all},
+        {"3e9", all},   {"99999999", sides},   {"16385", sides},   {"-16385", sides},
+    };
+    for (const auto &[value, keys] : damaged) {
+        for (const QString &key : keys)
+            store(key, key, value);
+        frmMDI &frame = start();
+        EXPECT_EQ(frame.size(), QSize(1024, 740)) << value;
+        EXPECT_EQ(frame.pos(), QPoint(60, 40)) << value;
+    }
+    // Positions are kept as stored, even far off the screens there are now.
     store("FormHeight", "FormHeight", "tall");
-    store("FormWidth", "FormWidth", "640.0");
+    store("FormWidth", "FormWidth", "16384");
+    store("FormTop", "FormTop", "-40000.2");
+    store("FormLeft", "FormLeft", "99999999");
     frmMDI &frame = start();
-    EXPECT_EQ(frame.size(), QSize(640, 740));
+    EXPECT_EQ(frame.size(), QSize(16384, 740));
+    EXPECT_EQ(frame.pos(), QPoint(99999999, -40000));
 }
 
 TEST_F(StartupTest, OnlyTheExactWordTrueChecksAutosave)

@@ -99,6 +99,22 @@ TEST_F(WindowFontTest, ChosenFontIsStoredAndShownByTheNextWindowsTextAndTyping)
     EXPECT_EQ(dialogs().requests[0].color, 0x0000C0u);
 }
 
+TEST_F(WindowFontTest, AStoredSizeThatIsNotAFiniteNumberIsPassedOver)
+{
+    start();
+    const double usual = activeEditor()->font().pointSizeF();
+    store("Font", "FontName", "DejaVu Serif");
+    for (const char *size : {"inf", "-inf", "nan", "1e400", "0"}) {
+        store("Font", "FontSize", size);
+        start();
+        EXPECT_EQ(activeEditor()->font().family(), "DejaVu Serif") << size;
+        EXPECT_DOUBLE_EQ(activeEditor()->font().pointSizeF(), usual) << size;
+        dialogs().cancel();
+        choose("mnuOptionsWindowFont");
+        EXPECT_DOUBLE_EQ(dialogs().requests.back().fontSize, usual) << size;
+    }
+}
+
 TEST_F(WindowFontTest, WithoutSelectionOnlyTypedTextChangesWithSelectionAllOfIt)
 {
     start();
