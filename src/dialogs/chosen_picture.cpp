@@ -2,7 +2,6 @@
 
 #include "dialogs/pickers.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -27,9 +26,7 @@ std::optional<QImage> ReadPicture(ProgramContext &program, const QString &path)
     QImageReader reader(path);
     const QImage image = reader.read();
     if (image.isNull()) {
-        program.messages().show(QStringLiteral("The file \"%1\" cannot be read as a picture:\n%2")
-                                    .arg(QDir::toNativeSeparators(path), reader.errorString()),
-                                QStringLiteral("Tagsmith"), MsgButtons::Ok, MsgIcon::Exclamation);
+        ReportUnreadableFile(program, path, QStringLiteral("picture"), reader.errorString());
         return std::nullopt;
     }
     return image;

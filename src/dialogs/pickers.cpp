@@ -119,3 +119,10 @@ void PickSoundFile(DialogServices services)
     pickFile(services, QStringLiteral("Sound files (*.mid; *.wav)|*.mid; *.wav|All files (*.*)|*.*"), kExplorerOpen,
              &services.results.PickedSoundPath, &services.results.PickedSoundName);
 }
+
+void ReportUnreadableFile(ProgramContext &program, const QString &path, const QString &kind, const QString &reason)
+{
+    program.messages().show(
+        QStringLiteral("The file \"%1\" cannot be read as a %2:\n%3").arg(QDir::toNativeSeparators(path), kind, reason),
+        QStringLiteral("Tagsmith"), MsgButtons::Ok, MsgIcon::Exclamation);
+}

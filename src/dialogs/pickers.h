@@ -21,3 +21,7 @@ void PickPageFile(DialogServices services);
 void PickProgramFile(DialogServices services);
 // Sound file: PickedSoundPath and PickedSoundName.
 void PickSoundFile(DialogServices services);
+
+// Tells the user that the chosen file cannot be used as a `kind` ("picture", "sound") and
+// why, naming the file; the dialog then keeps what it showed before.
+void ReportUnreadableFile(ProgramContext &program, const QString &path, const QString &kind, const QString &reason);

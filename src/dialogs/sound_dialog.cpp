@@ -53,11 +53,19 @@ void frmSound::cmdFindSound_Click()
 {
     PickSoundFile(services());
     const QString path = results().PickedSoundPath;
-    if (!path.isEmpty()) {
-        txtSound->setText(path);
-        Frame1->setFileSize(QFileInfo(path).size());
-    }
     results().ResetDialogResults();
+    if (path.isEmpty())
+        return;
+    // The tag only names the file, but the estimate is its size: a file gone since the
+    // dialog listed it (or one that is no file) would be estimated at nothing.
+    const QFileInfo chosen(path);
+    if (!chosen.isFile()) {
+        ReportUnreadableFile(program(), path, QStringLiteral("sound"),
+                             chosen.exists() ? QStringLiteral("Not a regular file") : QStringLiteral("File not found"));
+        return;
+    }
+    txtSound->setText(path);
+    Frame1->setFileSize(chosen.size());
 }
 
 void frmSound::cmdOK_Click()

@@ -1,5 +1,7 @@
 #include "support/dialog_fixture.h"
 
+#include <QFile>
+
 namespace {
 
 class SoundDialogTest : public DialogTest
@@ -48,6 +50,21 @@ TEST_F(SoundDialogTest, PickedFileGivesItsFullPathAndEstimate)
     dialogs().cancel();
     click(dialog, "cmdFindSound");
     EXPECT_EQ(fieldText(dialog, "txtSound"), path);
+
+    // A file gone since the list was shown, or a folder, is named in a message and
+    // changes neither the box nor the estimate.
+    const QString gone = writeFile("gone.wav", "x");
+    QFile::remove(gone);
+    for (const auto &[chosen, reason] :
+         {std::pair{gone, "File not found"}, std::pair{temp_.path(), "Not a regular file"}}) {
+        messages().shown.clear();
+        dialogs().answerFile(chosen);
+        click(dialog, "cmdFindSound");
+        ASSERT_EQ(messages().shown.size(), 1);
+        EXPECT_EQ(messages().shown[0].text, "The file \"" + chosen + "\" cannot be read as a sound:\n" + reason);
+        EXPECT_EQ(fieldText(dialog, "txtSound"), path);
+        EXPECT_EQ(caption(dialog, "lblDownloadTime"), "10.00");
+    }
     click(dialog, "cmdOK");
     EXPECT_EQ(editorText(), "<embed src=\"" + path.toLower()
                                   + "\" autostart=\"true\" loop=\"true\" hidden=\"true\">");
