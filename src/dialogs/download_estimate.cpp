@@ -14,6 +14,17 @@ const std::array<std::pair<const char *, int>, 5> kBytesPerSecond = {{
     {"56", 5600},
 }};
 
+// fileSize / bytesPerSecond written with two decimals, halves rounded up. Worked out in
+// whole hundredths: in binary floating point 216 / 2880 lies just below 0.075 and would
+// round down to 0.07.
+QString secondsText(qint64 fileSize, int bytesPerSecond)
+{
+    const qint64 whole = fileSize / bytesPerSecond;
+    const qint64 rest = fileSize % bytesPerSecond;
+    const qint64 hundredths = whole * 100 + (rest * 200 + bytesPerSecond) / (2 * bytesPerSecond);
+    return QStringLiteral("%1.%2").arg(hundredths / 100).arg(hundredths % 100, 2, 10, QLatin1Char('0'));
+}
+
 } // namespace
 
 const QStringList &ModemSpeeds()
@@ -31,6 +42,6 @@ std::optional<QString> DownloadTimeText(const QString &speed, qint64 fileSize)
 {
     for (const auto &[name, divisor] : kBytesPerSecond)
         if (speed == QLatin1String(name))
-            return QString::number(double(fileSize) / divisor, 'f', 2);
+            return secondsText(fileSize, divisor);
     return std::nullopt;
 }
