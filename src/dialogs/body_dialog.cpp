@@ -96,7 +96,7 @@ void frmBody::cmdBackgroundImage_Click()
     const std::optional<ChosenPicture> picture = ChoosePicture(services());
     if (!picture)
         return;
-    ShowPicturePreview(Image1, picture->image);
+    ShowPicturePreview(Image1, picture->content.preview);
     lblImage->setText(picture->name);
     Frame1->setFileSize(picture->fileSize);
 }

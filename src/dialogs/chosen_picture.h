@@ -3,15 +3,24 @@
 #include "dialogs/dialog_services.h"
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 #include <optional>
+
+// A picture file as the dialogs use it: its size in pixels, and a copy of it no larger
+// than a preview needs.
+struct PictureContent
+{
+    QSize size;
+    QImage preview;
+};
 
 struct ChosenPicture
 {
     QString path;
     QString name;  // without its folder
-    QImage image;
+    PictureContent content;
     qint64 fileSize = 0;
 };
 
@@ -22,4 +31,4 @@ std::optional<ChosenPicture> ChoosePicture(DialogServices services);
 
 // Reads the picture file at path. Nothing when it cannot be read as a picture: then a
 // message names the file.
-std::optional<QImage> ReadPicture(ProgramContext &program, const QString &path);
+std::optional<PictureContent> ReadPicture(ProgramContext &program, const QString &path);

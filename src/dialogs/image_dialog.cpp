@@ -67,11 +67,11 @@ void frmImage::cmdImage_Click()
     const std::optional<ChosenPicture> picture = ChoosePicture(services());
     if (!picture)
         return;
-    ShowPicturePreview(Image1, picture->image);
+    ShowPicturePreview(Image1, picture->content.preview);
     txtAltText->setText(picture->name);
     txtSource->setText(picture->name);
-    txtHeight->setText(QString::number(picture->image.height()));
-    txtWidth->setText(QString::number(picture->image.width()));
+    txtHeight->setText(QString::number(picture->content.size.height()));
+    txtWidth->setText(QString::number(picture->content.size.width()));
     Frame1->setFileSize(picture->fileSize);
 }
 

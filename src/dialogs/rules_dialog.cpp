@@ -65,12 +65,12 @@ void frmRules::cmdUseGraphic_Click()
         return;
     }
     // A file that is no picture keeps the previous choice and its preview.
-    const std::optional<QImage> picture = ReadPicture(program(), path);
+    const std::optional<PictureContent> picture = ReadPicture(program(), path);
     if (!picture)
         return;
     graphicPath_ = path;
     graphicName_ = name;
-    ShowPicturePreview(Image1, *picture);
+    ShowPicturePreview(Image1, picture->preview);
 }
 
 void frmRules::cmdOK_Click()

@@ -1,7 +1,12 @@
 #include "support/dialog_fixture.h"
 
+#include "dialogs/download_estimate.h"
+
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
+
+#include <tuple>
 
 namespace {
 
@@ -34,6 +39,41 @@ TEST_F(ImageDialogTest, PickedPictureFillsNameSizeAndEstimate)
     click(dialog, "cmdOK");
     EXPECT_EQ(editorText(),
               R"(<IMAGE SRC="logo.gif" ALT="logo.gif" HEIGHT="80" WIDTH="120" BORDER="0" ALIGN="LEFT">)");
+}
+
+TEST_F(ImageDialogTest, CameraPhotosAndWebPPicturesFillNameAndSize)
+{
+    start();
+    QDialog *dialog = open();
+    for (const auto &[name, width, height, format] : {
+             std::tuple{"camera.jpg", 8256, 5504, "JPEG"},
+             std::tuple{"photo.webp", 300, 200, "WEBP"},
+         }) {
+        const QString picture = writePicture(name, width, height, format);
+        dialogs().answerFile(picture);
+        click(dialog, "cmdImage");
+        EXPECT_EQ(control<QLineEdit>(dialog, "txtSource")->text(), name);
+        EXPECT_EQ(control<QLineEdit>(dialog, "txtWidth")->text(), QString::number(width));
+        EXPECT_EQ(control<QLineEdit>(dialog, "txtHeight")->text(), QString::number(height));
+        EXPECT_FALSE(control<QLabel>(dialog, "Image1")->pixmap().isNull());
+        EXPECT_EQ(caption(dialog, "lblDownloadTime"), DownloadTimeText("28.8", QFileInfo(picture).size()));
+    }
+    EXPECT_TRUE(messages().shown.isEmpty());
+}
+
+// A format that decodes the whole picture before scaling it down is let past Qt's limit.
+TEST_F(ImageDialogTest, PictureOverQtsDecodingLimitIsReadAndTheLimitStays)
+{
+    start();
+    const int limit = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(1);
+    QDialog *dialog = open();
+    dialogs().answerFile(writePicture("wide.png", 1400, 700));
+    click(dialog, "cmdImage");
+    EXPECT_EQ(control<QLineEdit>(dialog, "txtWidth")->text(), "1400");
+    EXPECT_FALSE(control<QLabel>(dialog, "Image1")->pixmap().isNull());
+    EXPECT_EQ(QImageReader::allocationLimit(), 1);
+    QImageReader::setAllocationLimit(limit);
 }
 
 TEST_F(ImageDialogTest, UnreadablePictureLeavesTheFieldsAsTheyWere)

@@ -92,12 +92,12 @@ QString DialogTest::editorText()
     return activeDocument() ? activeDocument()->editor().Text() : QString();
 }
 
-QString DialogTest::writePicture(const QString &name, int width, int height)
+QString DialogTest::writePicture(const QString &name, int width, int height, const char *format)
 {
-    QImage picture(width, height, QImage::Format_RGB32);
+    QImage picture(width, height, QImage::Format_Grayscale8);
     picture.fill(Qt::darkCyan);
     const QString path = tempPath(name);
-    picture.save(path, "PNG");
+    EXPECT_TRUE(picture.save(path, format)) << name.toStdString();
     return path;
 }
 

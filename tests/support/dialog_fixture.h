@@ -45,6 +45,6 @@ protected:
     void moveFocusAwayFromEditor();
 
     DialogResults &results() { return frame().dialogServices().results; }
-    // A picture file of the given size in pixels.
-    QString writePicture(const QString &name, int width, int height);
+    // A grey picture file of the given size in pixels (grey keeps a camera-sized one cheap).
+    QString writePicture(const QString &name, int width, int height, const char *format = "PNG");
 };
