@@ -72,10 +72,10 @@ QFont caretFont(const QTextEdit &editor)
     return editor.currentCharFormat().font().resolve(editor.document()->defaultFont());
 }
 
-// The format at the editor's caret as the seven texts.
-FontSettings readEditorFont(const QTextEdit &editor)
+// The seven texts of a format the editor shows over its own font.
+FontSettings fontSettingsOf(const QTextCharFormat &format, const QFont &editorFont)
 {
-    const QFont font = caretFont(editor);
+    const QFont font = format.font().resolve(editorFont);
     FontSettings settings;
     settings.FontName = font.family();
     settings.FontSize = QString::number(font.pointSizeF());
@@ -83,7 +83,7 @@ FontSettings readEditorFont(const QTextEdit &editor)
     settings.FontItalic = switchText(font.italic());
     settings.FontStrikethru = switchText(font.strikeOut());
     settings.FontUnderline = switchText(font.underline());
-    settings.ForeColor = QString::number(toColorNumber(caretColor(editor)));
+    settings.ForeColor = QString::number(toColorNumber(format.foreground().color()));
     return settings;
 }
 
@@ -148,6 +148,7 @@ void frmNotePad::mnuOptionsWindowFont_Click()
     CommonDialog1.FontUnderline = loadedFont_.FontUnderline == QLatin1String("True");
     CommonDialog1.Color = toColorNumber(storedColor(loadedFont_.ForeColor).value_or(caretColor(*RichTextBox1)));
     CommonDialog1.Flags = cdl::CFBoth | cdl::CFEffects;
+    CommonDialog1.DialogTitle = QStringLiteral("Window Font");
     if (!CommonDialog1.ShowFont())
         return;
 
@@ -162,6 +163,9 @@ void frmNotePad::mnuOptionsWindowFont_Click()
     format.setForeground(fromColorNumber(CommonDialog1.Color));
     editor().MergeSelFormat(format);
 
-    currentFont_ = readEditorFont(*RichTextBox1);
+    // The whole selection, or the text typed next, now has this format. The caret's own
+    // format would be the wrong one: it is the character before the caret, outside a
+    // selection made right to left, or past one that ends at a line break.
+    currentFont_ = fontSettingsOf(format, RichTextBox1->document()->defaultFont());
     StoreFontSettings(program_.settings(), currentFont_);
 }

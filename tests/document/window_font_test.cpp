@@ -7,7 +7,10 @@
 
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTest>
 #include <QTextEdit>
+
+#include <utility>
 
 namespace {
 
@@ -137,6 +140,30 @@ TEST_F(WindowFontTest, WithoutSelectionOnlyTypedTextChangesWithSelectionAllOfIt)
         EXPECT_TRUE(fontAt(editor, position).bold()) << position;
     }
     EXPECT_EQ(document->editor().Text(), "oldnew");
+}
+
+TEST_F(WindowFontTest, FontChosenForASelectionMadeRightToLeftOrEndingAtALineBreakIsStored)
+{
+    // "abc", a line break, "defg": the caret at the end of "defg" moved left, and at the
+    // start moved down a line.
+    for (const auto &[caret, key] : {std::pair{8, Qt::Key_Left}, std::pair{0, Qt::Key_Down}}) {
+        start();
+        activeDocument()->editor().SetText("abc\r\ndefg");
+        activeDocument()->editor().SetSelStart(caret);
+        for (int i = 0; i < (key == Qt::Key_Left ? 5 : 1); ++i)
+            QTest::keyClick(activeEditor(), key, Qt::ShiftModifier);
+        ASSERT_GT(activeDocument()->editor().SelLength(), 0);
+        dialogs().answerFont("DejaVu Serif", 14, true, 192);
+        choose("mnuOptionsWindowFont");
+        EXPECT_EQ(stored("Font", "FontName"), "DejaVu Serif") << key;
+        EXPECT_EQ(stored("Font", "FontSize"), "14");
+        EXPECT_EQ(stored("Font", "FontBold"), "True");
+        EXPECT_EQ(stored("Font", "ForeColor"), "192");
+
+        choose("mnuFileNew");
+        EXPECT_EQ(activeEditor()->font().family(), "DejaVu Serif");
+        EXPECT_TRUE(activeEditor()->font().bold());
+    }
 }
 
 TEST(ApplyStoredFontTest, SwitchesTakeTrueFalseAndEmptyAndIgnoreOtherText)
