@@ -32,6 +32,7 @@ constexpr double MaxFrameSide = 16384;
 frmMDI::frmMDI(Platform platform)
     : platform_(std::move(platform)), commonDialog_(*platform_.dialogs)
 {
+    commonDialog_.RememberFolderIn(settings());
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(QStringLiteral("TAGSMITH"));
     setWindowIcon(applicationIcon());

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <utility>
+
 namespace {
 
 constexpr std::uint32_t kMustExist = cdl::OFNFileMustExist | cdl::OFNPathMustExist | cdl::OFNHideReadOnly;
@@ -102,7 +104,12 @@ void PickProgramFile(DialogServices services)
     CommonDialog &dialog = prepare(services);
     const QString filter = programsCarryExe() ? QStringLiteral(".exe Files (*.exe)|*.exe")
                                               : QStringLiteral("Programs (*)|*");
-    if (!showOpen(dialog, filter, kExplorerOpen | cdl::OFNOverwritePrompt))
+    // A typed program name must not gain the extension the file commands set (programs
+    // have none here); theirs is kept for the next of them.
+    const QString documentExt = std::exchange(dialog.DefaultExt, QString());
+    const bool picked = showOpen(dialog, filter, kExplorerOpen | cdl::OFNOverwritePrompt);
+    dialog.DefaultExt = documentExt;
+    if (!picked)
         return;
     const QFileInfo chosen(dialog.FileName);
     if (!chosen.isFile() || !chosen.isExecutable()) {

@@ -1,13 +1,23 @@
 #include "platform/common_dialog.h"
 
+#include "platform/settings_store.h"
+
+#include <QFileInfo>
+
+namespace {
+
+const QString kFolderSection = QStringLiteral("LastFolder");
+
+} // namespace
+
 bool CommonDialog::ShowOpen()
 {
-    return backend_.showOpen(*this);
+    return fileChosen(backend_.showOpen(*this));
 }
 
 bool CommonDialog::ShowSave()
 {
-    return backend_.showSave(*this);
+    return fileChosen(backend_.showSave(*this));
 }
 
 bool CommonDialog::ShowColor()
@@ -23,4 +33,20 @@ bool CommonDialog::ShowFont()
 bool CommonDialog::ShowPrinter(QPrinter &printer)
 {
     return backend_.showPrinter(*this, printer);
+}
+
+void CommonDialog::RememberFolderIn(SettingsStore &settings)
+{
+    folderStore_ = &settings;
+    InitDir = settings.read(kFolderSection, kFolderSection);
+}
+
+bool CommonDialog::fileChosen(bool chosen)
+{
+    if (chosen && !FileName.isEmpty()) {
+        InitDir = QFileInfo(FileName).absolutePath();
+        if (folderStore_)
+            folderStore_->write(kFolderSection, kFolderSection, InitDir);
+    }
+    return chosen;
 }

@@ -6,6 +6,7 @@
 
 class QPrinter;
 class CommonDialogBackend;
+class SettingsStore;
 
 // Flag values of the shared dialog, as the classic open/save/colour/font/print dialogs
 // define them. Callers combine them; the Qt backend maps the ones Qt can honour.
@@ -38,6 +39,9 @@ public:
     QString Filter = QStringLiteral("HTML file (*.htm; *.html)|*.htm; *.html|Text file (*.txt)|*.txt");
     QString DefaultExt;
     QString DialogTitle;
+    // The folder the file dialogs open in; empty means the user's home folder. Every file
+    // chosen in an open or save dialog moves it to that file's folder.
+    QString InitDir;
     std::uint32_t Flags = 0;
     bool CancelError = false;
     // The colour as the platform colour number: red in the lowest byte, blue in the third.
@@ -56,8 +60,15 @@ public:
     bool ShowFont();
     bool ShowPrinter(QPrinter &printer);
 
+    // Takes InitDir from the settings and keeps it there from now on, so the next run's
+    // file dialogs open where this run's last choice was made.
+    void RememberFolderIn(SettingsStore &settings);
+
 private:
+    bool fileChosen(bool chosen);
+
     CommonDialogBackend &backend_;
+    SettingsStore *folderStore_ = nullptr;
 };
 
 // Shows the dialogs. Each call reads the properties it needs from the dialog and, when

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
@@ -16,9 +17,14 @@ QString toQtFilter(const QString &filter)
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList entries;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QString patterns = parts[i + 1];
-        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        entries.append(parts[i] + QStringLiteral(" (") + patterns.simplified() + QLatin1Char(')'));
+        QStringList patterns;
+        for (const QString &pattern : parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+            // "*.*" means every file where the filter was written; to Qt it means names
+            // with a dot only.
+            const QString trimmed = pattern.trimmed();
+            patterns.append(trimmed == QLatin1String("*.*") ? QStringLiteral("*") : trimmed);
+        }
+        entries.append(parts[i] + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')'));
     }
     return entries.join(QStringLiteral(";;"));
 }
@@ -27,7 +33,8 @@ namespace {
 
 QFileDialog::Options fileOptions(std::uint32_t flags)
 {
-    QFileDialog::Options options;
+    // The names already show their patterns as the user knows them; Qt's would follow twice.
+    QFileDialog::Options options = QFileDialog::HideNameFilterDetails;
     if (!(flags & cdl::OFNOverwritePrompt))
         options |= QFileDialog::DontConfirmOverwrite;
     return options;
@@ -50,12 +57,28 @@ bool confirmChoice(QWidget *parent, const QString &title, std::uint32_t flags, c
     return true;
 }
 
+// The folder of the last file chosen; the user's home on a first run or once that folder
+// has gone, never the working folder (the program's own).
+QString startFolder(const QString &initDir)
+{
+    return !initDir.isEmpty() && QFileInfo(initDir).isDir() ? initDir : QDir::homePath();
+}
+
+// Qt lists a family that several foundries make as "Name [foundry]"; a page and the
+// settings want the name alone.
+QString faceName(const QString &family)
+{
+    const qsizetype bracket = family.lastIndexOf(QStringLiteral(" ["));
+    return bracket > 0 && family.endsWith(QLatin1Char(']')) ? family.left(bracket) : family;
+}
+
 bool runFileDialog(QWidget *parent, CommonDialog &dialog, QFileDialog::AcceptMode mode)
 {
     QFileDialog fileDialog(parent, dialog.DialogTitle);
     fileDialog.setAcceptMode(mode);
     fileDialog.setOptions(fileOptions(dialog.Flags));
     fileDialog.setNameFilter(toQtFilter(dialog.Filter));
+    fileDialog.setDirectory(startFolder(dialog.InitDir));
     if (mode == QFileDialog::AcceptOpen)
         fileDialog.setFileMode((dialog.Flags & cdl::OFNFileMustExist) ? QFileDialog::ExistingFile
                                                                       : QFileDialog::AnyFile);
@@ -102,6 +125,7 @@ bool QtCommonDialogBackend::showColor(CommonDialog &dialog)
 
 bool QtCommonDialogBackend::showFont(CommonDialog &dialog)
 {
+    QWidget *parent = QApplication::activeWindow();
     QFont initial(dialog.FontName);
     if (dialog.FontSize > 0)
         initial.setPointSizeF(dialog.FontSize);
@@ -110,21 +134,25 @@ bool QtCommonDialogBackend::showFont(CommonDialog &dialog)
     initial.setStrikeOut(dialog.FontStrikethru);
     initial.setUnderline(dialog.FontUnderline);
     bool accepted = false;
-    const QFont chosen = QFontDialog::getFont(&accepted, initial, QApplication::activeWindow(), dialog.DialogTitle);
+    const QFont chosen = QFontDialog::getFont(&accepted, initial, parent, dialog.DialogTitle);
     if (!accepted)
         return false;
-    dialog.FontName = chosen.family();
+    // Qt's font dialog has no colour. With effects asked for, the colour is the second
+    // step of the same choice: its title names the font's, and cancelling it cancels both.
+    if (dialog.Flags & cdl::CFEffects) {
+        const QString fontTitle = dialog.DialogTitle.isEmpty() ? QStringLiteral("Font") : dialog.DialogTitle;
+        const QColor color = QColorDialog::getColor(fromColorNumber(dialog.Color), parent,
+                                                    fontTitle + QStringLiteral(" Color"));
+        if (!color.isValid())
+            return false;
+        dialog.Color = toColorNumber(color);
+    }
+    dialog.FontName = faceName(chosen.family());
     dialog.FontSize = chosen.pointSizeF();
     dialog.FontBold = chosen.bold();
     dialog.FontItalic = chosen.italic();
     dialog.FontStrikethru = chosen.strikeOut();
     dialog.FontUnderline = chosen.underline();
-    // Qt's font dialog has no colour choice; with effects asked for, the colour follows.
-    if (dialog.Flags & cdl::CFEffects) {
-        const QColor color = QColorDialog::getColor(fromColorNumber(dialog.Color), QApplication::activeWindow());
-        if (color.isValid())
-            dialog.Color = toColorNumber(color);
-    }
     return true;
 }
 

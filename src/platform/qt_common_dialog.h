@@ -14,5 +14,6 @@ public:
     bool showPrinter(CommonDialog &dialog, QPrinter &printer) override;
 };
 
-// "HTML file (*.htm)|*.htm|Text (*.txt)|*.txt" becomes Qt's "HTML file (*.htm) (*.htm);;...".
+// "HTML file (*.htm)|*.htm|All (*.*)|*.*" becomes Qt's "HTML file (*.htm) (*.htm);;All (*.*) (*)":
+// the file dialog shows each name as written and matches the patterns in brackets.
 QString toQtFilter(const QString &filter);

@@ -2,6 +2,8 @@
 
 #include "dialogs/pickers.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 
 namespace {
@@ -97,6 +99,46 @@ TEST_F(PickersTest, ProgramPickerAcceptsOnlyAFileThatCanBeRun)
     PickProgramFile(frame().dialogServices());
     EXPECT_EQ(results().PickedProgramPath, "");
     EXPECT_EQ(messages().shown.size(), 2);
+}
+
+TEST_F(PickersTest, ProgramPickerAddsNoDocumentExtensionAndLeavesItToSaveAs)
+{
+    start();
+    dialogs().answerFile(writeFile("page.htm", "<P>"));
+    choose("mnuFileOpen");
+    const QString browser = makeProgram("bluefish");
+    dialogs().answerFile(browser);
+    choose("mnuBrowserSelectBrowser1");
+    EXPECT_EQ(dialogs().requests.last().defaultExt, "");
+    EXPECT_EQ(stored("Browser1", "BrowserName"), browser);
+
+    dialogs().cancel();
+    choose("mnuFileSaveAs");
+    EXPECT_EQ(dialogs().requests.last().defaultExt, ".htm");
+}
+
+TEST_F(PickersTest, EveryFileDialogOpensWhereTheLastFileWasChosenInThisRunAndTheNext)
+{
+    start();
+    dialogs().cancel();
+    choose("mnuFileOpen");
+    // Nothing chosen yet: the dialog opens in the user's home folder.
+    EXPECT_EQ(dialogs().requests.last().initDir, "");
+
+    dialogs().answerFile(tempPath("pictures/logo.gif"));
+    PickImageFile(frame().dialogServices());
+    dialogs().cancel();
+    choose("mnuInsertFile");
+    EXPECT_EQ(dialogs().requests.last().initDir, tempPath("pictures"));
+    dialogs().cancel();
+    choose("mnuBrowserSelectBrowser2");
+    EXPECT_EQ(dialogs().requests.last().initDir, tempPath("pictures"));
+    EXPECT_EQ(QDir::currentPath(), QCoreApplication::applicationDirPath());
+
+    start();
+    dialogs().cancel();
+    choose("mnuFileSaveAs");
+    EXPECT_EQ(dialogs().requests.last().initDir, tempPath("pictures"));
 }
 
 } // namespace

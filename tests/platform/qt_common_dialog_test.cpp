@@ -1,8 +1,13 @@
 #include "platform/qt_common_dialog.h"
 
 #include <QApplication>
+#include <QColorDialog>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QFontDatabase>
+#include <QFontDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -10,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -46,6 +52,17 @@ void acceptFileDialog(QWidget *modal)
 void rejectFileDialog(QWidget *modal)
 {
     closeFileDialog(modal, false);
+}
+
+// The modal window as the dialog the test expects next; anything else is closed and fails.
+template <class Dialog>
+Dialog *expectDialog(QWidget *modal)
+{
+    auto *dialog = qobject_cast<Dialog *>(modal);
+    EXPECT_NE(dialog, nullptr);
+    if (!dialog && modal)
+        modal->close();
+    return dialog;
 }
 
 void pressInMessageBox(QWidget *modal, QMessageBox::StandardButton which, QString *text = nullptr)
@@ -113,10 +130,81 @@ TEST_F(QtFileDialogFlags, PathMustExistTurnsAMissingFolderBack)
     EXPECT_TRUE(told.contains(QStringLiteral("Path does not exist."))) << told.toStdString();
 }
 
-TEST(QtFilter, AlternatingNamesAndPatternsBecomeQtsForm)
+TEST_F(QtFileDialogFlags, OpensInTheLastFolderChosenOrHomeAndShowsEachFilterAsWritten)
 {
-    EXPECT_EQ(toQtFilter(QStringLiteral("HTML Files (*.htm; *.html)|*.htm; *.*htm|All Files (*.*)|*.*")),
-              QStringLiteral("HTML Files (*.htm; *.html) (*.htm *.*htm);;All Files (*.*) (*.*)"));
+    const QString home = QDir::homePath();
+    for (const auto &[initDir, expected] : {
+             std::pair{folder.path(), folder.path()},
+             std::pair{QString(), home},
+             std::pair{folder.filePath(QStringLiteral("gone")), home},
+         }) {
+        dialog.Filter = QStringLiteral("HTML Files (*.htm; *.html)|*.htm; *.*htm; *.html; *.*html|"
+                                       "All Files (*.*)|*.*");
+        dialog.InitDir = initDir;
+        QString opened;
+        QStringList shown;
+        QStringList lastPatterns;
+        thenAnswer([&](QWidget *modal) {
+            if (auto *fileDialog = qobject_cast<QFileDialog *>(modal)) {
+                opened = fileDialog->directory().absolutePath();
+                const auto *types = fileDialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+                for (int i = 0; types && i < types->count(); ++i)
+                    shown.append(types->itemText(i));
+                fileDialog->selectNameFilter(fileDialog->nameFilters().constLast());
+                if (const auto *model = fileDialog->findChild<QFileSystemModel *>())
+                    lastPatterns = model->nameFilters();
+            }
+            rejectFileDialog(modal);
+        });
+        EXPECT_FALSE(dialog.ShowOpen());
+        EXPECT_EQ(opened, QDir(expected).absolutePath()) << initDir.toStdString();
+        EXPECT_EQ(shown, QStringList({"HTML Files (*.htm; *.html)", "All Files (*.*)"}));
+        // Names without a dot are files too.
+        EXPECT_EQ(lastPatterns, QStringList({"*"}));
+    }
+}
+
+// The font dialog's family list names some families with their foundry; what comes back
+// is the face name alone. With effects, the colour follows as part of the same choice.
+TEST(QtFontDialog, GivesTheFaceNameAndAsksTheColourAsTheFontsOwn)
+{
+    QString foundryFamily;
+    for (const QString &family : QFontDatabase::families())
+        if (family.endsWith(QLatin1Char(']')))
+            foundryFamily = family;
+    if (foundryFamily.isEmpty())
+        GTEST_SKIP() << "no font family here is listed with its foundry";
+
+    QtCommonDialogBackend backend;
+    CommonDialog dialog{backend};
+    dialog.DialogTitle = QStringLiteral("Window Font");
+    dialog.Flags = cdl::CFBoth | cdl::CFEffects;
+    for (const bool acceptColour : {false, true}) {
+        dialog.FontName = QStringLiteral("kept");
+        QString colourTitle;
+        thenAnswer([&](QWidget *modal) {
+            auto *fonts = expectDialog<QFontDialog>(modal);
+            if (!fonts)
+                return;
+            thenAnswer([&](QWidget *next) {
+                auto *colours = expectDialog<QColorDialog>(next);
+                if (!colours)
+                    return;
+                colourTitle = colours->windowTitle();
+                colours->setCurrentColor(QColor(192, 0, 0));
+                if (acceptColour)
+                    colours->accept();
+                else
+                    colours->reject();
+            });
+            fonts->setCurrentFont(QFont(foundryFamily));
+            fonts->accept();
+        });
+        EXPECT_EQ(dialog.ShowFont(), acceptColour);
+        EXPECT_TRUE(colourTitle.startsWith(QLatin1String("Window Font"))) << colourTitle.toStdString();
+        EXPECT_EQ(dialog.FontName, acceptColour ? foundryFamily.left(foundryFamily.lastIndexOf(" [")) : "kept");
+    }
+    EXPECT_EQ(dialog.Color, 192u);
 }
 
 } // namespace

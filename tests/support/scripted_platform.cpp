@@ -7,7 +7,7 @@ bool ScriptedDialogs::next(Kind kind, CommonDialog &dialog, Answer &answer)
 {
     requests.append({kind, dialog.FileName, dialog.Filter, dialog.DefaultExt, dialog.Flags, dialog.CancelError,
                      dialog.Color, dialog.FontName, dialog.FontSize, dialog.FontBold, dialog.FontItalic,
-                     dialog.FontStrikethru, dialog.FontUnderline});
+                     dialog.FontStrikethru, dialog.FontUnderline, dialog.InitDir});
     if (answers.isEmpty())
         return false;
     answer = answers.dequeue();

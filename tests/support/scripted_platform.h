@@ -41,6 +41,7 @@ public:
         QString fontName;
         double fontSize;
         bool bold, italic, strikethru, underline;
+        QString initDir;
     };
 
     void answerFile(const QString &fileName) { answers.enqueue({true, fileName}); }
