@@ -90,9 +90,8 @@ void frmMDI::mnuRecentFile_Click(int index)
 
 void frmMDI::OpenRecentFile(const QString &fileName)
 {
-    OpenDocumentFile(*this, fileName);
+    const frmNotePad *opened = OpenDocumentFile(*this, fileName);
     RefreshRecentFileMenus();
-    EditorSurface *editor = ActiveEditor();
-    if (editor && !editor->Text().isEmpty())
-        ColorTagsOnOpening(*this);
+    if (opened && !opened->editor().Text().isEmpty())
+        ColorTagsOnOpening(*this, opened);
 }

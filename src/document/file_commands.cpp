@@ -61,25 +61,28 @@ void ChooseAndOpenDocument(Program &program)
     if (!ChooseFileToRead(dialog, OpenFilter()))
         return;
     const QString fileName = dialog.FileName;
-    OpenDocumentFile(program, fileName);
+    frmNotePad *opened = OpenDocumentFile(program, fileName);
     program.RecordRecentFile(fileName);
-    ColorTagsOnOpening(program);
+    ColorTagsOnOpening(program, opened);
 }
 
-void ColorTagsOnOpening(Program &program)
+void ColorTagsOnOpening(Program &program, const frmNotePad *opened)
 {
-    if (program.settings().read(QStringLiteral("ColorTags"), QStringLiteral("ColorTags")) == QLatin1String("True"))
+    // After a failed open the active document is one the user has been editing: a pass
+    // over it would count its unsaved changes as saved.
+    if (opened && opened == program.ActiveDocument() &&
+        program.settings().read(QStringLiteral("ColorTags"), QStringLiteral("ColorTags")) == QLatin1String("True"))
         ColorTags(program);
 }
 
-void OpenDocumentFile(Program &program, const QString &fileName)
+frmNotePad *OpenDocumentFile(Program &program, const QString &fileName)
 {
     if (fileName.isEmpty())
-        return;
+        return nullptr;
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
         reportCannotOpen(program, fileName);
-        return;
+        return nullptr;
     }
     WaitCursor hourglass;
     const bool richText = IsRichTextName(fileName);
@@ -90,7 +93,7 @@ void OpenDocumentFile(Program &program, const QString &fileName)
         const QByteArray bytes = file.readAll();
         if (file.error() != QFileDevice::NoError) {
             reportCannotOpen(program, fileName);
-            return;
+            return nullptr;
         }
         plain = decodeTextFile(bytes);
     }
@@ -105,7 +108,7 @@ void OpenDocumentFile(Program &program, const QString &fileName)
         delete window;
         table.state(slot).Deleted = true;
         reportCannotOpen(program, fileName, error);
-        return;
+        return nullptr;
     }
     table.setWindow(slot, window);
     window->SetCaption(fileName);
@@ -118,6 +121,7 @@ void OpenDocumentFile(Program &program, const QString &fileName)
     }
     table.state(slot).Changed = false;
     program.EnableDocumentButtons();
+    return window;
 }
 
 QString ChooseSaveName(Program &program, const QString &proposed)

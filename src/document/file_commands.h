@@ -5,6 +5,7 @@
 #include <QString>
 
 class Program;
+class frmNotePad;
 
 // The filters of the shared file dialog: Open and Save As, and Insert File.
 QString OpenFilter();
@@ -22,13 +23,15 @@ bool IsRichTextName(const QString &fileName);
 // in the recent-files list.
 void ChooseAndOpenDocument(Program &program);
 
-// Opens a file in a new document window that becomes the ActiveDocument. A file that
-// cannot be read is reported and gets no window; an empty name does nothing.
-void OpenDocumentFile(Program &program, const QString &fileName);
+// Opens a file in a new document window that becomes the ActiveDocument, and returns
+// the window. A file that cannot be read is reported and gets no window; an empty name
+// does nothing. Both give null.
+frmNotePad *OpenDocumentFile(Program &program, const QString &fileName);
 
-// After a file has been opened: colours the tags of the ActiveDocument when the user
-// chose "Color Tags on Opening". The document still counts as unchanged afterwards.
-void ColorTagsOnOpening(Program &program);
+// After OpenDocumentFile: colours the tags of the window it opened, when the user chose
+// "Color Tags on Opening". Nothing was opened when the window is null. The document still
+// counts as unchanged afterwards.
+void ColorTagsOnOpening(Program &program, const frmNotePad *opened);
 
 // Shows the shared Save dialog proposing a name; the chosen name, or empty on cancel.
 QString ChooseSaveName(Program &program, const QString &proposed);

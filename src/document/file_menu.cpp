@@ -35,7 +35,8 @@ void frmNotePad::mnuInsertFile_Click()
 void frmNotePad::mnuRecentFile_Click(int index)
 {
     // Reopening a listed file leaves the list's order as it is: the name is not recorded.
-    OpenDocumentFile(program_, RecentFileOf(action(QStringLiteral("mnuRecentFile%1").arg(index))));
+    const frmNotePad *opened =
+        OpenDocumentFile(program_, RecentFileOf(action(QStringLiteral("mnuRecentFile%1").arg(index))));
     program_.RefreshRecentFileMenus();
-    ColorTagsOnOpening(program_);
+    ColorTagsOnOpening(program_, opened);
 }

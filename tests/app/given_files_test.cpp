@@ -60,6 +60,67 @@ protected:
     bool lastDropAccepted_ = false;
 };
 
+// Every way a user has of handing the program a file to open.
+enum class Way { OpenDialog, RecentItem, CommandLine, Drop };
+
+std::string nameOf(Way way)
+{
+    const char *names[] = {"OpenDialog", "RecentItem", "CommandLine", "Drop"};
+    return names[int(way)];
+}
+
+class GivenFileTest : public GivenFilesTest
+{
+protected:
+    void give(Way way, const QString &path)
+    {
+        switch (way) {
+        case Way::OpenDialog:
+            dialogs().answerFile(path);
+            choose("mnuFileOpen");
+            break;
+        case Way::RecentItem:
+            settings().write("Recent Files", "RecentFile1", path);
+            frame().RefreshRecentFileMenus();
+            choose("mnuRecentFile1");
+            break;
+        case Way::CommandLine:
+            frame().OpenCommandLineFiles({path});
+            break;
+        case Way::Drop: {
+            std::unique_ptr<QMimeData> data(filesData({path}));
+            drop(&frame(), data.get());
+            break;
+        }
+        }
+    }
+};
+
+class FailedOpen : public GivenFileTest, public ::testing::WithParamInterface<Way>
+{
+};
+
+TEST_P(FailedOpen, LeavesTheDocumentBeingEditedChangedAndItsTagsAsTheyWere)
+{
+    store("ColorTags", "ColorTags", "True");
+    store("ColorOfTags", "ColorOfTags", "255");
+    start();
+    type("<b>draft</b>");
+    const QString missing = tempPath("gone.html");
+    give(GetParam(), missing);
+
+    ASSERT_EQ(messages().shown.size(), 1);
+    EXPECT_EQ(messages().shown[0].text, "Can't open file " + missing);
+    EXPECT_EQ(captions(), QStringList{"Untitled"});
+    // Counted as saved, it would close without a question and the draft would be gone.
+    EXPECT_TRUE(activeDocument()->state().Changed);
+    EXPECT_NE(colorAt(activeDocument(), 1), QColor(Qt::red));
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, FailedOpen,
+                         ::testing::Values(Way::OpenDialog, Way::RecentItem, Way::CommandLine, Way::Drop),
+                         [](const ::testing::TestParamInfo<Way> &info) { return nameOf(info.param); });
+
 TEST_F(GivenFilesTest, CommandLineOpensEachFileReportsTheMissingOneAndLeavesNoEmptyWindow)
 {
     writeFile("good.html", "<p>good</p>");
