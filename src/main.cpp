@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -41,6 +42,11 @@ int main(int argc, char *argv[])
         return 0;
     }
 
+#ifdef SIGXFSZ
+    // A save past the user's file-size limit fails and says so; by default the signal would
+    // end the program, and every unsaved window with it.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tagsmith"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tagsmith"));

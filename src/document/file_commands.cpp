@@ -5,11 +5,9 @@
 #include "document/program.h"
 #include "document/tag_colouring.h"
 #include "platform/editor_surface.h"
+#include "platform/file_contents.h"
 #include "platform/text_file_codec.h"
 #include "platform/wait_cursor.h"
-
-#include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -18,16 +16,15 @@ const QString programTitle = QStringLiteral("Tagsmith");
 constexpr std::uint32_t saveFlags =
     cdl::OFNOverwritePrompt | cdl::OFNHideReadOnly | cdl::OFNPathMustExist | cdl::OFNCreatePrompt;
 
-// The reason follows on its own line when there is one beyond the file not opening.
-void reportCannotOpen(Program &program, const QString &fileName, const QString &reason = QString())
+} // namespace
+
+void ReportCannotOpen(Program &program, const QString &fileName, const QString &reason)
 {
     QString text = QStringLiteral("Can't open file ") + fileName;
     if (!reason.isEmpty())
         text += QStringLiteral("\r\n") + reason;
     program.messages().show(text, programTitle, MsgButtons::Ok, MsgIcon::None);
 }
-
-} // namespace
 
 QString OpenFilter()
 {
@@ -79,35 +76,26 @@ frmNotePad *OpenDocumentFile(Program &program, const QString &fileName)
 {
     if (fileName.isEmpty())
         return nullptr;
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        reportCannotOpen(program, fileName);
+    // The whole file is read before a window exists, so a read that fails halfway leaves
+    // no window behind that would pass for the file.
+    const std::optional<QByteArray> bytes = ReadFileContents(fileName);
+    if (!bytes) {
+        ReportCannotOpen(program, fileName);
         return nullptr;
     }
     WaitCursor hourglass;
     const bool richText = IsRichTextName(fileName);
-    DecodedTextFile plain;
-    if (!richText) {
-        // The whole file is read before a window exists, so a read that fails halfway
-        // leaves no window behind that would pass for the file.
-        const QByteArray bytes = file.readAll();
-        if (file.error() != QFileDevice::NoError) {
-            reportCannotOpen(program, fileName);
-            return nullptr;
-        }
-        plain = decodeTextFile(bytes);
-    }
-    file.close();
+    const DecodedTextFile plain = richText ? DecodedTextFile() : decodeTextFile(*bytes);
 
     DocumentTable &table = program.Documents();
     const int slot = table.FindFreeDocumentSlot();
     auto *window = new frmNotePad(program, slot);
     QString error;
-    if (richText && !window->editor().LoadRichText(fileName, &error)) {
+    if (richText && !window->editor().SetRichText(*bytes, &error)) {
         // An empty window captioned with the name would overwrite the file on the next Save.
         delete window;
         table.state(slot).Deleted = true;
-        reportCannotOpen(program, fileName, error);
+        ReportCannotOpen(program, fileName, error);
         return nullptr;
     }
     table.setWindow(slot, window);
@@ -145,21 +133,19 @@ bool SaveDocumentFile(Program &program, const QString &fileName)
     TextFileFormat written = document->FileFormat;
     {
         WaitCursor hourglass;
-        // Either way the new content goes to a temporary file that replaces the old one
-        // only when complete, so a failed save never damages what was on disk.
+        QByteArray bytes;
         if (IsRichTextName(fileName)) {
-            saved = document->editor().SaveRichText(fileName, &error);
+            bytes = document->editor().RichText();
         } else {
-            const EncodedTextFile encoded = encodeTextFile(document->editor().Text(), document->FileFormat);
-            QSaveFile file(fileName);
-            saved = file.open(QIODevice::WriteOnly) && file.write(encoded.bytes) == encoded.bytes.size()
-                    && file.commit();
-            error = file.errorString();
+            EncodedTextFile encoded = encodeTextFile(document->editor().Text(), document->FileFormat);
+            bytes = std::move(encoded.bytes);
             written = encoded.format;
         }
+        saved = WriteFileContents(fileName, bytes, error);
     }
     if (!saved) {
-        program.messages().show(error, programTitle, MsgButtons::Ok, MsgIcon::Exclamation);
+        program.messages().show(QStringLiteral("Can't save file ") + fileName + QStringLiteral("\r\n") + error,
+                                programTitle, MsgButtons::Ok, MsgIcon::Exclamation);
         return false;
     }
     document->SetCaption(fileName);

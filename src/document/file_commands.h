@@ -19,6 +19,10 @@ bool ChooseFileToRead(CommonDialog &dialog, const QString &filter);
 // A file is rich text when its name ends in exactly "rtf", lower case.
 bool IsRichTextName(const QString &fileName);
 
+// Tells the user that a file could not be read; the reason follows on its own line when
+// there is one beyond the file not opening.
+void ReportCannotOpen(Program &program, const QString &fileName, const QString &reason = QString());
+
 // Asks for a file with the Open dialog, opens it in a new document window and records it
 // in the recent-files list.
 void ChooseAndOpenDocument(Program &program);
@@ -36,8 +40,9 @@ void ColorTagsOnOpening(Program &program, const frmNotePad *opened);
 // Shows the shared Save dialog proposing a name; the chosen name, or empty on cancel.
 QString ChooseSaveName(Program &program, const QString &proposed);
 
-// Writes the ActiveDocument to a file. On success the window is captioned with the name
-// and counts as unchanged; on failure the user sees why, and nothing else changes.
+// Writes the ActiveDocument to a file, plain or rich text, in one safe way (see
+// WriteFileContents). On success the window is captioned with the name and counts as
+// unchanged; on failure the user sees the file and why, and nothing else changes.
 bool SaveDocumentFile(Program &program, const QString &fileName);
 
 // File > Save: to the document's own file, asking for a name when it has none yet.

@@ -3,21 +3,19 @@
 #include "document/file_commands.h"
 #include "document/program.h"
 #include "platform/editor_surface.h"
+#include "platform/file_contents.h"
 #include "platform/text_file_codec.h"
-
-#include <QFile>
 
 void InsertFileAtSelection(Program &program)
 {
     CommonDialog &dialog = program.CommonDialog1();
     if (!ChooseFileToRead(dialog, InsertFilter()))
         return;
-    QFile file(dialog.FileName);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> bytes = ReadFileContents(dialog.FileName);
+    if (!bytes) {
+        ReportCannotOpen(program, dialog.FileName);
         return;
-    const QByteArray bytes = file.readAll();
-    EditorSurface *editor = program.ActiveEditor();
-    if (file.error() != QFileDevice::NoError || !editor)
-        return;
-    editor->SetSelText(decodeTextFile(bytes).text);
+    }
+    if (EditorSurface *editor = program.ActiveEditor())
+        editor->SetSelText(decodeTextFile(*bytes).text);
 }

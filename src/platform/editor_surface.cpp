@@ -4,10 +4,8 @@
 #include "platform/rtf_writer.h"
 
 #include <QEvent>
-#include <QFile>
 #include <QMouseEvent>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QStyle>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -173,33 +171,17 @@ void EditorSurface::SelectAll()
     editor_->selectAll();
 }
 
-bool EditorSurface::LoadRichText(const QString &path, QString *error)
+bool EditorSurface::SetRichText(const QByteArray &rtf, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    if (!readRtf(data, *editor_->document(), error))
+    if (!readRtf(rtf, *editor_->document(), error))
         return false;
     editor_->moveCursor(QTextCursor::Start);
     return true;
 }
 
-bool EditorSurface::SaveRichText(const QString &path, QString *error) const
+QByteArray EditorSurface::RichText() const
 {
-    QSaveFile file(path);
-    const bool saved = file.open(QIODevice::WriteOnly) && file.write(writeRtf(*editor_->document())) >= 0 && file.commit();
-    if (!saved && error)
-        *error = file.errorString();
-    return saved;
+    return writeRtf(*editor_->document());
 }
 
 void EditorSurface::SelPrint(QPrinter &printer) const

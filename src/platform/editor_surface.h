@@ -57,12 +57,11 @@ public:
     void Delete();
     void SelectAll();
 
-    // Reads an RTF file into the editor (see readRtf); on failure the text stays as it
-    // was and error holds the reason.
-    bool LoadRichText(const QString &path, QString *error);
-    // Writes the editor's text as RTF. The old file is replaced only once the new one is
-    // completely written, so a failed save leaves it intact.
-    bool SaveRichText(const QString &path, QString *error) const;
+    // Makes RTF content the editor's text (see readRtf), the caret at the start; on
+    // failure the text stays as it was and error holds the reason.
+    bool SetRichText(const QByteArray &rtf, QString *error);
+    // The editor's text as RTF.
+    QByteArray RichText() const;
 
     // Prints the selection, or the whole text when nothing is selected.
     void SelPrint(QPrinter &printer) const;

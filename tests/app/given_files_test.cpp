@@ -8,10 +8,15 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QDropEvent>
+#include <QFile>
 #include <QMimeData>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QUrl>
+
+#include <sys/stat.h>
+
+#include <tuple>
 
 namespace {
 
@@ -60,12 +65,12 @@ protected:
     bool lastDropAccepted_ = false;
 };
 
-// Every way a user has of handing the program a file to open.
-enum class Way { OpenDialog, RecentItem, CommandLine, Drop };
+// Every way a user has of handing the program a file to read.
+enum class Way { OpenDialog, RecentItem, CommandLine, Drop, InsertFile };
 
 std::string nameOf(Way way)
 {
-    const char *names[] = {"OpenDialog", "RecentItem", "CommandLine", "Drop"};
+    const char *names[] = {"OpenDialog", "RecentItem", "CommandLine", "Drop", "InsertFile"};
     return names[int(way)];
 }
 
@@ -92,6 +97,10 @@ protected:
             drop(&frame(), data.get());
             break;
         }
+        case Way::InsertFile:
+            dialogs().answerFile(path);
+            choose("mnuInsertFile");
+            break;
         }
     }
 };
@@ -120,6 +129,36 @@ TEST_P(FailedOpen, LeavesTheDocumentBeingEditedChangedAndItsTagsAsTheyWere)
 INSTANTIATE_TEST_SUITE_P(Ways, FailedOpen,
                          ::testing::Values(Way::OpenDialog, Way::RecentItem, Way::CommandLine, Way::Drop),
                          [](const ::testing::TestParamInfo<Way> &info) { return nameOf(info.param); });
+
+// A named pipe nobody writes to, or a device that never ends.
+class EndlessFile : public GivenFileTest, public ::testing::WithParamInterface<std::tuple<Way, bool>>
+{
+};
+
+TEST_P(EndlessFile, IsRefusedWithoutWaitingForItsEnd)
+{
+    const auto [way, pipe] = GetParam();
+    QString path = QStringLiteral("/dev/zero");
+    if (pipe) {
+        path = tempPath("pipe.html");
+        ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    }
+    start();
+    type("kept");
+    give(way, path);
+
+    ASSERT_EQ(messages().shown.size(), 1);
+    EXPECT_EQ(messages().shown[0].text, "Can't open file " + path);
+    EXPECT_EQ(captions(), QStringList{"Untitled"});
+    EXPECT_EQ(activeDocument()->editor().Text(), "kept");
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, EndlessFile,
+                         ::testing::Combine(::testing::Values(Way::OpenDialog, Way::CommandLine, Way::InsertFile),
+                                            ::testing::Bool()),
+                         [](const ::testing::TestParamInfo<std::tuple<Way, bool>> &info) {
+                             return nameOf(std::get<0>(info.param)) + (std::get<1>(info.param) ? "Pipe" : "Zero");
+                         });
 
 TEST_F(GivenFilesTest, CommandLineOpensEachFileReportsTheMissingOneAndLeavesNoEmptyWindow)
 {

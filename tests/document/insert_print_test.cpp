@@ -68,16 +68,18 @@ TEST_F(InsertPrintTest, InsertFileOfRichTextNameStillInsertsItsPlainText)
     EXPECT_EQ(activeDocument()->editor().Text(), "{\\rtf1 x}");
 }
 
-TEST_F(InsertPrintTest, InsertFileCancelledOrUnreadableChangesNothing)
+TEST_F(InsertPrintTest, InsertFileCancelledChangesNothingAndAnUnreadableFileIsReported)
 {
     start();
     type("keep");
     dialogs().cancel();
     choose("mnuInsertFile");
+    EXPECT_TRUE(messages().shown.isEmpty());
     dialogs().answerFile(tempPath("missing.htm"));
     choose("mnuInsertFile");
     EXPECT_EQ(activeDocument()->editor().Text(), "keep");
-    EXPECT_TRUE(messages().shown.isEmpty());
+    ASSERT_EQ(messages().shown.size(), 1);
+    EXPECT_EQ(messages().shown[0].text, "Can't open file " + tempPath("missing.htm"));
 }
 
 TEST_F(InsertPrintTest, PrintWithoutASelectionPrintsTheWholeDocument)

@@ -5,11 +5,16 @@
 #include "platform/editor_surface.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QTest>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -280,27 +285,193 @@ TEST_F(OpenSaveTest, SaveAsKeepsTheDefaultExtensionTheLastDialogLeft)
     EXPECT_EQ(dialogs().requests[1].defaultExt, ".htm");
 }
 
-TEST_F(OpenSaveTest, AFailedSaveKeepsTheOldFileTheCaptionAndTheChangedMark)
+// Lowers the file-size limit while it lives, as "ulimit -f" does; the signal the limit
+// raises is ignored, so a write past it fails with "File too large".
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes) : handler_(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit lowered = saved_;
+        lowered.rlim_cur = bytes;
+        EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &lowered), 0);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, handler_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*handler_)(int);
+};
+
+// Root may write anywhere: while this lives, permissions count for the test as they do
+// for an ordinary user.
+class AsOrdinaryUser
+{
+public:
+    AsOrdinaryUser()
+    {
+        if (root_)
+            EXPECT_EQ(seteuid(nobody), 0);
+    }
+    ~AsOrdinaryUser()
+    {
+        if (root_)
+            EXPECT_EQ(seteuid(0), 0);
+    }
+    static constexpr uid_t nobody = 65534;
+
+private:
+    const bool root_ = geteuid() == 0;
+};
+
+// The longest name a folder holds: the file itself can be made, but no temporary file
+// with a longer name beside it, at any privilege.
+QString longestName(const QString &suffix)
+{
+    return QString(255 - suffix.size(), QLatin1Char('n')) + suffix;
+}
+
+QByteArray richTextOfSize(int size)
+{
+    return "{\\rtf1\\ansi " + QByteArray(size, 'r') + "}";
+}
+
+struct FailedSave
+{
+    const char *name;
+    QString fileName;
+    QByteArray old;
+};
+
+void PrintTo(const FailedSave &value, std::ostream *out)
+{
+    *out << value.name;
+}
+
+class SaveCutShort : public OpenSaveTest, public ::testing::WithParamInterface<FailedSave>
+{
+};
+
+TEST_P(SaveCutShort, KeepsTheOldFileWholeSaysWhyAndLeavesTheDocumentChanged)
 {
     start();
-    // The longest name a folder holds: the file itself exists, but the temporary file a
-    // save writes first cannot be made beside it, so the save fails at any privilege.
-    const QString path = writeFile(QString(251, QLatin1Char('n')) + ".htm", "old bytes");
-    ASSERT_EQ(readFile(path), "old bytes");
+    const QString path = writeFile(GetParam().fileName, GetParam().old);
     openThroughDialog(path);
     type("new ");
-    choose("mnuFileSave");
-
+    const QStringList entries = QDir(temp_.path()).entryList(QDir::Files | QDir::Hidden);
+    {
+        const FileSizeLimit limit(16 * 1024);
+        choose("mnuFileSave");
+    }
     ASSERT_EQ(messages().shown.size(), 1);
+    EXPECT_EQ(messages().shown[0].text, "Can't save file " + path + "\r\nFile too large");
     EXPECT_EQ(messages().shown[0].title, "Tagsmith");
     EXPECT_EQ(messages().shown[0].icon, MsgIcon::Exclamation);
     EXPECT_EQ(messages().shown[0].buttons, MsgButtons::Ok);
-    EXPECT_FALSE(messages().shown[0].text.isEmpty());
-    EXPECT_EQ(readFile(path), "old bytes");
+    EXPECT_TRUE(readFile(path) == GetParam().old);
     EXPECT_EQ(activeDocument()->Caption(), path);
     EXPECT_TRUE(activeDocument()->state().Changed);
-    EXPECT_EQ(activeDocument()->editor().Text(), "new old bytes");
+    EXPECT_EQ(QDir(temp_.path()).entryList(QDir::Files | QDir::Hidden), entries) << "a file left behind";
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, SaveCutShort,
+    ::testing::Values(FailedSave{"Plain", "page.htm", QByteArray(40000, 'p')},
+                      FailedSave{"Rich", "page.rtf", richTextOfSize(40000)},
+                      FailedSave{"PlainInPlace", longestName(".htm"), QByteArray(40000, 'p')},
+                      FailedSave{"RichInPlace", longestName(".rtf"), richTextOfSize(40000)}),
+    [](const ::testing::TestParamInfo<FailedSave> &info) { return std::string(info.param.name); });
+
+// Files the user may write that a save beside them cannot replace, or must not.
+enum class Writable { InReadOnlyFolder, LongestName, SymbolicLink, HardLink, OtherOwner };
+
+class SaveWherever : public OpenSaveTest, public ::testing::WithParamInterface<Writable>
+{
+protected:
+    // Makes the file, holding "old"; every name it has, the one the user opens first.
+    QStringList makeFile()
+    {
+        switch (GetParam()) {
+        case Writable::InReadOnlyFolder: {
+            QDir(temp_.path()).mkdir("locked");
+            const QString path = writeFile("locked/page.htm", "old");
+            QFile::setPermissions(path, everyoneMayWrite);
+            QFile::setPermissions(tempPath("locked"), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                                          QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+            // The way in stays open to the ordinary user.
+            QFile::setPermissions(temp_.path(),
+                                  QFileInfo(temp_.path()).permissions() | QFile::ExeGroup | QFile::ExeOther);
+            return {path};
+        }
+        case Writable::LongestName:
+            return {writeFile(longestName(".htm"), "old")};
+        case Writable::SymbolicLink:
+            QDir(temp_.path()).mkdir("real");
+            writeFile("real/page.htm", "old");
+            QFile::link("real/page.htm", tempPath("link.htm"));
+            return {tempPath("link.htm"), tempPath("real/page.htm")};
+        case Writable::HardLink:
+            writeFile("page.htm", "old");
+            link(QFile::encodeName(tempPath("page.htm")), QFile::encodeName(tempPath("other.htm")));
+            return {tempPath("page.htm"), tempPath("other.htm")};
+        case Writable::OtherOwner:
+            writeFile("page.htm", "old");
+            QFile::setPermissions(tempPath("page.htm"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+            EXPECT_EQ(chown(QFile::encodeName(tempPath("page.htm")), AsOrdinaryUser::nobody, AsOrdinaryUser::nobody), 0);
+            return {tempPath("page.htm")};
+        }
+        return {};
+    }
+
+    static constexpr QFile::Permissions everyoneMayWrite = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                                           QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
+};
+
+TEST_P(SaveWherever, TheUserMayWriteTheFileAndKeepsItsModeOwnerAndLinks)
+{
+    if (GetParam() == Writable::OtherOwner && geteuid() != 0)
+        GTEST_SKIP() << "only root can give a file to another user";
+    start();
+    const QStringList names = makeFile();
+    const QString path = names[0];
+    const bool symbolicLink = QFileInfo(path).isSymLink();
+    const QString target = QFileInfo(path).canonicalFilePath();
+    const QFile::Permissions mode = QFileInfo(target).permissions();
+    const uint owner = QFileInfo(target).ownerId();
+    const uint group = QFileInfo(target).groupId();
+    const QDir folder = QFileInfo(target).dir();
+    openThroughDialog(path);
+    type("new ");
+    const QStringList entries = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    if (GetParam() == Writable::InReadOnlyFolder) {
+        const AsOrdinaryUser user;
+        choose("mnuFileSave");
+    } else {
+        choose("mnuFileSave");
+    }
+
+    EXPECT_TRUE(messages().shown.isEmpty()) << messages().shown.value(0).text.toStdString();
+    EXPECT_FALSE(activeDocument()->state().Changed);
+    for (const QString &name : names)
+        EXPECT_EQ(readFile(name), "new old") << name.toStdString();
+    EXPECT_EQ(QFileInfo(path).isSymLink(), symbolicLink);
+    EXPECT_EQ(QFileInfo(path).canonicalFilePath(), target);
+    EXPECT_EQ(QFileInfo(target).permissions(), mode);
+    EXPECT_EQ(QFileInfo(target).ownerId(), owner);
+    EXPECT_EQ(QFileInfo(target).groupId(), group);
+    EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden | QDir::System), entries) << "a file left behind";
+    // So that the temporary folder can go.
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, SaveWherever,
+                         ::testing::Values(Writable::InReadOnlyFolder, Writable::LongestName, Writable::SymbolicLink,
+                                           Writable::HardLink, Writable::OtherOwner));
 
 TEST_F(OpenSaveTest, SavingIntoAFolderThatIsNotThereKeepsTheDocumentUntitled)
 {
@@ -309,6 +480,8 @@ TEST_F(OpenSaveTest, SavingIntoAFolderThatIsNotThereKeepsTheDocumentUntitled)
     dialogs().answerFile(tempPath("no-such-folder/page.htm"));
     choose("mnuFileSaveAs");
     ASSERT_EQ(messages().shown.size(), 1);
+    EXPECT_EQ(messages().shown[0].text,
+              "Can't save file " + tempPath("no-such-folder/page.htm") + "\r\nNo such file or directory");
     EXPECT_EQ(messages().shown[0].icon, MsgIcon::Exclamation);
     EXPECT_EQ(activeDocument()->Caption(), "Untitled");
     EXPECT_TRUE(activeDocument()->state().Changed);
