@@ -17,6 +17,8 @@
 namespace {
 
 const QString kSection = QStringLiteral("Font");
+// The largest size a font dialog offers; far larger ones draw no text the editor can show.
+constexpr double kMaxPointSize = 1638;
 
 // The keys in the order they are read and stored.
 const std::array<std::pair<QString, QString FontSettings::*>, 7> &fontKeys()
@@ -51,7 +53,7 @@ std::optional<bool> storedSwitch(const QString &value)
 std::optional<double> storedSize(const QString &value)
 {
     const std::optional<double> size = storedNumber(value);
-    return size && *size > 0 ? size : std::nullopt;
+    return size && *size > 0 && *size <= kMaxPointSize ? size : std::nullopt;
 }
 
 std::optional<QColor> storedColor(const QString &value)

@@ -102,12 +102,12 @@ TEST_F(WindowFontTest, ChosenFontIsStoredAndShownByTheNextWindowsTextAndTyping)
     EXPECT_EQ(dialogs().requests[0].color, 0x0000C0u);
 }
 
-TEST_F(WindowFontTest, AStoredSizeThatIsNotAFiniteNumberIsPassedOver)
+TEST_F(WindowFontTest, AStoredSizeThatIsNotAFiniteNumberOrBeyondTheFontDialogsIsPassedOver)
 {
     start();
     const double usual = activeEditor()->font().pointSizeF();
     store("Font", "FontName", "DejaVu Serif");
-    for (const char *size : {"inf", "-inf", "nan", "1e400", "0"}) {
+    for (const char *size : {"inf", "-inf", "nan", "1e400", "0", "1639"}) {
         store("Font", "FontSize", size);
         start();
         EXPECT_EQ(activeEditor()->font().family(), "DejaVu Serif") << size;
