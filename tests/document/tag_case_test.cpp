@@ -60,12 +60,25 @@ TEST_F(TagCaseTest, LowercasePassLowersWholeTagsAndCommentsButNotTheText)
     EXPECT_FALSE(frame().LowercaseTags);
 }
 
-TEST_F(TagCaseTest, UppercasePassKeepsStrayBracketsAndTheirWordsOutOfTags)
+TEST_F(TagCaseTest, UppercasePassChangesWhatABrowserReadsAsTagsAndLeavesTextAndCodeAlone)
 {
+    const struct
+    {
+        const char *text, *expected;
+    } cases[] = {
+        {"if x > y <p>then</p> say <!-- so --> & a < b", "if x > y <P>then</P> say <!-- SO --> & a < b"},
+        {"if a < b then <b>yes</b>", "if a < b then <B>yes</B>"},
+        {"<a href=\"Page.htm\" title='x > y'>go</a>", "<A HREF=\"PAGE.HTM\" TITLE='X > Y'>go</A>"},
+        {"<!-- a > b -->c", "<!-- A > B -->c"},
+        {"<script>if (a<b && c>d) go();</script>", "<SCRIPT>if (a<b && c>d) go();</SCRIPT>"},
+        {"<style>b > i { color: red }</style>", "<STYLE>b > i { color: red }</STYLE>"},
+    };
     start();
-    setText("if x > y <p>then</p> say <!-- so --> & a < b");
-    choose("mnuOptionsTagsUppercase");
-    EXPECT_EQ(editor().Text(), "if x > y <P>then</P> say <!-- SO --> & a < b");
+    for (const auto &c : cases) {
+        setText(c.text);
+        choose("mnuOptionsTagsUppercase");
+        EXPECT_EQ(editor().Text(), c.expected);
+    }
 
     setText("<table\nborder=1 class=\"wide\">cell");
     const int blocks = editor().document()->blockCount();

@@ -70,21 +70,33 @@ TEST_F(TagColouringTest, APassByItselfLeavesTheDocumentUnchanged)
     EXPECT_TRUE(activeDocument()->state().Changed);
 }
 
-TEST_F(TagColouringTest, StrayClosingBracketsLeaveTheWordsAroundThemAlone)
+TEST_F(TagColouringTest, PaintsTheTagsABrowserWouldReadAndNothingElse)
 {
+    const struct
+    {
+        const char *text;
+        QStringList tags;
+    } cases[] = {
+        {"x > y <p>if a > b</p> >> <br>", {"<p>", "</p>", "<br>"}},
+        {"if a < b then <b>yes</b> 3<5 <", {"<b>", "</b>"}},
+        {"<a title=\"x > y\" href='a>b'>link</a>", {"<a title=\"x > y\" href='a>b'>", "</a>"}},
+        {"<img alt=it's src=a.gif> b'>", {"<img alt=it's src=a.gif>"}},
+        {"<!-- <b> > c -->text <!---->x<!-->y", {"<!-- <b> > c -->", "<!---->", "<!-->"}},
+        {"<!DOCTYPE html> <?xml v?> </ x> </>", {"<!DOCTYPE html>", "<?xml v?>", "</ x>", "</>"}},
+        {"<script>if (a<b && c>d) go();</script>", {"<script>", "</script>"}},
+        {"<script src=\"a.js\"></script> <p>", {"<script src=\"a.js\"></script>", "<p>"}},
+        {"<STYLE type=\"text/css\">p > b { x: '<i>' }</scripts></style >done", {"<STYLE type=\"text/css\">", "</style >"}},
+        {"<i>a</i> and <b title=\"open>rest", {"<i>", "</i>"}},
+        {"<p>a</p> <!-- never closed <b>", {"<p>", "</p>"}},
+        {"<p>a</p> <script>if (a<b) x(); <p>", {"<p>", "</p>", "<script>"}},
+    };
     store("ColorOfTags", "ColorOfTags", "255");
     start();
-    setText("x > y <p>if a > b</p> >> <br>");
-    choose("mnuOptionsColorTagBrackets");
-    EXPECT_EQ(paintedIn(Red), QStringList({"<p>", "</p>", "<br>"}));
-
-    setText("<i>a</i> and < unclosed <b>");
-    choose("mnuOptionsColorTagBrackets");
-    EXPECT_EQ(paintedIn(Red), QStringList({"<i>", "</i>", "< unclosed <b>"}));
-
-    setText("plain < text");
-    choose("mnuOptionsColorTagBrackets");
-    EXPECT_TRUE(paintedIn(Red).isEmpty());
+    for (const auto &c : cases) {
+        setText(c.text);
+        choose("mnuOptionsColorTagBrackets");
+        EXPECT_EQ(paintedIn(Red), c.tags) << c.text;
+    }
 }
 
 TEST_F(TagColouringTest, TheStoredColourWinsOverTheOneChosenSinceStart)
