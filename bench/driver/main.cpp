@@ -13,7 +13,8 @@
 // on, and prints one line per operation, then the peak memory with the page open as a
 // multiple of the file's size. Without a page it makes one of about 2 MB; --small makes
 // a page of about 20 KB, enough to see that every operation runs, and --size one of
-// about the size given.
+// about the size given. insert_large puts a generated fragment of about 5 MB into the page
+// (20 KB with --small).
 namespace {
 
 constexpr qsizetype maxGeneratedBytes = 256'000'000;
@@ -23,6 +24,7 @@ struct Options
 {
     QString page;
     qsizetype generatedBytes = 2'000'000;
+    qsizetype insertBytes = 5'000'000;
     int repetitions = 5;
 };
 
@@ -32,6 +34,7 @@ bool parse(const QStringList &arguments, Options &options)
         const QString &argument = arguments[i];
         if (argument == QLatin1String("--small")) {
             options.generatedBytes = 20'000;
+            options.insertBytes = 20'000;
         } else if (argument == QLatin1String("--size") && i + 1 < arguments.size()) {
             bool ok = false;
             options.generatedBytes = arguments[++i].toLongLong(&ok);
@@ -96,7 +99,7 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    const BenchResults results = RunOperations(options.page, options.repetitions, &printLine);
+    const BenchResults results = RunOperations(options.page, options.repetitions, options.insertBytes, &printLine);
     printMemory(results.memory);
     for (const QString &mismatch : results.mismatches)
         std::fprintf(stderr, "%s\n", qPrintable(mismatch));

@@ -10,6 +10,7 @@
 #include "document/tag_case.h"
 #include "document/tag_colouring.h"
 #include "document/tag_scanner.h"
+#include "generated_page.h"
 #include "platform/editor_surface.h"
 #include "platform/letter_case.h"
 #include "search/find_next_match.h"
@@ -18,6 +19,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -35,6 +37,16 @@ const QString replacementWord = QStringLiteral("datum");
 void settle()
 {
     QCoreApplication::processEvents();
+}
+
+// Paints the editor as it first shows and sends it Ctrl+End, which brings the end of the
+// page into view: answering it needs the whole page laid out.
+void paintAndGoToEnd(QTextEdit *editor)
+{
+    editor->viewport()->repaint();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_End, Qt::ControlModifier);
+    QApplication::sendEvent(editor, &press);
+    settle();
 }
 
 QByteArray readAll(const QString &path)
@@ -85,8 +97,8 @@ QString withConvertedTags(const QString &text, const QList<TagRange> &tags, QStr
 class Bench
 {
 public:
-    Bench(const QString &htmlFile, int repetitions)
-        : htmlFile_(htmlFile), repetitions_(repetitions), bench_(makeBenchPlatform()),
+    Bench(const QString &htmlFile, int repetitions, qsizetype insertBytes)
+        : htmlFile_(htmlFile), repetitions_(repetitions), insertBytes_(insertBytes), bench_(makeBenchPlatform()),
           messages_(*bench_.messages), frame_(std::move(bench_.platform))
     {
         frame_.MDIForm_Load();
@@ -115,6 +127,7 @@ public:
             report(figures);
         };
         measureOpen(measure);
+        measureOpenShown(measure);
         measureSave(measure);
         measureColour(measure);
         measureCase(measure, QStringLiteral("upper"), text_, &MakeTagsUppercase, &UppercaseLetters);
@@ -122,6 +135,7 @@ public:
                     &MakeTagsLowercase, &LowercaseLetters);
         measureFind(measure);
         measureReplaceAll(measure);
+        measureInsertLarge(measure);
         return results_;
     }
 
@@ -204,6 +218,23 @@ private:
             });
         if (!document() || document()->editor().Text() != text_)
             results_.mismatches.append(QStringLiteral("open: the document does not hold the file's text"));
+    }
+
+    // Opening as a user opens a page, through the file command into the shown frame, until
+    // the first paint and a key press are answered.
+    void measureOpenShown(const Measure &measure)
+    {
+        measure(
+            QStringLiteral("open_shown"), [&] { closeDocuments(); },
+            [&] {
+                openPage();
+                paintAndGoToEnd(productEditor());
+            },
+            [] {},
+            [&] {
+                floor_->setPlainText(QString::fromUtf8(readAll(htmlFile_)));
+                paintAndGoToEnd(floor_.get());
+            });
     }
 
     void measureSave(const Measure &measure)
@@ -328,8 +359,32 @@ private:
         compareTexts(QStringLiteral("replace_all"));
     }
 
+    // A large fragment put in at the caret, at the top of the page, as a dialog or Insert
+    // File puts it in.
+    void measureInsertLarge(const Measure &measure)
+    {
+        const QString fragment = QString::fromUtf8(GeneratePage(insertBytes_));
+        measure(
+            QStringLiteral("insert_large"), [&] { resetProduct(text_); },
+            [&] {
+                document()->editor().SetSelText(fragment);
+                settle();
+            },
+            [&] { resetFloor(text_); },
+            [&] {
+                QTextCursor cursor(floor_->document());
+                cursor.beginEditBlock();
+                cursor.insertText(fragment);
+                cursor.endEditBlock();
+                floor_->setTextCursor(cursor);
+                settle();
+            });
+        compareTexts(QStringLiteral("insert_large"));
+    }
+
     QString htmlFile_;
     int repetitions_;
+    qsizetype insertBytes_;
     BenchPlatform bench_;
     CountingMessages &messages_;
     frmMDI frame_;
@@ -342,9 +397,9 @@ private:
 
 } // namespace
 
-BenchResults RunOperations(const QString &htmlFile, int repetitions,
+BenchResults RunOperations(const QString &htmlFile, int repetitions, qsizetype insertBytes,
                            const std::function<void(const OperationFigures &)> &report)
 {
-    Bench bench(htmlFile, repetitions);
+    Bench bench(htmlFile, repetitions, insertBytes);
     return bench.run(report);
 }

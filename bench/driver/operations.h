@@ -34,6 +34,7 @@ struct BenchResults
 };
 
 // Opens the HTML file in a whole program on unattended seams and measures every
-// operation; each line is handed to `report` as soon as it is measured.
-BenchResults RunOperations(const QString &htmlFile, int repetitions,
+// operation, inserting a generated fragment of insertBytes for insert_large; each line is
+// handed to `report` as soon as it is measured.
+BenchResults RunOperations(const QString &htmlFile, int repetitions, qsizetype insertBytes,
                            const std::function<void(const OperationFigures &)> &report);

@@ -3,6 +3,7 @@
 #include "platform/rtf_reader.h"
 #include "platform/rtf_writer.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPrinter>
@@ -13,8 +14,25 @@
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 
+namespace {
+
+// QTextEdit gives its document an unbounded page height each time it lays it out afresh
+// (on every change of the wrap width). Qt lays such a document out as one page of
+// 8,388,607 pixels, the largest its fixed-point coordinates allow for a page, and never
+// finishes a text taller than that: about half a million lines. Pages of a finite height
+// lay out to the end of the coordinate range; a page break leaves a gap of one line at most.
+constexpr qreal PageHeight = 4'000'000;
+
+// Below this many characters an insertion is laid out as it goes in, at little cost.
+constexpr qsizetype LargeInsertion = 100'000;
+
+} // namespace
+
 EditorSurface::EditorSurface(QTextEdit *editor) : QObject(editor), editor_(editor)
 {
+    keepPagesFinite();
+    connect(editor_->document()->documentLayout(), &QAbstractTextDocumentLayout::update, this,
+            &EditorSurface::keepPagesFinite);
     connect(editor_, &QTextEdit::textChanged, this, &EditorSurface::SelChange);
     connect(editor_, &QTextEdit::cursorPositionChanged, this, &EditorSurface::SelChange);
     connect(editor_, &QTextEdit::selectionChanged, this, &EditorSurface::SelChange);
@@ -25,6 +43,14 @@ EditorSurface::EditorSurface(QTextEdit *editor) : QObject(editor), editor_(edito
 QTextDocument *EditorSurface::document() const
 {
     return editor_->document();
+}
+
+void EditorSurface::keepPagesFinite()
+{
+    QTextDocument *document = editor_->document();
+    const QSizeF page = document->pageSize();
+    if (page.height() < 0)
+        document->setPageSize(QSizeF(page.width(), PageHeight));
 }
 
 QString EditorSurface::toEditorLineBreaks(const QString &text)
@@ -95,12 +121,25 @@ QString EditorSurface::SelText() const
 
 void EditorSurface::SetSelText(const QString &text)
 {
+    const QString lines = toEditorLineBreaks(text);
     QTextCursor cursor = editor_->textCursor();
+    QTextDocument *document = editor_->document();
+    const QSizeF page = document->pageSize();
+    // Qt lays an edit out as it ends and then lays much of a large one out again to bring
+    // the caret into view. Text longer than what stands before it goes in with the layout
+    // stopped (a document without a page size is not laid out), so that it is laid out
+    // once, from the top to the caret; what follows the caret is laid out in the
+    // background.
+    const bool large = lines.size() > qMax(LargeInsertion, qsizetype(cursor.selectionStart()));
+    if (large)
+        document->setPageSize(QSizeF(0, 0));
     // An edit block of its own keeps the insertion from merging with the typing before
     // it: undo takes back the insertion alone.
     cursor.beginEditBlock();
-    cursor.insertText(toEditorLineBreaks(text));
+    cursor.insertText(lines);
     cursor.endEditBlock();
+    if (large)
+        document->setPageSize(page);
     editor_->setTextCursor(cursor);
 }
 
@@ -187,14 +226,13 @@ QByteArray EditorSurface::RichText() const
 void EditorSurface::SelPrint(QPrinter &printer) const
 {
     const QTextCursor cursor = editor_->textCursor();
-    if (!cursor.hasSelection()) {
-        editor_->document()->print(&printer);
-        return;
-    }
-    QTextDocument selection;
-    selection.setDefaultFont(editor_->document()->defaultFont());
-    QTextCursor(&selection).insertFragment(cursor.selection());
-    selection.print(&printer);
+    // The editor's own pages are far taller than paper: a copy without a page size is laid
+    // out on the printer's pages.
+    QTextDocument copy;
+    copy.setDefaultFont(editor_->document()->defaultFont());
+    QTextCursor(&copy).insertFragment(cursor.hasSelection() ? cursor.selection()
+                                                             : QTextDocumentFragment(editor_->document()));
+    copy.print(&printer);
 }
 
 bool EditorSurface::eventFilter(QObject *watched, QEvent *event)

@@ -78,6 +78,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void keepPagesFinite();
+
     QTextEdit *editor_;
     quint64 changes_ = 0;
 };
