@@ -1,5 +1,7 @@
 #include "app/dialog_registry.h"
 
+#include "app/reading_order.h"
+
 #include <QDialog>
 
 void DialogRegistry::add(const QString &formName, Factory factory)
@@ -16,6 +18,7 @@ QDialog *DialogRegistry::show(const QString &formName)
             return nullptr;
         dialog = (*factory)();
         dialog->setAttribute(Qt::WA_DeleteOnClose);
+        OrderFieldsAsLaidOut(dialog);
         open_.insert(formName, dialog);
     }
     dialog->show();

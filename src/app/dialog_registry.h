@@ -10,7 +10,8 @@
 class QDialog;
 
 // The program's modeless dialogs, by form name. At most one of each is open; showing an
-// open one raises it. A form that has no factory has not been built and cannot be shown.
+// open one raises it as the user left it, and a new one opens with the focus in its first
+// field. A form that has no factory has not been built and cannot be shown.
 class DialogRegistry
 {
 public:

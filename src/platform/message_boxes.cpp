@@ -1,5 +1,7 @@
 #include "platform/message_boxes.h"
 
+#include "platform/wait_cursor.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -23,6 +25,9 @@ MsgAnswer QtMessageBoxes::show(const QString &text, const QString &title, MsgBut
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
+    // A question waits for the user, not for the program: the normal pointer, even when
+    // it comes in the middle of a long step that shows the hourglass.
+    const OverrideCursor arrow(Qt::ArrowCursor);
     switch (box.exec()) {
     case QMessageBox::Yes: return MsgAnswer::Yes;
     case QMessageBox::No: return MsgAnswer::No;

@@ -1,14 +1,22 @@
 #pragma once
 
+#include <QCursor>
 #include <QGuiApplication>
 
-// Shows the hourglass for as long as it lives, so every way out of a long step (an early
-// return included) puts the normal pointer back.
-class WaitCursor
+// Shows a pointer shape over the whole program for as long as it lives, so every way out
+// of a step (an early return included) puts the pointer that was there before back.
+class OverrideCursor
 {
 public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
+    explicit OverrideCursor(Qt::CursorShape shape) { QGuiApplication::setOverrideCursor(shape); }
+    ~OverrideCursor() { QGuiApplication::restoreOverrideCursor(); }
+    OverrideCursor(const OverrideCursor &) = delete;
+    OverrideCursor &operator=(const OverrideCursor &) = delete;
+};
+
+// The hourglass over a long step.
+class WaitCursor : public OverrideCursor
+{
+public:
+    WaitCursor() : OverrideCursor(Qt::WaitCursor) {}
 };

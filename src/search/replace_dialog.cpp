@@ -25,6 +25,7 @@ frmReplace::frmReplace(ProgramContext &program, SearchState &search)
     cmdReplace->setObjectName(QStringLiteral("cmdReplace"));
     Text2 = new QLineEdit(this);
     Text2->setObjectName(QStringLiteral("Text2"));
+    Text2->setMaxLength(Text1->maxLength());
     Label2 = new QLabel(QStringLiteral("Replace &With:"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setBuddy(Text2);

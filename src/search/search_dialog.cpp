@@ -14,6 +14,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <limits>
+
 SearchDialog::SearchDialog(ProgramContext &program, SearchState &search, const QString &formName,
                            const QString &caption, const QString &findCaption, const QString &cancelName)
     : QDialog(program.FrameWindow()), program_(program), search_(search)
@@ -34,6 +36,8 @@ SearchDialog::SearchDialog(ProgramContext &program, SearchState &search, const Q
     chkCase->setObjectName(QStringLiteral("chkCase"));
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
+    // A selection of any length is looked for whole.
+    Text1->setMaxLength(std::numeric_limits<int>::max());
     Label1 = new QLabel(QStringLiteral("Fi&nd What:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setBuddy(Text1);
@@ -65,6 +69,9 @@ void SearchDialog::Prefill(const QString &selectedText)
     search_.FindTextChanged = true;
     if (search_.MatchCase != 0)
         chkCase->setChecked(true);
+    // Typing replaces the text, and Return looks for it.
+    Text1->selectAll();
+    Text1->setFocus();
 }
 
 void SearchDialog::Text1_Change()

@@ -28,7 +28,8 @@ public:
     QPushButton *cmdCancel = nullptr;
 
     // Opening from the Edit menu: looks for the document's selected text, or else for the
-    // last find text, takes over a set match-case and counts as a changed find text.
+    // last find text, takes over a set match-case and counts as a changed find text. The
+    // focus goes to that text, all of it selected.
     void Prefill(const QString &selectedText);
 
 protected:

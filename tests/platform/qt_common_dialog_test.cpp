@@ -1,8 +1,12 @@
 #include "platform/qt_common_dialog.h"
 
+#include "platform/message_boxes.h"
+#include "platform/wait_cursor.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QCursor>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileSystemModel>
@@ -15,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -77,6 +82,22 @@ void pressInMessageBox(QWidget *modal, QMessageBox::StandardButton which, QStrin
     if (text)
         *text = box->text();
     box->button(which)->click();
+}
+
+TEST(QtMessageBox, WaitsWithTheNormalPointerEvenInTheMiddleOfALongStep)
+{
+    const WaitCursor hourglass;
+    std::optional<Qt::CursorShape> whileShown;
+    thenAnswer([&](QWidget *box) {
+        if (const QCursor *pointer = QGuiApplication::overrideCursor())
+            whileShown = pointer->shape();
+        pressInMessageBox(box, QMessageBox::Ok);
+    });
+    QtMessageBoxes().show(QStringLiteral("Can't open file x"), QStringLiteral("Tagsmith"), MsgButtons::Ok, MsgIcon::None);
+    EXPECT_EQ(whileShown, Qt::ArrowCursor);
+    // The step goes on under its hourglass.
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
 }
 
 class QtFileDialogFlags : public ::testing::Test

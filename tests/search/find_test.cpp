@@ -5,6 +5,8 @@
 #include <QMdiArea>
 #include <QTextEdit>
 
+#include <functional>
+
 namespace {
 
 class FindTest : public SearchTest
@@ -220,6 +222,50 @@ TEST_F(FindTest, OpeningTakesTheSelectionAndCloseKeepsWhatTheDialogHolds)
     enter("frmFind", "Text1", "other");
     dialog("frmFind")->close();
     EXPECT_EQ(search().FindText, "one");
+}
+
+TEST_F(FindTest, FindAndReplaceOpenReadyForTypingTheTextToFindAndReturnFindsIt)
+{
+    startWith("abc two abc two", 0);
+    const struct
+    {
+        const char *formName;
+        std::function<void()> open;
+        const char *offered;
+    } openers[] = {
+        {"frmFind", [this] { choose("mnuEditFind"); }, "abc"},
+        {"frmReplace", [this] { choose("mnuEditReplace"); }, "abc"},
+        // The toolbar's Find opens Find and Replace as it was left.
+        {"frmReplace", [this] { click("Find"); }, ""},
+    };
+    for (const auto &opener : openers) {
+        selection(0, 3);
+        opener.open();
+        SearchDialog *form = dialog(opener.formName);
+        ASSERT_NE(form, nullptr) << opener.formName;
+        ASSERT_EQ(form->focusWidget(), form->Text1) << opener.formName;
+        EXPECT_EQ(form->Text1->selectedText(), opener.offered) << opener.formName;
+
+        QTest::keyClicks(form->focusWidget(), "two");
+        QTest::keyClick(form->focusWidget(), Qt::Key_Return);
+        EXPECT_EQ(form->Text1->text(), "two") << opener.formName;
+        expectSelection(4, 3);
+        form->cmdCancel->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+TEST_F(FindTest, ASelectionOfAnyLengthIsLookedForWhole)
+{
+    const QString block(40000, 'x');
+    startWith(block + "y" + block, 0);
+    selection(0, 40000);
+    choose("mnuEditFind");
+    EXPECT_EQ(control<QLineEdit>("frmFind", "Text1")->text().size(), 40000);
+    press("frmFind", "cmdFind");
+    expectSelection(0, 40000);
+    press("frmFind", "cmdFind");
+    expectSelection(40001, 40000);
 }
 
 TEST_F(FindTest, WithNoDocumentOpenNothingIsFound)
