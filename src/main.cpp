@@ -1,3 +1,4 @@
+#include "app/application_identity.h"
 #include "app/command_line.h"
 #include "app/frame_window.h"
 
@@ -48,9 +49,7 @@ int main(int argc, char *argv[])
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("tagsmith"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tagsmith"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("tagsmith"));
+    SetApplicationIdentity();
 
     const CommandLine line = parseCommandLine(QApplication::arguments(), startFolder);
     if (line.action == CommandLine::Action::Fail) {

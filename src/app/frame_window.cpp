@@ -73,6 +73,9 @@ void frmMDI::buildMenus()
 {
     auto *file = new QMenu(QStringLiteral("&File"), this);
     file->setObjectName(QStringLiteral("mnuFile"));
+    // The line after Exit stands even with no recent files, and the recent list brings its
+    // own line below it; Qt would hide the one and merge the two.
+    file->setSeparatorsCollapsible(false);
     connect(addItem(file, QStringLiteral("mnuFileNew"), QStringLiteral("&New")), &QAction::triggered, this,
             &frmMDI::mnuFileNew_Click);
     connect(addItem(file, QStringLiteral("mnuFileOpen"), QStringLiteral("&Open")), &QAction::triggered, this,

@@ -68,6 +68,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // None: the toolbars are shown and hidden by the Options and View menu items only.
+    QMenu *createPopupMenu() override { return nullptr; }
 
 private:
     void buildMenus();

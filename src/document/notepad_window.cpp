@@ -131,13 +131,13 @@ void frmNotePad::buildMenus()
     addSeparator(view, QStringLiteral("mnuViewSep1"));
     const QList<QPair<QString, QString>> forms = {
         {QStringLiteral("mnuViewBody"), QStringLiteral("Body Form")},
-        {QStringLiteral("mnuViewCharacter"), QStringLiteral("Character Form")},
+        {QStringLiteral("mnuViewCharacters"), QStringLiteral("Character Form")},
         {QStringLiteral("mnuViewFont"), QStringLiteral("Font Form")},
-        {QStringLiteral("mnuViewFrame"), QStringLiteral("Frame Form")},
+        {QStringLiteral("mnuViewFrames"), QStringLiteral("Frame Form")},
         {QStringLiteral("mnuViewHex"), QStringLiteral("Hex Form")},
         {QStringLiteral("mnuViewImage"), QStringLiteral("Image Form")},
         {QStringLiteral("mnuViewLinks"), QStringLiteral("Links Form")},
-        {QStringLiteral("mnuViewList"), QStringLiteral("List Form")},
+        {QStringLiteral("mnuViewLists"), QStringLiteral("List Form")},
         {QStringLiteral("mnuViewRules"), QStringLiteral("Rules Form")},
         {QStringLiteral("mnuViewSound"), QStringLiteral("Sound Form")},
         {QStringLiteral("mnuViewTables"), QStringLiteral("Table Form")},
@@ -224,13 +224,13 @@ void frmNotePad::connectHandlers()
     connect(findChild<QMenu *>(QStringLiteral("mnuView")), &QMenu::aboutToShow, this, &frmNotePad::mnuView_Click);
     mnuView_Click();
     bind(QStringLiteral("mnuViewBody"), &frmNotePad::mnuViewBody_Click);
-    bind(QStringLiteral("mnuViewCharacter"), &frmNotePad::mnuViewCharacters_Click);
+    bind(QStringLiteral("mnuViewCharacters"), &frmNotePad::mnuViewCharacters_Click);
     bind(QStringLiteral("mnuViewFont"), &frmNotePad::mnuViewFont_Click);
-    bind(QStringLiteral("mnuViewFrame"), &frmNotePad::mnuViewFrames_Click);
+    bind(QStringLiteral("mnuViewFrames"), &frmNotePad::mnuViewFrames_Click);
     bind(QStringLiteral("mnuViewHex"), &frmNotePad::mnuViewHex_Click);
     bind(QStringLiteral("mnuViewImage"), &frmNotePad::mnuViewImage_Click);
     bind(QStringLiteral("mnuViewLinks"), &frmNotePad::mnuViewLinks_Click);
-    bind(QStringLiteral("mnuViewList"), &frmNotePad::mnuViewLists_Click);
+    bind(QStringLiteral("mnuViewLists"), &frmNotePad::mnuViewLists_Click);
     bind(QStringLiteral("mnuViewRules"), &frmNotePad::mnuViewRules_Click);
     bind(QStringLiteral("mnuViewSound"), &frmNotePad::mnuViewSound_Click);
     bind(QStringLiteral("mnuViewTables"), &frmNotePad::mnuViewTables_Click);
@@ -352,7 +352,10 @@ void frmNotePad::refreshWindowList()
     windowListActions_.append(windowMenu_->addSeparator());
     int number = 1;
     for (QMdiSubWindow *window : area->subWindowList()) {
-        QAction *entry = windowMenu_->addAction(QStringLiteral("&%1 %2").arg(number++).arg(window->windowTitle()));
+        // A caption is shown as it is: an "&" in a file name is no access key.
+        QString caption = window->windowTitle();
+        caption.replace(QLatin1Char('&'), QLatin1String("&&"));
+        QAction *entry = windowMenu_->addAction(QStringLiteral("&%1 %2").arg(number++).arg(caption));
         entry->setObjectName(QStringLiteral("mnuWindowList"));
         entry->setCheckable(true);
         entry->setChecked(window == area->currentSubWindow());

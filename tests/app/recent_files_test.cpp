@@ -5,6 +5,7 @@
 #include "platform/editor_surface.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QTextCursor>
 #include <QTextEdit>
 
@@ -38,6 +39,17 @@ protected:
         }
         return list;
     }
+
+    // The separator lines the frame's own File menu draws.
+    int linesInFrameFileMenu()
+    {
+        auto *file = qobject_cast<QMenu *>(frame().action("mnuFileExit")->parent());
+        int lines = 0;
+        for (QAction *item : file->actions())
+            if (item->isSeparator() && !file->actionGeometry(item).isEmpty())
+                ++lines;
+        return lines;
+    }
 };
 
 TEST_F(RecentFilesTest, FirstRunShowsNoListAndNoExtraSeparatorInEitherMenu)
@@ -48,6 +60,8 @@ TEST_F(RecentFilesTest, FirstRunShowsNoListAndNoExtraSeparatorInEitherMenu)
     choose("mnuFileClose");
     EXPECT_FALSE(menuItem("mnuRecentFile0")->isVisible());
     EXPECT_TRUE(shownList().isEmpty());
+    // The line after Exit is there all the same.
+    EXPECT_EQ(linesInFrameFileMenu(), 1);
 }
 
 TEST_F(RecentFilesTest, FiveFilesOpenedInTurnLeaveTheLastFourMostRecentFirst)
@@ -74,6 +88,7 @@ TEST_F(RecentFilesTest, FiveFilesOpenedInTurnLeaveTheLastFourMostRecentFirst)
     for (frmNotePad *document : openDocuments())
         document->close();
     EXPECT_EQ(shownList(), expected);
+    EXPECT_EQ(linesInFrameFileMenu(), 2);
 }
 
 TEST_F(RecentFilesTest, OnlyANameNotListedYetEntersTheListAndLetterCaseCounts)

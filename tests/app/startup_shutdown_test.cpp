@@ -1,9 +1,14 @@
 #include "support/program_fixture.h"
 
+#include "app/application_identity.h"
+
 #include "document/notepad_window.h"
 #include "platform/editor_surface.h"
 
 #include <QAction>
+#include <QDialog>
+#include <QGuiApplication>
+#include <QWindow>
 #include <QMenuBar>
 
 namespace {
@@ -11,6 +16,38 @@ namespace {
 class StartupTest : public ProgramTest
 {
 };
+
+// The title Qt's X11 and Wayland windows hand the desktop: the window's own title, with
+// " — " and the application's display name after it when one was set and the title does
+// not end with it already.
+QString titleOnDesktop(const QString &title)
+{
+    const QString displayName = QGuiApplication::applicationDisplayName();
+    if (displayName == QCoreApplication::applicationName() || title.endsWith(displayName))
+        return title;
+    return title + QStringLiteral(" \u2014 ") + displayName;
+}
+
+TEST_F(StartupTest, EveryWindowReachesTheDesktopCaptionedExactlyAsTheProgramSays)
+{
+    const QString testName = QCoreApplication::applicationName();
+    SetApplicationIdentity();
+    frmMDI &frame = start();
+    QStringList shown = {titleOnDesktop(frame.windowHandle()->title())};
+    for (const auto &[item, formName] : {std::pair{"mnuEditFind", "frmFind"}, std::pair{"mnuEditReplace", "frmReplace"},
+                                         std::pair{"mnuViewHex", "frmRGB"}}) {
+        choose(item);
+        QDialog *dialog = frame.dialogs().find(formName);
+        ASSERT_TRUE(dialog && dialog->windowHandle()) << formName;
+        shown << titleOnDesktop(dialog->windowHandle()->title());
+    }
+    type("changed");
+    choose("mnuFileClose");
+    ASSERT_EQ(messages().shown.size(), 1);
+    shown << titleOnDesktop(messages().shown[0].title);
+    EXPECT_EQ(shown, QStringList({"TAGSMITH, v. 2.92", "Find", "Find and Replace", "Hex Value", "Untitled"}));
+    QCoreApplication::setApplicationName(testName);
+}
 
 TEST_F(StartupTest, FirstRunOpensOneUntitledWindowAtTheDesignSize)
 {

@@ -4,9 +4,13 @@
 #include "platform/editor_surface.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QMainWindow>
 #include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
 #include <QToolBar>
 
 namespace {
@@ -167,6 +171,26 @@ TEST_F(ToolbarsTest, TheFramesOwnItemsShowAndHideWithNoDocumentOpen)
     openMenu(&frame(), "mnuOptions");
     EXPECT_FALSE(menuItem("mnuOptionsStandardButtons")->isChecked());
     EXPECT_TRUE(menuItem("mnuOptionsToolbar")->isChecked());
+}
+
+TEST_F(ToolbarsTest, NoPopUpOnTheMenuBarOrTheToolbarsOffersToHideThem)
+{
+    start();
+    QStringList offeredOn;
+    for (QWidget *place : {static_cast<QWidget *>(frame().menuBar()), static_cast<QWidget *>(toolbar("Toolbar1")),
+                           static_cast<QWidget *>(toolbar("Toolbar2")), static_cast<QWidget *>(toolbar("Toolbar3"))}) {
+        // A pop-up runs its own loop until closed: note it and close it from inside.
+        QTimer::singleShot(0, place, [&offeredOn, place] {
+            if (QWidget *popup = QApplication::activePopupWidget()) {
+                offeredOn << place->objectName();
+                popup->close();
+            }
+        });
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(4, 4), place->mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(place, &click);
+        QCoreApplication::processEvents();
+    }
+    EXPECT_TRUE(offeredOn.isEmpty()) << offeredOn.join(' ').toStdString();
 }
 
 // Open, Save and Print run the File menu's own procedures; these show the buttons reach them.

@@ -12,7 +12,7 @@ namespace {
 class CharacterSetDialogTest : public DialogTest
 {
 protected:
-    QDialog *open() { return openFromMenu("mnuViewCharacter", "frmCharacterSet"); }
+    QDialog *open() { return openFromMenu("mnuViewCharacters", "frmCharacterSet"); }
 };
 
 TEST_F(CharacterSetDialogTest, EveryCharacterButtonReplacesTheSelectionAndCloses)

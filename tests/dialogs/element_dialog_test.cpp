@@ -1,5 +1,7 @@
 #include "support/dialog_fixture.h"
 
+#include <QTest>
+
 namespace {
 
 class ElementDialogTest : public DialogTest
@@ -14,13 +16,13 @@ protected:
     };
     static constexpr Opener openers[] = {
         {"mnuViewBody", "Body", "frmBody", "Body"},
-        {"mnuViewCharacter", "Characters", "frmCharacterSet", "Characters"},
+        {"mnuViewCharacters", "Characters", "frmCharacterSet", "Characters"},
         {"mnuViewFont", "Font", "frmFont", "Font"},
         {"mnuViewHex", "Hex", "frmRGB", "Hex Value"},
         {"mnuViewImage", "Image", "frmImage", "Image"},
         {"mnuViewLinks", "Links", "frmLinks", "Links"},
-        {"mnuViewFrame", "Frames", "frmFrames", "Frames"},
-        {"mnuViewList", "Lists", "frmLists", "Lists"},
+        {"mnuViewFrames", "Frames", "frmFrames", "Frames"},
+        {"mnuViewLists", "Lists", "frmLists", "Lists"},
         {"mnuViewRules", "Rules", "frmRules", "Rules"},
         {"mnuViewSound", "Sound", "frmSound", "Sound"},
         {"mnuViewTables", "Tables", "frmTables", "Tables"},
@@ -71,7 +73,7 @@ TEST_F(ElementDialogTest, CancelInsertsNothingAndOkWithNothingChosenInsertsTheBa
         {"mnuViewHex", "frmRGB", "#"},
         {"mnuViewImage", "frmImage", R"(<IMAGE SRC="Insert image here" ALT="Image" HEIGHT="" WIDTH="" ALIGN="DEFAULT">)"},
         {"mnuViewLinks", "frmLinks", R"(<A HREF="http://"></A>)"},
-        {"mnuViewList", "frmLists", "<UL>\n<LI></LI>\n</UL>\n"},
+        {"mnuViewLists", "frmLists", "<UL>\n<LI></LI>\n</UL>\n"},
         {"mnuViewRules", "frmRules", "<HR WIDTH=\"75%\">\n"},
         {"mnuViewSound", "frmSound", R"(<EMBED SRC="" AUTOSTART="TRUE" LOOP="TRUE" HIDDEN="TRUE">)"},
         {"mnuViewTables", "frmTables", "<TABLE WIDTH=\"100%\">\n<TR>\n<TD></TD>\n</TR>\n</TABLE>\n"},
@@ -86,6 +88,34 @@ TEST_F(ElementDialogTest, CancelInsertsNothingAndOkWithNothingChosenInsertsTheBa
         click(openFromMenu(c.menuItem, c.formName), "cmdOK");
         EXPECT_FALSE(isOpen(c.formName)) << c.formName;
         EXPECT_EQ(editorText(), c.inserted) << c.formName;
+    }
+}
+
+TEST_F(ElementDialogTest, DialogsOpenOnTheirFirstFieldAndTabAsTheirLayoutReads)
+{
+    const struct
+    {
+        const char *menuItem, *formName;
+        QStringList fields;  // as Tab reaches them, disabled ones passed over
+    } cases[] = {
+        {"mnuEditFind", "frmFind", {"Text1", "cmdFind", "chkCase", "optDirection1", "cmdcancel"}},
+        {"mnuEditReplace", "frmReplace", {"Text1", "cmdFind", "Text2", "chkCase", "optDirection1", "cmdUndo", "cmdCancel"}},
+        {"mnuViewLinks", "frmLinks", {"cboHREF", "txtLink", "cmdFindLink", "txtLinkName", "cboTarget", "cmdOK", "cmdCancel"}},
+        {"mnuViewHex", "frmRGB", {"cmdSelectColor", "cmdOK", "cmdCancel"}},
+        {"mnuViewSound", "frmSound", {"cmdFindSound", "txtSound", "cboBrowser", "cboLoop", "cboModem", "cmdOK", "cmdCancel"}},
+    };
+    start();
+    selectText("abc");
+    for (const auto &c : cases) {
+        QDialog *dialog = openFromMenu(c.menuItem, c.formName);
+        ASSERT_NE(dialog, nullptr);
+        QStringList reached;
+        for (int tab = 0; tab <= c.fields.size() && dialog->focusWidget(); ++tab) {
+            reached << dialog->focusWidget()->objectName();
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Tab);
+        }
+        // Round and back to the first.
+        EXPECT_EQ(reached, c.fields + QStringList{c.fields.first()}) << c.formName;
     }
 }
 

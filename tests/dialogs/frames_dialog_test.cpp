@@ -20,7 +20,7 @@ protected:
     void openFrames()
     {
         start();
-        dialog = openFromMenu("mnuViewFrame", "frmFrames");
+        dialog = openFromMenu("mnuViewFrames", "frmFrames");
     }
 
     // Which of the controls that follow the style are enabled, in the order: first

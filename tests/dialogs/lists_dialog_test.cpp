@@ -20,9 +20,9 @@ TEST_F(ListsDialogTest, ItemCountsAndTypes)
         const char *expected;
     } cases[] = {
         {"mnuInsertList", "BULLETED", "3", false, "<UL>\n<LI></LI>\n<LI></LI>\n<LI></LI>\n</UL>\n"},
-        {"mnuViewList", "BULLETED", "", false, "<UL>\n</UL>\n"},
+        {"mnuViewLists", "BULLETED", "", false, "<UL>\n</UL>\n"},
         {"mnuInsertList", "BULLETED", "0", false, "<UL>\n</UL>\n"},
-        {"mnuViewList", "NUMBERED", "2", false, "<OL>\n<LI></LI>\n<LI></LI>\n</OL>\n"},
+        {"mnuViewLists", "NUMBERED", "2", false, "<OL>\n<LI></LI>\n<LI></LI>\n</OL>\n"},
         {"mnuInsertList", "NUMBERED", "1", true, "<ol>\n<li></li>\n</ol>\n"},
     };
     for (const auto &c : cases) {
@@ -72,7 +72,7 @@ TEST_F(ListsDialogTest, AListTallerThanQtLaysOutAsOnePageStillGoesIn)
     // height where laying out once never ended.
     store("Font", "FontSize", "200");
     start();
-    dialog = openFromMenu("mnuViewList", "frmLists");
+    dialog = openFromMenu("mnuViewLists", "frmLists");
     fill(dialog, "txtNumber", "12000");
     click(dialog, "cmdOK");
     EXPECT_EQ(editorText(), "<UL>\n" + QString("<LI></LI>\n").repeated(12000) + "</UL>\n");
