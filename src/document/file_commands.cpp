@@ -4,6 +4,7 @@
 #include "document/notepad_window.h"
 #include "document/program.h"
 #include "document/tag_colouring.h"
+#include "platform/block_line_endings.h"
 #include "platform/editor_surface.h"
 #include "platform/file_contents.h"
 #include "platform/text_file_codec.h"
@@ -25,6 +26,25 @@ void ReportCannotOpen(Program &program, const QString &fileName, const QString &
         text += QStringLiteral("\r\n") + reason;
     program.messages().show(text, programTitle, MsgButtons::Ok, MsgIcon::None);
 }
+
+namespace {
+
+// Told on opening, so that the change a save would make never comes as a surprise.
+void reportCharacterNotHeld(Program &program, const QString &fileName, const QString &text)
+{
+    const qsizetype at = EditorSurface::FirstCharacterNotHeld(text);
+    if (at < 0)
+        return;
+    const QString message = QStringLiteral("Can't keep file %1 exactly as it is\r\n"
+                                           "The editor cannot hold the character U+%2 on line %3: "
+                                           "it shows and saves U+FFFD in its place.")
+                                .arg(fileName)
+                                .arg(QString::number(text[at].unicode(), 16).toUpper())
+                                .arg(QStringView(text).first(at).count(QLatin1Char('\n')) + 1);
+    program.messages().show(message, programTitle, MsgButtons::Ok, MsgIcon::Exclamation);
+}
+
+} // namespace
 
 QString OpenFilter()
 {
@@ -105,7 +125,9 @@ frmNotePad *OpenDocumentFile(Program &program, const QString &fileName)
         // Only now that the window has its size: text set before would be laid out
         // twice, once more at the width the window takes on showing.
         window->editor().SetText(plain.text);
+        RememberLineEndings(*window->editor().document(), plain.lineEndings);
         window->FileFormat = plain.format;
+        reportCharacterNotHeld(program, fileName, plain.text);
     }
     table.state(slot).Changed = false;
     program.EnableDocumentButtons();
@@ -137,7 +159,9 @@ bool SaveDocumentFile(Program &program, const QString &fileName)
         if (IsRichTextName(fileName)) {
             bytes = document->editor().RichText();
         } else {
-            EncodedTextFile encoded = encodeTextFile(document->editor().Text(), document->FileFormat);
+            EncodedTextFile encoded = encodeTextFile(
+                document->editor().Text(), document->FileFormat,
+                RememberedLineEndings(*document->editor().document(), document->FileFormat.lineEnding));
             bytes = std::move(encoded.bytes);
             written = encoded.format;
         }

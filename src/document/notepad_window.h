@@ -31,7 +31,8 @@ public:
     CommonDialog CommonDialog1;
     EditorSurface &editor() const { return *surface_; }
 
-    // The encoding, mark and line ending the document's text is saved with.
+    // The encoding and mark the document's text is saved with, and the line ending of the
+    // lines that have none of their own (see RememberLineEndings).
     TextFileFormat FileFormat;
 
     // The slot number as decimal text.

@@ -26,6 +26,9 @@ constexpr qreal PageHeight = 4'000'000;
 // Below this many characters an insertion is laid out as it goes in, at little cost.
 constexpr qsizetype LargeInsertion = 100'000;
 
+const QChar frameStart(0xFDD0);
+const QChar frameEnd(0xFDD1);
+
 } // namespace
 
 EditorSurface::EditorSurface(QTextEdit *editor) : QObject(editor), editor_(editor)
@@ -58,7 +61,18 @@ QString EditorSurface::toEditorLineBreaks(const QString &text)
     QString normalized = text;
     normalized.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     normalized.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    normalized.replace(frameStart, QChar::ReplacementCharacter);
+    normalized.replace(frameEnd, QChar::ReplacementCharacter);
     return normalized;
+}
+
+qsizetype EditorSurface::FirstCharacterNotHeld(const QString &text)
+{
+    const qsizetype start = text.indexOf(frameStart);
+    const qsizetype end = text.indexOf(frameEnd);
+    if (start < 0 || end < 0)
+        return qMax(start, end);
+    return qMin(start, end);
 }
 
 QString EditorSurface::Text() const
@@ -68,7 +82,8 @@ QString EditorSurface::Text() const
     QString text = editor_->document()->toRawText();
     for (QChar &c : text) {
         const char16_t u = c.unicode();
-        if (u == QChar::ParagraphSeparator || u == QChar::LineSeparator || u == 0xFDD0 || u == 0xFDD1)
+        if (u == QChar::ParagraphSeparator || u == QChar::LineSeparator || u == frameStart.unicode()
+            || u == frameEnd.unicode())
             c = QLatin1Char('\n');
     }
     return text;

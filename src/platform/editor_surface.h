@@ -66,8 +66,12 @@ public:
     // Prints the selection, or the whole text when nothing is selected.
     void SelPrint(QPrinter &printer) const;
 
-    // Normalises text handed to the editor: CR LF and lone CR become one line break.
+    // Normalises text handed to the editor: CR LF and lone CR become one line break, and
+    // the characters the editor cannot hold become U+FFFD.
     static QString toEditorLineBreaks(const QString &text);
+    // Where text holds its first character that the editor cannot hold, or -1: U+FDD0 and
+    // U+FDD1, which it takes for the edges of its own frames and would break the line at.
+    static qsizetype FirstCharacterNotHeld(const QString &text);
 
 signals:
     // After every edit, caret move and selection change.

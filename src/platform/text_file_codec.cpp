@@ -2,35 +2,164 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QVarLengthArray>
+#include <QtEndian>
+
+#include <array>
 
 namespace {
 
-const QByteArray utf8ByteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
+using Encoding = TextFileFormat::Encoding;
+using LineEnding = TextFileFormat::LineEnding;
+
 const char *const windows1252 = "windows-1252";
 
-TextFileFormat::LineEnding firstLineEnding(const QString &text)
+struct UnicodeEncoding
 {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == QLatin1Char('\n'))
-            return TextFileFormat::LineEnding::Lf;
-        if (text[i] == QLatin1Char('\r'))
-            return i + 1 < text.size() && text[i + 1] == QLatin1Char('\n') ? TextFileFormat::LineEnding::CrLf
-                                                                           : TextFileFormat::LineEnding::Cr;
+    Encoding encoding;
+    QStringConverter::Encoding converter;
+    QByteArray mark;
+    qsizetype unitSize;
+};
+
+// In the order the marks are tried: the UTF-32 LE mark begins with the UTF-16 LE one.
+const std::array<UnicodeEncoding, 5> unicodeEncodings{{
+    {Encoding::Utf32LE, QStringConverter::Utf32LE, QByteArrayLiteral("\xFF\xFE\x00\x00"), 4},
+    {Encoding::Utf32BE, QStringConverter::Utf32BE, QByteArrayLiteral("\x00\x00\xFE\xFF"), 4},
+    {Encoding::Utf16LE, QStringConverter::Utf16LE, QByteArrayLiteral("\xFF\xFE"), 2},
+    {Encoding::Utf16BE, QStringConverter::Utf16BE, QByteArrayLiteral("\xFE\xFF"), 2},
+    {Encoding::Utf8, QStringConverter::Utf8, QByteArrayLiteral("\xEF\xBB\xBF"), 1},
+}};
+const UnicodeEncoding &utf8 = unicodeEncodings.back();
+
+bool holdsOnlyCodePoints(const UnicodeEncoding &unicode, QByteArrayView body)
+{
+    if (unicode.unitSize != 4)
+        return true;
+    for (qsizetype i = 0; i < body.size(); i += 4) {
+        const quint32 value = unicode.encoding == Encoding::Utf32LE ? qFromLittleEndian<quint32>(body.data() + i)
+                                                                    : qFromBigEndian<quint32>(body.data() + i);
+        if (value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
+            return false;
     }
-    return TextFileFormat::platformLineEnding();
+    return true;
 }
 
-QString lineBreak(TextFileFormat::LineEnding ending)
+// Qt's UTF-16 and UTF-32 decoders let odd bytes, lone surrogates and values beyond
+// Unicode through without an error, so those are checked here.
+bool decodeStrictly(const UnicodeEncoding &unicode, QByteArrayView body, QString *text)
+{
+    if (body.size() % unicode.unitSize != 0 || !holdsOnlyCodePoints(unicode, body))
+        return false;
+    // Stateless, so that a sequence cut off at the end counts as invalid; a second mark
+    // stays in the text as a character.
+    QStringDecoder decoder(unicode.converter,
+                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    *text = decoder.decode(body);
+    return !decoder.hasError() && text->isValidUtf16();
+}
+
+void decodeCharacters(const QByteArray &bytes, DecodedTextFile *file)
+{
+    for (const UnicodeEncoding &unicode : unicodeEncodings) {
+        if (bytes.startsWith(unicode.mark)
+            && decodeStrictly(unicode, QByteArrayView(bytes).sliced(unicode.mark.size()), &file->text)) {
+            file->format.encoding = unicode.encoding;
+            file->format.byteOrderMark = true;
+            return;
+        }
+    }
+    file->format.byteOrderMark = false;
+    if (decodeStrictly(utf8, bytes, &file->text)) {
+        file->format.encoding = Encoding::Utf8;
+        return;
+    }
+    QStringDecoder eightBit(windows1252, QStringDecoder::Flag::Stateless);
+    file->text = eightBit.decode(bytes);
+    file->format.encoding = Encoding::Windows1252;
+}
+
+// Turns every line break into "\n", noting which it was; the commonest of CR LF, LF and
+// CR becomes the ending of new lines.
+void splitLines(DecodedTextFile *file)
+{
+    const QString text = file->text;
+    QString lines;
+    lines.reserve(text.size());
+    LineEndings &endings = file->lineEndings;
+    std::array<qsizetype, 3> counts{};
+    QVarLengthArray<LineEnding, 3> firstSeen;
+    qsizetype copied = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype breakStart = i;
+        LineEnding ending;
+        switch (text[i].unicode()) {
+        case u'\r':
+            ending = i + 1 < text.size() && text[i + 1] == QLatin1Char('\n') ? LineEnding::CrLf : LineEnding::Cr;
+            if (ending == LineEnding::CrLf)
+                ++i;
+            break;
+        case u'\n':
+            ending = LineEnding::Lf;
+            break;
+        case QChar::LineSeparator:
+            ending = LineEnding::LineSeparator;
+            break;
+        case QChar::ParagraphSeparator:
+            ending = LineEnding::ParagraphSeparator;
+            break;
+        default:
+            continue;
+        }
+        lines.append(QStringView(text).sliced(copied, breakStart - copied));
+        lines.append(QLatin1Char('\n'));
+        copied = i + 1;
+        const auto kind = std::size_t(ending);
+        if (kind < counts.size() && counts[kind]++ == 0)
+            firstSeen.append(ending);
+        endings.append(ending);
+    }
+    lines.append(QStringView(text).sliced(copied));
+    file->text = lines;
+
+    LineEnding &fresh = file->format.lineEnding;
+    fresh = firstSeen.isEmpty() ? TextFileFormat::platformLineEnding() : firstSeen.front();
+    for (LineEnding ending : firstSeen)
+        if (counts[std::size_t(ending)] > counts[std::size_t(fresh)])
+            fresh = ending;
+}
+
+QStringView lineBreak(LineEnding ending)
 {
     switch (ending) {
-    case TextFileFormat::LineEnding::CrLf:
-        return QStringLiteral("\r\n");
-    case TextFileFormat::LineEnding::Cr:
-        return QStringLiteral("\r");
-    case TextFileFormat::LineEnding::Lf:
+    case LineEnding::CrLf:
+        return u"\r\n";
+    case LineEnding::Cr:
+        return u"\r";
+    case LineEnding::LineSeparator:
+        return u"\u2028";
+    case LineEnding::ParagraphSeparator:
+        return u"\u2029";
+    case LineEnding::Lf:
         break;
     }
-    return QStringLiteral("\n");
+    return u"\n";
+}
+
+QString withLineEndings(const QString &text, LineEnding fresh, const LineEndings &endings)
+{
+    QString written;
+    written.reserve(text.size() + endings.size());
+    qsizetype copied = 0;
+    qsizetype line = 0;
+    for (qsizetype i = text.indexOf(QLatin1Char('\n')); i >= 0; i = text.indexOf(QLatin1Char('\n'), copied)) {
+        written.append(QStringView(text).sliced(copied, i - copied));
+        written.append(lineBreak(line < endings.size() ? endings[line] : fresh));
+        ++line;
+        copied = i + 1;
+    }
+    written.append(QStringView(text).sliced(copied));
+    return written;
 }
 
 } // namespace
@@ -47,42 +176,27 @@ TextFileFormat::LineEnding TextFileFormat::platformLineEnding()
 DecodedTextFile decodeTextFile(const QByteArray &bytes)
 {
     DecodedTextFile file;
-    // Stateless, so that a sequence cut off at the end counts as invalid; the mark is kept
-    // as a character here, so that only the first one is taken for the file's mark.
-    QStringDecoder utf8(QStringDecoder::Utf8,
-                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError()) {
-        file.format.encoding = TextFileFormat::Encoding::Utf8;
-        file.format.byteOrderMark = bytes.startsWith(utf8ByteOrderMark);
-        if (file.format.byteOrderMark)
-            text.remove(0, 1);
-    } else {
-        QStringDecoder eightBit(windows1252, QStringDecoder::Flag::Stateless);
-        text = eightBit.decode(bytes);
-        file.format.encoding = TextFileFormat::Encoding::Windows1252;
-        file.format.byteOrderMark = false;
-    }
-    file.format.lineEnding = firstLineEnding(text);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    file.text = text;
+    decodeCharacters(bytes, &file);
+    splitLines(&file);
     return file;
 }
 
-EncodedTextFile encodeTextFile(const QString &text, const TextFileFormat &format)
+EncodedTextFile encodeTextFile(const QString &text, const TextFileFormat &format, const LineEndings &lineEndings)
 {
     EncodedTextFile file{QByteArray(), format};
-    QString written = text;
-    if (format.lineEnding != TextFileFormat::LineEnding::Lf)
-        written.replace(QLatin1Char('\n'), lineBreak(format.lineEnding));
-    if (format.encoding == TextFileFormat::Encoding::Windows1252) {
+    const QString written = withLineEndings(text, format.lineEnding, lineEndings);
+    if (format.encoding == Encoding::Windows1252) {
         QStringEncoder eightBit(windows1252, QStringEncoder::Flag::Stateless);
         file.bytes = eightBit.encode(written);
         if (!eightBit.hasError())
             return file;
-        file.format.encoding = TextFileFormat::Encoding::Utf8;
+        file.format.encoding = Encoding::Utf8;
     }
-    file.bytes = (file.format.byteOrderMark ? utf8ByteOrderMark : QByteArray()) + written.toUtf8();
+    for (const UnicodeEncoding &unicode : unicodeEncodings) {
+        if (unicode.encoding == file.format.encoding) {
+            QStringEncoder encoder(unicode.converter, QStringEncoder::Flag::Stateless);
+            file.bytes = (file.format.byteOrderMark ? unicode.mark : QByteArray()) + encoder.encode(written);
+        }
+    }
     return file;
 }

@@ -152,7 +152,17 @@ INSTANTIATE_TEST_SUITE_P(
                       RoundTrip{"Lf", "<html>\n<body>\n</body>\n</html>\n"},
                       RoundTrip{"Cr", "<html>\r<body>\r</body>\r</html>\r"},
                       RoundTrip{"NoFinalLineBreak", "<p>a</p>\r\n<p>b</p>"},
-                      RoundTrip{"Empty", QByteArray()}),
+                      RoundTrip{"Empty", QByteArray()},
+                      RoundTrip{"MixedCrLfLfCr", "<p>\r\na\nb\n\rc\r\n\n</p>"},
+                      RoundTrip{"Utf8Separators", "<p>a\xE2\x80\xA8" "b\xE2\x80\xA9\xE2\x80\xA9" "c\r\n</p>\xE2\x80\xA8"},
+                      RoundTrip{"Utf16LE", QByteArray("\xFF\xFE<\0p\0>\0\xE9\0\x3D\xD8\x00\xDE\r\0\n\0", 18)},
+                      RoundTrip{"Utf16BE", QByteArray("\xFE\xFF\0<\x20\xAC\0\n\0\r\0\n\x20\x28", 14)},
+                      RoundTrip{"Utf16MarkAlone", QByteArray("\xFF\xFE", 2)},
+                      RoundTrip{"Utf32LE", QByteArray("\xFF\xFE\0\0<\0\0\0\0\xF6\x01\0\r\0\0\0", 16)},
+                      RoundTrip{"Utf32BE", QByteArray("\0\0\xFE\xFF\0\0\0<\0\0\x20\x29\0\0\0\n", 16)},
+                      RoundTrip{"Utf16MarkOddLength", QByteArray("\xFF\xFE<\0p", 5)},
+                      RoundTrip{"Utf16MarkLoneSurrogate", QByteArray("\xFE\xFF\xD8\x00\0<", 6)},
+                      RoundTrip{"Utf32MarkBeyondUnicode", QByteArray("\0\0\xFE\xFF\0\x11\0\0", 8)}),
     [](const ::testing::TestParamInfo<RoundTrip> &info) { return std::string(info.param.name); });
 
 TEST_F(OpenSaveTest, AnEightBitFileStaysEightBitUntilItHoldsACharacterThatDoesNotFit)
@@ -168,6 +178,58 @@ TEST_F(OpenSaveTest, AnEightBitFileStaysEightBitUntilItHoldsACharacterThatDoesNo
     typeCharacter(QString::fromUtf8("\u4E2D"));
     choose("mnuFileSave");
     EXPECT_EQ(readFile(path), "caf\xC3\xA9\xE2\x82\xAC\xE4\xB8\xAD\r\n");
+}
+
+TEST_F(OpenSaveTest, UnicodeFilesOpenAsTheirTextAndKeepTheirEncodingAfterAnEdit)
+{
+    start();
+    const QString path = writeFile("wide.htm", QByteArray("\xFF\xFE<\0p\0>\0\r\0\n\0", 12));
+    openThroughDialog(path);
+    EXPECT_EQ(activeDocument()->editor().Text(), "<p>\n");
+    activeDocument()->editor().SetSelStart(3);
+    typeCharacter(QString::fromUtf8("\u00E9"));
+    choose("mnuFileSave");
+    EXPECT_EQ(readFile(path).toHex(' '), QByteArray("\xFF\xFE<\0p\0>\0\xE9\0\r\0\n\0", 14).toHex(' '));
+
+    const QString bigEndian = writeFile("wider.htm", QByteArray("\0\0\xFE\xFF\0\x01\xF6\0", 8));
+    openThroughDialog(bigEndian);
+    EXPECT_EQ(activeDocument()->editor().Text(), QString::fromUtf8("\U0001F600"));
+}
+
+TEST_F(OpenSaveTest, EditedLinesKeepTheirOwnEndingAndNewLinesTakeTheCommonestOne)
+{
+    start();
+    const QString path = writeFile("mixed.htm", "a\nb\r\nc\r\nd\xE2\x80\xA8" "e");
+    openThroughDialog(path);
+    activeDocument()->editor().SetSelStart(1);
+    type("1");
+    QTest::keyClick(activeEditor(), Qt::Key_Return);
+    type("new");
+    activeDocument()->editor().SetSelStart(12);
+    type("4");
+    choose("mnuFileSave");
+    EXPECT_EQ(readFile(path), "a1\nnew\r\nb\r\nc\r\nd4\xE2\x80\xA8" "e");
+
+    // Two lines joined keep the ending of the second.
+    activeDocument()->editor().SetSelection(2, 4);
+    QTest::keyClick(activeEditor(), Qt::Key_Delete);
+    choose("mnuFileSave");
+    EXPECT_EQ(readFile(path), "a1\r\nb\r\nc\r\nd4\xE2\x80\xA8" "e");
+}
+
+TEST_F(OpenSaveTest, ACharacterTheEditorCannotHoldIsToldOfOnOpeningBeforeASaveChangesIt)
+{
+    start();
+    const QString path = writeFile("frames.htm", "<p>\r\n\xEF\xB7\x91\xEF\xB7\x90</p>\r\n");
+    openThroughDialog(path);
+    ASSERT_EQ(messages().shown.size(), 1);
+    EXPECT_EQ(messages().shown[0].text, "Can't keep file " + path + " exactly as it is\r\n"
+                                        "The editor cannot hold the character U+FDD1 on line 2: "
+                                        "it shows and saves U+FFFD in its place.");
+    EXPECT_EQ(messages().shown[0].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(activeDocument()->editor().Text(), QString::fromUtf8("<p>\n\uFFFD\uFFFD</p>\n"));
+    choose("mnuFileSave");
+    EXPECT_EQ(readFile(path), "<p>\r\n\xEF\xBF\xBD\xEF\xBF\xBD</p>\r\n");
 }
 
 TEST_F(OpenSaveTest, UpperCaseRtfIsPlainText)

@@ -42,7 +42,7 @@ TEST_P(TextFileCodecCase, ReadsTheTextAndFormatAndWritesTheSameBytesBack)
     EXPECT_EQ(decoded.format.byteOrderMark, c.format.byteOrderMark);
     EXPECT_EQ(decoded.format.lineEnding, c.format.lineEnding);
 
-    const EncodedTextFile encoded = encodeTextFile(decoded.text, decoded.format);
+    const EncodedTextFile encoded = encodeTextFile(decoded.text, decoded.format, decoded.lineEndings);
     EXPECT_EQ(encoded.bytes.toHex(' '), c.bytes.toHex(' '));
     EXPECT_EQ(encoded.format, decoded.format);
 }
@@ -51,6 +51,8 @@ const TextFileFormat utf8CrLf{Encoding::Utf8, false, LineEnding::CrLf};
 const TextFileFormat utf8Platform{Encoding::Utf8, false, TextFileFormat::platformLineEnding()};
 const TextFileFormat cp1252Lf{Encoding::Windows1252, false, LineEnding::Lf};
 const TextFileFormat cp1252Platform{Encoding::Windows1252, false, TextFileFormat::platformLineEnding()};
+const TextFileFormat utf8Lf{Encoding::Utf8, false, LineEnding::Lf};
+const TextFileFormat utf16LECrLf{Encoding::Utf16LE, true, LineEnding::CrLf};
 
 QString controlsAndWindows1252()
 {
@@ -71,7 +73,19 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"Windows1252Controls", bytesFrom(0x80, 0x9F), controlsAndWindows1252(), cp1252Platform},
         FileCase{"Windows1252Latin", "caf\xE9 na\xEFve\n", QString::fromUtf8("café naïve\n"), cp1252Lf},
         FileCase{"Windows1252HighHalf", bytesFrom(0x80, 0xFF),
-                 controlsAndWindows1252() + QString::fromLatin1(bytesFrom(0xA0, 0xFF)), cp1252Platform}),
+                 controlsAndWindows1252() + QString::fromLatin1(bytesFrom(0xA0, 0xFF)), cp1252Platform},
+        FileCase{"CommonestEndingWins", "a\rb\nc\nd\r\n", "a\nb\nc\nd\n", utf8Lf},
+        FileCase{"FirstEndingWinsATie", "a\r\nb\nc\nd\r\n", "a\nb\nc\nd\n", utf8CrLf},
+        FileCase{"SeparatorsAreNeverTheCommonest", "a\xE2\x80\xA8\xE2\x80\xA8" "b\xE2\x80\xA9\r\n", "a\n\nb\n\n",
+                 utf8CrLf},
+        FileCase{"Utf16SecondMarkIsText", QByteArray("\xFF\xFE\xFF\xFE\r\0\n\0", 8),
+                 QString(QChar(0xFEFF)) + QLatin1Char('\n'), utf16LECrLf},
+        FileCase{"Utf16MarkAndNulIsUtf32", QByteArray("\xFF\xFE\0\0<\0\0\0", 8), "<",
+                 {Encoding::Utf32LE, true, TextFileFormat::platformLineEnding()}},
+        FileCase{"Utf16MarkAndNulLeftOver", QByteArray("\xFF\xFE\0\0<\0", 6), QString(QChar(0)) + QLatin1Char('<'),
+                 {Encoding::Utf16LE, true, TextFileFormat::platformLineEnding()}},
+        FileCase{"Utf32SurrogateIsWindows1252", QByteArray("\0\0\xFE\xFF\0\0\xD8\0", 8),
+                 QString::fromLatin1(QByteArray("\0\0\xFE\xFF\0\0\xD8\0", 8)), cp1252Platform}),
     [](const ::testing::TestParamInfo<FileCase> &info) { return std::string(info.param.name); });
 
 TEST(TextFileCodec, EveryByteOutsideTheLineBreaksComesBackUnchanged)
@@ -99,12 +113,13 @@ TEST(TextFileCodec, InvalidUtf8AnywhereMakesTheFileWindows1252)
     }
 }
 
-TEST(TextFileCodec, MixedLineBreaksAllFollowTheFirst)
+TEST(TextFileCodec, LinesBeyondTheRememberedEndingsTakeTheFormatsOwn)
 {
     const DecodedTextFile decoded = decodeTextFile("a\nb\r\nc\rd");
     EXPECT_EQ(decoded.text, "a\nb\nc\nd");
-    EXPECT_EQ(decoded.format.lineEnding, LineEnding::Lf);
-    EXPECT_EQ(encodeTextFile(decoded.text, decoded.format).bytes, "a\nb\nc\nd");
+    EXPECT_EQ(decoded.lineEndings, (LineEndings{LineEnding::Lf, LineEnding::CrLf, LineEnding::Cr}));
+    EXPECT_EQ(encodeTextFile("a\nb\nc\nd\ne", utf16LECrLf, {LineEnding::Cr, LineEnding::LineSeparator}).bytes,
+              QByteArray("\xFF\xFE" "a\0\r\0b\0\x28\x20" "c\0\r\0\n\0d\0\r\0\n\0e\0", 24));
 }
 
 TEST(TextFileCodec, ACharacterWindows1252CannotHoldMakesTheWholeFileUtf8)

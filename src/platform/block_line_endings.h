@@ -1,0 +1,16 @@
+#pragma once
+
+#include "platform/text_file_codec.h"
+
+class QTextDocument;
+
+// Each paragraph of a document remembers the line ending that followed it in its file
+// (kept in the block's user state). Typing inside a line keeps it, and two lines joined
+// keep the ending of the second; a line that Enter, a paste or an undo makes has none of
+// its own.
+void RememberLineEndings(QTextDocument &document, const LineEndings &endings);
+
+// One ending for each line break of the text as EditorSurface::Text gives it: each
+// paragraph's remembered one, and `fresh` for the lines that have none (a line separator
+// typed inside a paragraph among them).
+LineEndings RememberedLineEndings(const QTextDocument &document, TextFileFormat::LineEnding fresh);
