@@ -10,14 +10,6 @@
 
 namespace {
 
-QStringList argumentsOf(int argc, char *argv[])
-{
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    return arguments;
-}
-
 void print(std::FILE *stream, const QString &text)
 {
     std::fputs(text.toLocal8Bit().constData(), stream);
@@ -33,7 +25,7 @@ int main(int argc, char *argv[])
     // Help and version are answered before any window system is reached, so they work
     // without a display. Qt's own options are still among the arguments here; whether the
     // rest makes sense is judged once Qt has taken them out.
-    const CommandLine early = parseCommandLine(argumentsOf(argc, argv), startFolder);
+    const CommandLine early = parseCommandLine(commandLineArguments(argc, argv), startFolder);
     if (early.action == CommandLine::Action::ShowVersion) {
         print(stdout, versionText());
         return 0;
@@ -51,7 +43,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     SetApplicationIdentity();
 
-    const CommandLine line = parseCommandLine(QApplication::arguments(), startFolder);
+    // QApplication has taken its own options out of argv.
+    const CommandLine line = parseCommandLine(commandLineArguments(argc, argv), startFolder);
     if (line.action == CommandLine::Action::Fail) {
         print(stderr, usageErrorText(line.error));
         return 2;

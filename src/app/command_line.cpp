@@ -1,8 +1,17 @@
 #include "app/command_line.h"
 
+#include "platform/native_file_name.h"
 #include "version.h"
 
 #include <QDir>
+
+QStringList commandLineArguments(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(FileNameFromNative(argv[i]));
+    return arguments;
+}
 
 CommandLine parseCommandLine(const QStringList &arguments, const QString &startFolder)
 {

@@ -15,6 +15,10 @@ struct CommandLine
     QString error;
 };
 
+// The arguments as the system passed them, decoded as file names are, so that a name
+// that is not valid UTF-8 still reaches its file.
+QStringList commandLineArguments(int argc, char *argv[]);
+
 // Reads the arguments (the program's own name first, as the system passes them). Help
 // and version win over everything else given with them; an unknown option fails the
 // whole command line. Every other argument names a file, and a relative name is taken

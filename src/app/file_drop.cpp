@@ -1,5 +1,7 @@
 #include "app/file_drop.h"
 
+#include "platform/native_file_name.h"
+
 #include <QDropEvent>
 #include <QMimeData>
 #include <QUrl>
@@ -13,7 +15,11 @@ QStringList DroppedFiles(const QMimeData *data)
     for (const QUrl &url : data->urls()) {
         if (!url.isLocalFile())
             return {};
-        files.append(url.toLocalFile());
+        // toLocalFile reads the path's bytes as UTF-8, and a name that is not valid UTF-8
+        // then reaches no file: such a name is taken from the bytes themselves.
+        const QByteArray path = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+        const QString kept = FileNameFromNative(path);
+        files.append(IsQtFileName(kept) ? url.toLocalFile() : kept);
     }
     return files;
 }

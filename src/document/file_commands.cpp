@@ -7,6 +7,7 @@
 #include "platform/block_line_endings.h"
 #include "platform/editor_surface.h"
 #include "platform/file_contents.h"
+#include "platform/native_file_name.h"
 #include "platform/text_file_codec.h"
 #include "platform/wait_cursor.h"
 
@@ -21,7 +22,7 @@ constexpr std::uint32_t saveFlags =
 
 void ReportCannotOpen(Program &program, const QString &fileName, const QString &reason)
 {
-    QString text = QStringLiteral("Can't open file ") + fileName;
+    QString text = QStringLiteral("Can't open file ") + DisplayFileName(fileName);
     if (!reason.isEmpty())
         text += QStringLiteral("\r\n") + reason;
     program.messages().show(text, programTitle, MsgButtons::Ok, MsgIcon::None);
@@ -38,10 +39,20 @@ void reportCharacterNotHeld(Program &program, const QString &fileName, const QSt
     const QString message = QStringLiteral("Can't keep file %1 exactly as it is\r\n"
                                            "The editor cannot hold the character U+%2 on line %3: "
                                            "it shows and saves U+FFFD in its place.")
-                                .arg(fileName)
+                                .arg(DisplayFileName(fileName))
                                 .arg(QString::number(text[at].unicode(), 16).toUpper())
                                 .arg(QStringView(text).first(at).count(QLatin1Char('\n')) + 1);
     program.messages().show(message, programTitle, MsgButtons::Ok, MsgIcon::Exclamation);
+}
+
+// The file was read through its name's own bytes, which a save cannot reach.
+void reportNameNotWritable(Program &program, const QString &fileName)
+{
+    program.messages().show(QStringLiteral("The name of file %1 is not valid UTF-8, and Tagsmith can only read "
+                                           "such a file: saving writes a new file of the name shown, and this one "
+                                           "stays as it is.")
+                                .arg(DisplayFileName(fileName)),
+                            programTitle, MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 } // namespace
@@ -119,7 +130,7 @@ frmNotePad *OpenDocumentFile(Program &program, const QString &fileName)
         return nullptr;
     }
     table.setWindow(slot, window);
-    window->SetCaption(fileName);
+    window->SetCaption(DisplayFileName(fileName));
     program.AddDocumentWindow(window);
     if (!richText) {
         // Only now that the window has its size: text set before would be laid out
@@ -129,6 +140,8 @@ frmNotePad *OpenDocumentFile(Program &program, const QString &fileName)
         window->FileFormat = plain.format;
         reportCharacterNotHeld(program, fileName, plain.text);
     }
+    if (!IsQtFileName(fileName))
+        reportNameNotWritable(program, fileName);
     table.state(slot).Changed = false;
     program.EnableDocumentButtons();
     return window;

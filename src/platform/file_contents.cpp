@@ -1,7 +1,8 @@
 #include "platform/file_contents.h"
 
+#include "platform/native_file_name.h"
+
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 
 #ifdef Q_OS_UNIX
@@ -116,11 +117,9 @@ bool writeInPlace(const QString &path, const QByteArray &bytes, QString &error)
 
 std::optional<QByteArray> ReadFileContents(const QString &path)
 {
-    if (!QFileInfo(path).isFile())
-        return std::nullopt;
-    QFile file(path);
+    QFile file;
     // What opened may no longer be the regular file looked at a moment ago.
-    if (!file.open(QIODevice::ReadOnly) || file.isSequential())
+    if (!OpenRegularFile(file, path) || file.isSequential())
         return std::nullopt;
     QByteArray bytes = file.read(file.size());
     if (file.error() != QFileDevice::NoError)

@@ -1,4 +1,5 @@
 #include "app/command_line.h"
+#include "platform/native_file_name.h"
 
 #include <gtest/gtest.h>
 
@@ -42,6 +43,20 @@ TEST(CommandLineTest, AnUnknownOptionRefusesTheWholeLineAndSaysWhich)
     EXPECT_TRUE(line.files.isEmpty());
     EXPECT_EQ(usageErrorText(line.error),
               "tagsmith: unknown option '--bogus'\nTry 'tagsmith --help' for more information.\n");
+}
+
+TEST(CommandLineTest, ANameThatIsNotUtf8KeepsEveryByte)
+{
+    for (const QByteArray &name : {QByteArray("caf\xC3\xA9.html"), QByteArray("caf\xE9.html"), QByteArray("\xC0\xAF"),
+                                   QByteArray("\xED\xB2\x80"), QByteArray("\xF0\x9F\x98\x80\xFF"),
+                                   QByteArray("\xE2\x82"), QByteArray("\xEF\xBF\xBD\xFE")}) {
+        QByteArray argument = name;
+        char program[] = "tagsmith";
+        char *argv[] = {program, argument.data()};
+        const QString kept = commandLineArguments(2, argv).at(1);
+        EXPECT_EQ(NativeFileName(kept).toHex(' '), name.toHex(' '));
+        EXPECT_EQ(IsQtFileName(kept), name == "caf\xC3\xA9.html");
+    }
 }
 
 } // namespace

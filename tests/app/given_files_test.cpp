@@ -3,18 +3,23 @@
 #include "app/command_line.h"
 #include "document/notepad_window.h"
 #include "platform/editor_surface.h"
+#include "platform/native_file_name.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
+#include <QHash>
+#include <QMdiArea>
 #include <QMimeData>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QUrl>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <tuple>
 
@@ -245,6 +250,58 @@ TEST_F(GivenFilesTest, TextDroppedInAnEditorIsTextButAFileDroppedThereOpens)
     EXPECT_EQ(captions(), (QStringList{"Untitled", tempPath("page.html")}));
     EXPECT_FALSE(openDocuments()[0]->editor().Text().contains("file:"));
     EXPECT_EQ(activeDocument()->editor().Text(), "<i>page</i>");
+}
+
+// Names Qt cannot make: written and read through their bytes.
+void writeNative(const QByteArray &name, const QByteArray &bytes)
+{
+    const int descriptor = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(descriptor, 0);
+    EXPECT_EQ(::write(descriptor, bytes.constData(), size_t(bytes.size())), bytes.size());
+    ::close(descriptor);
+}
+
+QByteArray readNative(const QByteArray &name)
+{
+    QFile file;
+    return OpenRegularFile(file, FileNameFromNative(name)) ? file.readAll() : QByteArray("(missing)");
+}
+
+TEST_F(GivenFilesTest, NamesThatAreNotUtf8OpenFromTheCommandLineAndFromADrop)
+{
+    const QByteArray folder = QFile::encodeName(temp_.path());
+    QByteArray latin = folder + "/caf\xE9.html";
+    const QByteArray dropped = folder + "/\xF0\x9F\x98\x80na\xEFve\xC3.txt";
+    writeNative(latin, "<p>caf\xE9</p>");
+    writeNative(dropped, "two");
+    char program[] = "tagsmith";
+    char *argv[] = {program, latin.data()};
+    const CommandLine line = parseCommandLine(commandLineArguments(2, argv), temp_.path());
+    frmMDI &frame = start();
+    frame.OpenCommandLineFiles(line.files);
+    std::unique_ptr<QMimeData> data(new QMimeData);
+    data->setUrls({QUrl::fromEncoded("file://" + dropped.toPercentEncoding("/"))});
+    drop(&frame, data.get());
+
+    const QString shownLatin = tempPath(QString::fromUtf8("caf\uFFFD.html"));
+    const QString shownDropped = tempPath(QString::fromUtf8("\U0001F600na\uFFFDve\uFFFD.txt"));
+    QHash<QString, frmNotePad *> opened;
+    for (frmNotePad *document : openDocuments())
+        opened.insert(document->Caption(), document);
+    ASSERT_EQ(opened.size(), 2);
+    ASSERT_TRUE(opened.contains(shownLatin) && opened.contains(shownDropped));
+    EXPECT_EQ(opened[shownLatin]->editor().Text(), QString::fromUtf8("<p>caf\u00E9</p>"));
+    EXPECT_EQ(opened[shownDropped]->editor().Text(), "two");
+    ASSERT_EQ(messages().shown.size(), 2);
+    EXPECT_EQ(messages().shown[1].text, "The name of file " + shownDropped +
+                                            " is not valid UTF-8, and Tagsmith can only read such a file: saving "
+                                            "writes a new file of the name shown, and this one stays as it is.");
+
+    frame.mdiArea()->setActiveSubWindow(opened[shownDropped]);
+    type("new ");
+    choose("mnuFileSave");
+    EXPECT_EQ(readNative(dropped), "two");
+    EXPECT_EQ(readFile(shownDropped), "new two");
 }
 
 TEST_F(GivenFilesTest, AFileDragThatCanOnlyMoveIsRefused)
