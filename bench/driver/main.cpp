@@ -87,6 +87,8 @@ int main(int argc, char **argv)
         return 2;
     }
     QTemporaryDir temp;
+    // Journals of the pages the driver edits stay out of the user's own state folder.
+    qputenv("XDG_STATE_HOME", temp.filePath(QStringLiteral("state")).toLocal8Bit());
     if (options.page.isEmpty()) {
         options.page = temp.filePath(QStringLiteral("generated.htm"));
         QFile file(options.page);

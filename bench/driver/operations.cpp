@@ -16,6 +16,7 @@
 #include "search/find_next_match.h"
 #include "search/replace_commands.h"
 #include "search/search_state.h"
+#include "tools/page_problems_panel.h"
 
 #include <QApplication>
 #include <QFile>
@@ -24,6 +25,9 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+
+#include <tidy/tidy.h>
+#include <tidy/tidybuffio.h>
 
 #include <memory>
 
@@ -94,6 +98,35 @@ QString withConvertedTags(const QString &text, const QList<TagRange> &tags, QStr
     return result;
 }
 
+// HTML Tidy alone over the page, as the program runs it: parse, repair, diagnose. The
+// number of warnings and errors it reported.
+Bool TIDY_CALL countProblem(TidyMessage message)
+{
+    const TidyReportLevel level = tidyGetMessageLevel(message);
+    if (level == TidyWarning || level == TidyError || level == TidyBadDocument || level == TidyFatal)
+        ++*static_cast<int *>(tidyGetAppData(tidyGetMessageDoc(message)));
+    return no;
+}
+
+int tidyAlone(const QString &text)
+{
+    int problems = 0;
+    QByteArray bytes = text.toUtf8();
+    TidyDoc tidy = tidyCreate();
+    tidySetAppData(tidy, &problems);
+    tidySetMessageCallback(tidy, &countProblem);
+    tidySetCharEncoding(tidy, "utf8");
+    TidyBuffer input;
+    tidyBufInit(&input);
+    tidyBufAttach(&input, reinterpret_cast<byte *>(bytes.data()), uint(bytes.size()));
+    tidyParseBuffer(tidy, &input);
+    tidyCleanAndRepair(tidy);
+    tidyRunDiagnostics(tidy);
+    tidyBufDetach(&input);
+    tidyRelease(tidy);
+    return problems;
+}
+
 class Bench
 {
 public:
@@ -136,6 +169,7 @@ public:
         measureFind(measure);
         measureReplaceAll(measure);
         measureInsertLarge(measure);
+        measureCheckPage(measure);
         return results_;
     }
 
@@ -380,6 +414,23 @@ private:
                 settle();
             });
         compareTexts(QStringLiteral("insert_large"));
+    }
+
+    // Check Page's list against HTML Tidy alone on the same text.
+    void measureCheckPage(const Measure &measure)
+    {
+        int floorProblems = 0;
+        measure(
+            QStringLiteral("check_page"), [&] { resetProduct(text_); },
+            [&] {
+                frame_.PageProblems().Check(document()->editor());
+                settle();
+            },
+            [] {}, [&] { floorProblems = tidyAlone(text_); });
+        const qsizetype shown = frame_.PageProblems().problems().size();
+        if (shown != floorProblems)
+            results_.mismatches.append(
+                QStringLiteral("check_page: the program lists %1 problems, Tidy alone reports %2").arg(shown).arg(floorProblems));
     }
 
     QString htmlFile_;

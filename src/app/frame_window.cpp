@@ -4,10 +4,14 @@
 #include "app/dialog_factories.h"
 #include "app/file_drop.h"
 #include "app/toolbars.h"
+#include "document/document_journal.h"
 #include "document/file_commands.h"
+#include "document/journal_folder.h"
 #include "document/new_document.h"
 #include "document/notepad_window.h"
+#include "document/recovery_dialog.h"
 #include "platform/editor_surface.h"
+#include "tools/page_problems_panel.h"
 #include "version.h"
 
 #include <QCloseEvent>
@@ -30,7 +34,8 @@ constexpr double MaxFrameSide = 16384;
 } // namespace
 
 frmMDI::frmMDI(Platform platform)
-    : platform_(std::move(platform)), commonDialog_(*platform_.dialogs)
+    : platform_(std::move(platform)), commonDialog_(*platform_.dialogs),
+      journals_(std::make_unique<JournalFolder>(JournalLocation(), *platform_.clock, *platform_.messages))
 {
     commonDialog_.RememberFolderIn(settings());
     setObjectName(QStringLiteral("frmMDI"));
@@ -41,6 +46,9 @@ frmMDI::frmMDI(Platform platform)
     mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdiArea_);
+    pageProblems_ = new PageProblemsPanel(this);
+    addDockWidget(Qt::BottomDockWidgetArea, pageProblems_);
+    pageProblems_->hide();
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &frmMDI::RefreshMenuBar);
     buildMenus();
     registerDialogs(*this);
@@ -170,6 +178,7 @@ void frmMDI::MDIForm_Load()
 
     RefreshRecentFileMenus();
     search_.SearchDirection = 1;
+    OfferJournaledDocuments(*this, *journals_);
 }
 
 EditorSurface *frmMDI::ActiveEditor()
@@ -192,14 +201,17 @@ void frmMDI::AddDocumentWindow(frmNotePad *window)
     // A sub-window's title bar draws only an icon set on the window itself.
     window->setWindowIcon(windowIcon());
     fileDrops_->watch(window->RichTextBox1->viewport());
+    new DocumentJournal(*window, *journals_);
     window->show();
     mdiArea_->setActiveSubWindow(window);
     window->RichTextBox1->setFocus();
     RefreshMenuBar();
 }
 
-void frmMDI::DocumentWindowClosed(frmNotePad *)
+void frmMDI::DocumentWindowClosed(frmNotePad *window)
 {
+    if (DocumentJournal *journal = DocumentJournal::Of(*window))
+        journal->Discard();
     if (!documents_.AnyDocumentOpen()) {
         DisableDocumentButtons();
         UnloadDialogs();

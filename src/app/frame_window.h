@@ -9,12 +9,16 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 class CommandToolbars;
 class FileDropFilter;
+class JournalFolder;
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class PageProblemsPanel;
 
 // The main frame (frmMDI): the container of every document window, the owner of the
 // program-wide state, the shared common dialog and the settings, and the one place the
@@ -40,6 +44,8 @@ public:
     // that start-up made, which stays only when none of them opens.
     void OpenCommandLineFiles(const QStringList &fileNames);
     DialogRegistry &dialogs() { return dialogs_; }
+    // Where the journals of documents with unsaved changes are kept.
+    JournalFolder &journals() { return *journals_; }
 
     // ProgramContext
     EditorSurface *ActiveEditor() override;
@@ -65,6 +71,7 @@ public:
     void RefreshRecentFileMenus() override;
     void RecordRecentFile(const QString &fileName) override;
     bool IsRecentFile(const QString &fileName) const;
+    PageProblemsPanel &PageProblems() override { return *pageProblems_; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -101,4 +108,6 @@ private:
     QMdiArea *mdiArea_ = nullptr;
     FileDropFilter *fileDrops_ = nullptr;
     QList<QMenu *> frameMenus_;
+    PageProblemsPanel *pageProblems_ = nullptr;
+    std::unique_ptr<JournalFolder> journals_;
 };

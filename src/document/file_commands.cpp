@@ -11,6 +11,8 @@
 #include "platform/text_file_codec.h"
 #include "platform/wait_cursor.h"
 
+#include <QTextDocument>
+
 namespace {
 
 const QString programTitle = QStringLiteral("Tagsmith");
@@ -188,6 +190,8 @@ bool SaveDocumentFile(Program &program, const QString &fileName)
     document->SetCaption(fileName);
     document->FileFormat = written;
     document->state().Changed = false;
+    // The text now matches its file; whatever kept a copy of the unsaved text lets it go.
+    document->editor().document()->setModified(false);
     return true;
 }
 

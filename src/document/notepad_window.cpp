@@ -172,6 +172,10 @@ void frmNotePad::buildMenus()
     addSeparator(browser, QStringLiteral("mnuBrowserSep2"));
     addItem(browser, QStringLiteral("mnuBrowserAutosave"), QStringLiteral("Autosave Files on Viewing"), {}, true);
 
+    QMenu *tools = addMenu(QStringLiteral("mnuTools"), QStringLiteral("&Tools"));
+    addItem(tools, QStringLiteral("mnuToolsCheckPage"), QStringLiteral("Check Page"), QKeySequence(Qt::Key_F7));
+    addItem(tools, QStringLiteral("mnuToolsTidySelection"), QStringLiteral("Tidy Selection"));
+
     QMenu *help = addMenu(QStringLiteral("mnuHelp"), QStringLiteral("&Help"));
     addItem(help, QStringLiteral("mnuHelpAbout"), QStringLiteral("About"));
 }
@@ -209,6 +213,8 @@ void frmNotePad::connectHandlers()
     bind(QStringLiteral("mnuWindowTile"), &frmNotePad::mnuWindowTile_Click);
     bind(QStringLiteral("mnuWindowArrange"), &frmNotePad::mnuWindowArrange_Click);
     bind(QStringLiteral("mnuHelpAbout"), &frmNotePad::mnuHelpAbout_Click);
+    bind(QStringLiteral("mnuToolsCheckPage"), &frmNotePad::mnuToolsCheckPage_Click);
+    bind(QStringLiteral("mnuToolsTidySelection"), &frmNotePad::mnuToolsTidySelection_Click);
     bind(QStringLiteral("mnuOptionsWindowFont"), &frmNotePad::mnuOptionsWindowFont_Click);
     bind(QStringLiteral("mnuBrowserSelectBrowser1"), &frmNotePad::mnuBrowserSelectBrowser1_Click);
     bind(QStringLiteral("mnuBrowserSelectBrowser2"), &frmNotePad::mnuBrowserSelectBrowser2_Click);

@@ -86,6 +86,8 @@ private:
     void mnuWindowTile_Click();
     void mnuWindowArrange_Click();
     void mnuHelpAbout_Click();
+    void mnuToolsCheckPage_Click();
+    void mnuToolsTidySelection_Click();
     void mnuOptionsWindowFont_Click();
     void LoadFontSettings();
     void mnuBrowserSelectBrowser1_Click();

@@ -5,6 +5,7 @@
 #include "platform/program_context.h"
 
 class DocumentTable;
+class PageProblemsPanel;
 class frmNotePad;
 class QAction;
 class QString;
@@ -51,4 +52,6 @@ public:
     // Puts a file opened through the dialog or saved under a new name on the recent-files
     // list, unless it is listed already.
     virtual void RecordRecentFile(const QString &fileName) = 0;
+    // The panel under the documents where Tools > Check Page lists what it finds.
+    virtual PageProblemsPanel &PageProblems() = 0;
 };

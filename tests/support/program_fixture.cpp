@@ -13,7 +13,11 @@
 #include <QTextEdit>
 #include <QToolBar>
 
-ProgramTest::ProgramTest() : settingsFile_(temp_.filePath(QStringLiteral("tagsmith.ini"))) {}
+ProgramTest::ProgramTest() : settingsFile_(temp_.filePath(QStringLiteral("tagsmith.ini")))
+{
+    // Each test's journals live in its own folder, so no test finds another's left behind.
+    qputenv("XDG_STATE_HOME", temp_.filePath(QStringLiteral("state")).toLocal8Bit());
+}
 
 ProgramTest::~ProgramTest()
 {

@@ -1,0 +1,148 @@
+#include "document/journal_folder.h"
+
+#include "platform/clock.h"
+#include "platform/message_boxes.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QLockFile>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace {
+
+const QString lockName = QStringLiteral("lock");
+const QString journalSuffix = QStringLiteral(".journal");
+
+// A lock counts as left behind only when its program is gone, however old it is.
+std::unique_ptr<QLockFile> runLock(const QString &folder)
+{
+    auto lock = std::make_unique<QLockFile>(folder + QLatin1Char('/') + lockName);
+    lock->setStaleLockTime(0);
+    return lock;
+}
+
+} // namespace
+
+QString JournalLocation()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    // The base directory rules: a relative path there is to be ignored.
+    if (state.isEmpty() || QDir::isRelativePath(state))
+        state = QDir::homePath() + QStringLiteral("/.local/state");
+    return state + QStringLiteral("/tagsmith");
+#else
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QStringLiteral("/journals");
+#endif
+}
+
+JournalFolder::JournalFolder(const QString &location, const Clock &clock, MessageBoxes &messages)
+    : location_(location), clock_(clock), messages_(messages)
+{
+    writer_.setMaxThreadCount(1);
+}
+
+JournalFolder::~JournalFolder()
+{
+    writer_.waitForDone();
+    if (!lock_)
+        return;
+    lock_->unlock();
+    QDir().rmdir(runFolder_);
+}
+
+bool JournalFolder::ensureRunFolder()
+{
+    if (lock_)
+        return true;
+    const QString folder = location_ + QStringLiteral("/run-%1-%2")
+                                           .arg(QCoreApplication::applicationPid())
+                                           .arg(QDateTime::currentMSecsSinceEpoch());
+    auto lock = runLock(folder);
+    if (!QDir().mkpath(folder) || !lock->tryLock(0)) {
+        failed(lock->error() == QLockFile::NoError ? QStringLiteral("The folder cannot be made.")
+                                                    : QStringLiteral("The folder cannot be locked."));
+        return false;
+    }
+    runFolder_ = folder;
+    lock_ = std::move(lock);
+    return true;
+}
+
+QString JournalFolder::NewJournalName()
+{
+    return QString::number(nextJournal_++) + journalSuffix;
+}
+
+void JournalFolder::Write(const QString &name, const QByteArray &bytes)
+{
+    if (!ensureRunFolder())
+        return;
+    writer_.start([this, path = runFolder_ + QLatin1Char('/') + name, bytes] {
+        // Whole or not at all: a crash while writing leaves the journal before it.
+        QSaveFile file(path);
+        if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+            return;
+        QMetaObject::invokeMethod(this, [this, reason = file.errorString()] { failed(reason); }, Qt::QueuedConnection);
+    });
+}
+
+void JournalFolder::Remove(const QString &name)
+{
+    if (!lock_)
+        return;
+    writer_.start([path = runFolder_ + QLatin1Char('/') + name] { QFile::remove(path); });
+}
+
+void JournalFolder::WaitForWrites()
+{
+    writer_.waitForDone();
+}
+
+void JournalFolder::failed(const QString &reason)
+{
+    // Typing goes on whatever happens here; one word about it is enough.
+    if (failureReported_)
+        return;
+    failureReported_ = true;
+    messages_.show(QStringLiteral("Tagsmith cannot keep journals of unsaved changes in %1, so they could not be "
+                                  "restored after a crash.\r\n%2")
+                       .arg(QDir::toNativeSeparators(location_), reason),
+                   QStringLiteral("Tagsmith"), MsgButtons::Ok, MsgIcon::Exclamation);
+}
+
+QList<LeftRun> JournalFolder::ClaimLeftRuns()
+{
+    QList<LeftRun> runs;
+    const QDir location(location_);
+    for (const QFileInfo &entry : location.entryInfoList({QStringLiteral("run-*")}, QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString folder = entry.absoluteFilePath();
+        if (folder == runFolder_)
+            continue;
+        std::shared_ptr<QLockFile> lock = runLock(folder);
+        // A lock that cannot be taken belongs to a program still running.
+        if (!lock->tryLock(0))
+            continue;
+        LeftRun run{folder, {}, lock};
+        for (const QFileInfo &journal :
+             QDir(folder).entryInfoList({QLatin1Char('*') + journalSuffix}, QDir::Files, QDir::Name))
+            run.journals.append(journal.absoluteFilePath());
+        if (run.journals.isEmpty())
+            RemoveLeftRun(run);
+        else
+            runs.append(run);
+    }
+    return runs;
+}
+
+void JournalFolder::RemoveLeftRun(LeftRun &run, const QStringList &keep)
+{
+    for (const QString &journal : std::as_const(run.journals))
+        if (!keep.contains(journal))
+            QFile::remove(journal);
+    run.lock->unlock();
+    QDir().rmdir(run.folder);
+}

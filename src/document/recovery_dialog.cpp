@@ -1,0 +1,123 @@
+#include "document/recovery_dialog.h"
+
+#include "document/document_journal.h"
+#include "document/document_table.h"
+#include "document/notepad_window.h"
+#include "document/program.h"
+#include "platform/editor_surface.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QLocale>
+#include <QPushButton>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+namespace {
+
+frmRecover::Journal readJournal(const QString &path)
+{
+    // Only a plain file is opened: a pipe or a device would never finish reading.
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return {path, std::nullopt};
+    return {path, DecodeJournal(file.readAll())};
+}
+
+QString rowText(const frmRecover::Journal &journal)
+{
+    if (!journal.entry)
+        return QStringLiteral("%1 (unreadable journal)").arg(QDir::toNativeSeparators(journal.path));
+    return QStringLiteral("%1 (journaled %2)")
+        .arg(journal.entry->caption, QLocale().toString(journal.entry->journaled.toLocalTime(), QLocale::ShortFormat));
+}
+
+} // namespace
+
+frmRecover::frmRecover(Program &program, JournalFolder &folder, QList<LeftRun> runs)
+    : QDialog(program.FrameWindow()), program_(program), folder_(folder), runs_(std::move(runs))
+{
+    setObjectName(QStringLiteral("frmRecover"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Tagsmith"));
+    auto *layout = new QVBoxLayout(this);
+    auto *label = new QLabel(QStringLiteral("Tagsmith ended without closing these documents. "
+                                            "Their unsaved changes can be restored:"),
+                             this);
+    label->setObjectName(QStringLiteral("lblDocuments"));
+    label->setWordWrap(true);
+    layout->addWidget(label);
+    lstDocuments = new QListWidget(this);
+    lstDocuments->setObjectName(QStringLiteral("lstDocuments"));
+    layout->addWidget(lstDocuments);
+    for (const LeftRun &run : std::as_const(runs_))
+        for (const QString &path : run.journals)
+            journals_.append(readJournal(path));
+    for (const Journal &journal : std::as_const(journals_))
+        lstDocuments->addItem(rowText(journal));
+
+    auto *buttons = new QDialogButtonBox(this);
+    QPushButton *restore = buttons->addButton(QStringLiteral("Restore"), QDialogButtonBox::AcceptRole);
+    restore->setObjectName(QStringLiteral("cmdRestore"));
+    QPushButton *discard = buttons->addButton(QStringLiteral("Discard"), QDialogButtonBox::DestructiveRole);
+    discard->setObjectName(QStringLiteral("cmdDiscard"));
+    restore->setDefault(true);
+    layout->addWidget(buttons);
+    connect(restore, &QPushButton::clicked, this, &frmRecover::cmdRestore_Click);
+    connect(discard, &QPushButton::clicked, this, &frmRecover::cmdDiscard_Click);
+    resize(520, 300);
+}
+
+void frmRecover::cmdRestore_Click()
+{
+    QStringList unreadable;
+    for (const Journal &journal : std::as_const(journals_)) {
+        if (journal.entry)
+            RestoreJournaledDocument(program_, *journal.entry);
+        else
+            unreadable.append(journal.path);
+    }
+    // The restored text is in this run's journals before the old ones go. An unreadable
+    // journal stays for the user to look into, and is offered again at the next start.
+    folder_.WaitForWrites();
+    for (LeftRun &run : runs_)
+        JournalFolder::RemoveLeftRun(run, unreadable);
+    accept();
+}
+
+void frmRecover::cmdDiscard_Click()
+{
+    for (LeftRun &run : runs_)
+        JournalFolder::RemoveLeftRun(run);
+    reject();
+}
+
+void OfferJournaledDocuments(Program &program, JournalFolder &folder)
+{
+    QList<LeftRun> runs = folder.ClaimLeftRuns();
+    if (runs.isEmpty())
+        return;
+    (new frmRecover(program, folder, std::move(runs)))->open();
+}
+
+void RestoreJournaledDocument(Program &program, const JournalEntry &entry)
+{
+    DocumentTable &table = program.Documents();
+    const int slot = table.FindFreeDocumentSlot();
+    auto *window = new frmNotePad(program, slot);
+    table.setWindow(slot, window);
+    window->SetCaption(entry.caption);
+    program.AddDocumentWindow(window);
+    window->editor().SetText(entry.text);
+    window->FileFormat = entry.format;
+    // Counts as changed, so that closing asks and Save writes it to its file.
+    window->editor().document()->setModified(true);
+    table.state(slot).Changed = true;
+    program.EnableDocumentButtons();
+    if (auto *journal = window->findChild<DocumentJournal *>(QString(), Qt::FindDirectChildrenOnly))
+        journal->WriteNow();
+}

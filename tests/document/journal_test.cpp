@@ -1,0 +1,247 @@
+#include "support/program_fixture.h"
+
+#include "document/journal_file.h"
+#include "document/journal_folder.h"
+#include "document/notepad_window.h"
+#include "platform/editor_surface.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QDirIterator>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+#include <QTextEdit>
+
+namespace {
+
+TEST(JournalFile, KeepsEverythingAndRefusesWhatIsNotAWholeJournal)
+{
+    JournalEntry entry{QStringLiteral("/tmp/a b%\n.htm"), QStringLiteral("\uFEFF<p>caf\u00e9 \U0001F600</p>\n\n"),
+                       {TextFileFormat::Encoding::Windows1252, true, TextFileFormat::LineEnding::Cr},
+                       QDateTime(QDate(2026, 3, 14), QTime(15, 9, 26, 5))};
+    const QByteArray bytes = EncodeJournal(entry);
+    EXPECT_EQ(DecodeJournal(bytes), entry);
+
+    const struct
+    {
+        const char *name;
+        QByteArray bytes;
+    } broken[] = {
+        {"cut short", bytes.chopped(1)},
+        {"longer than said", bytes + "x"},
+        {"not a journal", "<p>hello</p>"},
+        {"empty", QByteArray()},
+        {"unknown encoding", QByteArray(bytes).replace("windows-1252", "ebcdic")},
+        {"bad time", QByteArray(bytes).replace("journaled=2026", "journaled=x026")},
+        {"text not UTF-8", QByteArray(bytes).replace("caf\xc3\xa9", "caf\xff\xfe")},
+        {"no caption", QByteArray(bytes).replace("caption=", "title=")},
+    };
+    for (const auto &b : broken)
+        EXPECT_FALSE(DecodeJournal(b.bytes).has_value()) << b.name;
+}
+
+class JournalTest : public ProgramTest
+{
+protected:
+    frmMDI &startQuick()
+    {
+        start();
+        frame().journals().pauseMs = 1;
+        return frame();
+    }
+
+    // The journal files on disk, of every run.
+    QStringList journalFiles() const
+    {
+        QStringList files;
+        QDirIterator it(JournalLocation(), {QStringLiteral("*.journal")}, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            files.append(it.next());
+        return files;
+    }
+
+    // Typing pauses until the journals are on disk.
+    void waitForJournals(qsizetype count)
+    {
+        QTRY_COMPARE_WITH_TIMEOUT(journalFiles().size(), count, 5000);
+        frame().journals().WaitForWrites();
+    }
+
+    QDialog *recoveryDialog() { return frame().findChild<QDialog *>(QStringLiteral("frmRecover")); }
+    QStringList offered()
+    {
+        QStringList rows;
+        QListWidget *list = recoveryDialog()->findChild<QListWidget *>(QStringLiteral("lstDocuments"));
+        for (int i = 0; i < list->count(); ++i)
+            rows.append(list->item(i)->text());
+        return rows;
+    }
+    void answer(const char *button)
+    {
+        QTest::mouseClick(recoveryDialog()->findChild<QPushButton *>(QLatin1String(button)), Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    frmNotePad *restoredDocument(const QString &caption)
+    {
+        for (frmNotePad *document : openDocuments())
+            if (document->Caption() == caption && document->state().Changed)
+                return document;
+        return nullptr;
+    }
+};
+
+TEST_F(JournalTest, TypingIsJournaledUntilSavedOrAnsweredForAndACleanExitLeavesNothing)
+{
+    startQuick();
+    type("<p>kept</p>");
+    waitForJournals(1);
+    const QByteArray journal = readFile(journalFiles().constFirst());
+    EXPECT_EQ(DecodeJournal(journal)->text, "<p>kept</p>");
+    EXPECT_EQ(DecodeJournal(journal)->caption, "Untitled");
+
+    dialogs().answerFile(tempPath("kept.htm"));
+    choose("mnuFileSave");
+    frame().journals().WaitForWrites();
+    EXPECT_TRUE(journalFiles().isEmpty());
+
+    type("x");
+    choose("mnuFileNew");
+    type("<p>thrown away</p>");
+    waitForJournals(2);
+    messages().queue({MsgAnswer::No});
+    choose("mnuFileClose");
+    frame().journals().WaitForWrites();
+    ASSERT_EQ(journalFiles().size(), 1);
+    EXPECT_EQ(DecodeJournal(readFile(journalFiles().constFirst()))->text, "<p>kept</p>x");
+
+    messages().queue({MsgAnswer::No});
+    choose("mnuFileExit");
+    frame().journals().WaitForWrites();
+    EXPECT_TRUE(journalFiles().isEmpty());
+    start();
+    EXPECT_EQ(recoveryDialog(), nullptr);
+    EXPECT_TRUE(QDir(JournalLocation()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+}
+
+TEST_F(JournalTest, ARunningProgramsJournalsAreNotTakenByAnother)
+{
+    startQuick();
+    type("mine");
+    waitForJournals(1);
+    JournalFolder other(JournalLocation(), clock(), messages());
+    EXPECT_TRUE(other.ClaimLeftRuns().isEmpty());
+    EXPECT_EQ(journalFiles().size(), 1);
+}
+
+TEST_F(JournalTest, AJournalThatCannotBeWrittenIsReportedOnceAndTypingGoesOn)
+{
+    // A file where the folder should be: nothing can be made there.
+    writeFile("state", "not a folder");
+    startQuick();
+    type("a");
+    QTRY_COMPARE_WITH_TIMEOUT(messages().shown.size(), 1, 5000);
+    type("b");
+    QTest::qWait(20);
+    EXPECT_EQ(messages().shown.size(), 1);
+    EXPECT_EQ(messages().shown[0].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(activeDocument()->editor().Text(), "ab");
+}
+
+TEST_F(JournalTest, AnUnreadableJournalIsOfferedAsSuchAndOnlyDiscardRemovesIt)
+{
+    const QString run = JournalLocation() + QStringLiteral("/run-1-1");
+    QDir().mkpath(run);
+    const auto put = [&](const QString &name, const QByteArray &bytes) {
+        QFile file(run + QLatin1Char('/') + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    put("1.journal", "Tagsmith journal 1\ncaption=x\n\nshort");
+    put("2.journal", EncodeJournal({"Untitled:3", "<p>whole</p>", {}, clock().time}));
+
+    start();
+    ASSERT_NE(recoveryDialog(), nullptr);
+    const QString when = QLocale().toString(clock().time, QLocale::ShortFormat);
+    EXPECT_EQ(offered(), QStringList({run + "/1.journal (unreadable journal)", "Untitled:3 (journaled " + when + ")"}));
+    answer("cmdRestore");
+    ASSERT_NE(restoredDocument("Untitled:3"), nullptr);
+    EXPECT_EQ(restoredDocument("Untitled:3")->editor().Text(), "<p>whole</p>");
+    EXPECT_TRUE(QFile::exists(run + QStringLiteral("/1.journal")));
+    EXPECT_FALSE(QFile::exists(run + QStringLiteral("/2.journal")));
+
+    start();
+    ASSERT_NE(recoveryDialog(), nullptr);
+    EXPECT_EQ(offered(), QStringList({run + "/1.journal (unreadable journal)"}));
+    answer("cmdDiscard");
+    EXPECT_FALSE(QDir(run).exists());
+    EXPECT_EQ(openDocuments().size(), 1);
+}
+
+// Run by the next test in a process of its own, which it kills: two documents are typed
+// into, journaled, and the program is left running.
+TEST_F(JournalTest, DISABLED_ChildTypesIntoTwoDocumentsAndWaitsToBeKilled)
+{
+    const QString shared = qEnvironmentVariable("TAGSMITH_TEST_CHILD_FOLDER");
+    ASSERT_FALSE(shared.isEmpty());
+    qputenv("XDG_STATE_HOME", (shared + QStringLiteral("/state")).toLocal8Bit());
+    startQuick();
+    type("<p>first one</p>");
+    QTest::keyClick(activeEditor(), Qt::Key_Return);
+    type("  second line");
+    dialogs().answerFile(shared + QStringLiteral("/page.htm"));
+    choose("mnuFileOpen");
+    QTest::keyClick(activeEditor(), Qt::Key_End, Qt::ControlModifier);
+    type("<b>added</b>");
+    waitForJournals(2);
+    std::puts("journaled");
+    std::fflush(stdout);
+    for (;;)
+        QTest::qWait(1000);
+}
+
+TEST_F(JournalTest, AKilledProgramsDocumentsAreOfferedAndRestoredExactly)
+{
+    const QString page = writeFile("page.htm", "<p>on disk</p>\n");
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TAGSMITH_TEST_CHILD_FOLDER"), temp_.path());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), temp_.path());
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--gtest_also_run_disabled_tests"),
+                 QStringLiteral("--gtest_filter=JournalTest.DISABLED_ChildTypesIntoTwoDocumentsAndWaitsToBeKilled")});
+    QByteArray said;
+    while (!said.contains("journaled") && child.waitForReadyRead(20000))
+        said += child.readAllStandardOutput();
+    ASSERT_TRUE(said.contains("journaled")) << said.toStdString() << child.readAllStandardError().toStdString();
+    child.kill();
+    child.waitForFinished();
+
+    start();
+    ASSERT_NE(recoveryDialog(), nullptr);
+    const QString when = QLocale().toString(clock().time, QLocale::ShortFormat);
+    EXPECT_EQ(offered(), QStringList({"Untitled (journaled " + when + ")", page + " (journaled " + when + ")"}));
+    answer("cmdRestore");
+
+    frmNotePad *untitled = restoredDocument("Untitled");
+    frmNotePad *titled = restoredDocument(page);
+    ASSERT_NE(titled, nullptr);
+    ASSERT_NE(untitled, nullptr);
+    EXPECT_EQ(untitled->editor().Text(), "<p>first one</p>\n  second line");
+    EXPECT_EQ(titled->editor().Text(), "<p>on disk</p>\n<b>added</b>");
+    EXPECT_TRUE(titled->state().Changed);
+    frame().journals().WaitForWrites();
+    EXPECT_EQ(journalFiles().size(), 2);
+
+    frame().mdiArea()->setActiveSubWindow(titled);
+    choose("mnuFileSave");
+    EXPECT_EQ(readFile(page), "<p>on disk</p>\n<b>added</b>");
+    frame().journals().WaitForWrites();
+    EXPECT_EQ(journalFiles().size(), 1);
+}
+
+} // namespace

@@ -1,0 +1,179 @@
+#include "support/program_fixture.h"
+
+#include "document/notepad_window.h"
+#include "platform/editor_surface.h"
+#include "tools/page_check.h"
+#include "tools/page_problems_panel.h"
+
+#include <QLabel>
+#include <QTest>
+#include <QTextEdit>
+#include <QTreeView>
+
+// Failures show the rows as Tidy's findings, not as bytes.
+void PrintTo(const PageProblem &problem, std::ostream *out)
+{
+    *out << problem.line << ":" << problem.column << " " << problem.severity.toStdString() << " "
+         << problem.message.toStdString();
+}
+
+namespace {
+
+// Tabs count to Tidy's tab stops and the emoji as one column, where the editor counts
+// characters; the font and blink findings come only from Tidy's diagnostics, after the
+// parser's own.
+const QString knownProblems = QStringLiteral("<!DOCTYPE html>\n"
+                                             "<html><head><title>x</title></head><body>\n"
+                                             "\t<font color=red>hi</font><p>x<b>y</p>\n"
+                                             "\t\t<foo>\U0001F600<blink>z\n"
+                                             "</body></html>\n");
+
+const QList<PageProblem> knownRows = {
+    {3, 2, "Warning", "<font> element removed from HTML5"},
+    {3, 31, "Warning", "missing </b> before </p>"},
+    {4, 3, "Error", "<foo> is not recognized!"},
+    {4, 3, "Warning", "discarding unexpected <foo>"},
+    {4, 8, "Warning", "inserting implicit <b>"},
+    {4, 10, "Warning", "missing </blink> before </body>"},
+    {4, 10, "Warning", "<blink> is not approved by W3C"},
+};
+
+QString withBody(const QString &doctype, const QString &body)
+{
+    return doctype + QStringLiteral("<html><head><title>t</title></head><body>") + body
+           + QStringLiteral("</body></html>\n");
+}
+
+TEST(FindPageProblems, ListsTidysWarningsAndErrorsInThePagesOrder)
+{
+    const QString html4 = QStringLiteral(
+        "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\" \"http://www.w3.org/TR/html4/loose.dtd\">\n");
+    const QString html5 = QStringLiteral("<!DOCTYPE html>\n");
+    const struct
+    {
+        const char *name;
+        QString text;
+        QList<PageProblem> rows;
+    } cases[] = {
+        {"known problems", knownProblems, knownRows},
+        {"empty page", QString(), {{1, 1, "Warning", "inserting missing 'title' element"}}},
+        {"clean HTML5", withBody(html5, QStringLiteral("<p>fine</p>")), {}},
+        {"HTML 4 keeps font", withBody(html4, QStringLiteral("<font color=\"red\">old</font>")), {}},
+        {"HTML5 drops font",
+         withBody(html5, QStringLiteral("<font color=\"red\">old</font>")),
+         {{2, 42, "Warning", "<font> element removed from HTML5"}}},
+        {"NUL before a finding", withBody(html5, QString::fromUtf8(QByteArray("<p>a\0</p><blink>z</blink>", 25))),
+         {{2, 51, "Warning", "<blink> is not approved by W3C"}}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(FindPageProblems(c.text), c.rows) << c.name;
+}
+
+TEST(FindPageProblems, ATwoMegabytePageOfUnclosedTagsGivesOrderedRowsToItsEnd)
+{
+    QString page = QStringLiteral("<!DOCTYPE html>\n<html><head><title>big</title></head><body>\n");
+    const QString line = QStringLiteral("<p><b>bold</i> text & more <x-y>\n");
+    while (page.size() < 2'000'000)
+        page += line;
+    const QList<PageProblem> rows = FindPageProblems(page);
+    ASSERT_FALSE(rows.isEmpty());
+    for (qsizetype i = 1; i < rows.size(); ++i)
+        ASSERT_TRUE(rows[i - 1].line < rows[i].line
+                    || (rows[i - 1].line == rows[i].line && rows[i - 1].column <= rows[i].column))
+            << i;
+    EXPECT_GT(rows.constLast().line, page.count(QLatin1Char('\n')) - 2);
+}
+
+TEST(PositionOfLineColumn, StaysInsideLinesAndText)
+{
+    const QString text = QStringLiteral("ab\ncde\n");
+    const struct
+    {
+        int line, column, position;
+    } cases[] = {{1, 1, 0}, {1, 3, 2}, {1, 9, 2}, {2, 2, 4}, {3, 1, 7}, {4, 5, 7}, {0, 0, 0}};
+    for (const auto &c : cases)
+        EXPECT_EQ(PositionOfLineColumn(text, c.line, c.column), c.position) << c.line << ":" << c.column;
+}
+
+class CheckPageTest : public ProgramTest
+{
+protected:
+    PageProblemsPanel &panel() { return frame().PageProblems(); }
+    QTreeView *rows() { return panel().view(); }
+    QString cell(int row, int column)
+    {
+        return rows()->model()->index(row, column).data().toString();
+    }
+    void openPage(const QString &text)
+    {
+        dialogs().answerFile(writeFile("page.htm", text.toUtf8()));
+        choose("mnuFileOpen");
+    }
+};
+
+TEST_F(CheckPageTest, RowsLeadToTheirPlaceByReturnOrDoubleClick)
+{
+    start();
+    frame().show();
+    openPage(knownProblems);
+    QTest::keyClick(activeEditor(), Qt::Key_F7);
+
+    ASSERT_TRUE(panel().isVisible());
+    ASSERT_EQ(rows()->model()->rowCount(), knownRows.size());
+    EXPECT_EQ(QStringList({cell(4, 0), cell(4, 1), cell(4, 2), cell(4, 3)}),
+              QStringList({"4", "8", "Warning", "inserting implicit <b>"}));
+    EXPECT_FALSE(panel().findChild<QLabel *>("lblCheckPageNone")->isVisible());
+
+    const int lineFour = int(knownProblems.indexOf(QLatin1String("\t\t<foo>")));
+    rows()->setFocus();
+    rows()->setCurrentIndex(rows()->model()->index(4, 3));
+    QTest::keyClick(rows(), Qt::Key_Return);
+    EXPECT_EQ(activeDocument()->editor().SelStart(), lineFour + 7);
+    EXPECT_TRUE(activeEditor()->hasFocus());
+
+    const QModelIndex first = rows()->model()->index(0, 0);
+    rows()->scrollTo(first);
+    QTest::mouseDClick(rows()->viewport(), Qt::LeftButton, {}, rows()->visualRect(first).center());
+    EXPECT_EQ(activeDocument()->editor().SelStart(), int(knownProblems.indexOf(QLatin1String("<font"))));
+}
+
+TEST_F(CheckPageTest, ASecondCheckReplacesTheRowsAndAClosedPageTakesThemAway)
+{
+    start();
+    frame().show();
+    openPage(knownProblems);
+    choose("mnuToolsCheckPage");
+    ASSERT_EQ(rows()->model()->rowCount(), knownRows.size());
+
+    activeDocument()->editor().SetText(withBody(QStringLiteral("<!DOCTYPE html>\n"), QStringLiteral("<p>ok</p>")));
+    choose("mnuToolsCheckPage");
+    EXPECT_EQ(rows()->model()->rowCount(), 0);
+    EXPECT_TRUE(panel().findChild<QLabel *>("lblCheckPageNone")->isVisible());
+
+    messages().queue({MsgAnswer::No});
+    choose("mnuFileClose");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(panel().isVisible());
+}
+
+TEST_F(CheckPageTest, TidySelectionRepairsWhatItCanInOneUndoStepAndLeavesErrorsAlone)
+{
+    start();
+    type("<h1>List</h1>");
+    QTest::keyClick(activeEditor(), Qt::Key_Return);
+    type("<ul><li>one<li>two</ul>");
+    EditorSurface &editor = activeDocument()->editor();
+    editor.SetSelection(14, 23);
+    choose("mnuToolsTidySelection");
+    EXPECT_EQ(editor.Text(), "<h1>List</h1>\n<ul>\n<li>one</li>\n<li>two</li>\n</ul>");
+
+    choose("mnuEditUndoLast");
+    EXPECT_EQ(editor.Text(), "<h1>List</h1>\n<ul><li>one<li>two</ul>");
+
+    editor.SetText(QStringLiteral("<p>x<foo>y</p>"));
+    choose("mnuEditSelectAll");
+    choose("mnuToolsTidySelection");
+    EXPECT_EQ(editor.Text(), "<p>x<foo>y</p>");
+}
+
+} // namespace
