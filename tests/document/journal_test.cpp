@@ -160,7 +160,7 @@ TEST_F(JournalTest, AnUnreadableJournalIsOfferedAsSuchAndOnlyDiscardRemovesIt)
         file.write(bytes);
     };
     put("1.journal", "Tagsmith journal 1\ncaption=x\n\nshort");
-    put("2.journal", EncodeJournal({"Untitled:3", "<p>whole</p>", {}, clock().time}));
+    put("2.journal", EncodeJournal({"Untitled:3", "<p>whole</p>", {}, FixedClock().time}));
 
     start();
     ASSERT_NE(recoveryDialog(), nullptr);
