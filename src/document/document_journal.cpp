@@ -1,9 +1,11 @@
 #include "document/document_journal.h"
 
 #include "document/document_table.h"
+#include "document/file_commands.h"
 #include "document/journal_file.h"
 #include "document/journal_folder.h"
 #include "document/notepad_window.h"
+#include "platform/block_line_endings.h"
 #include "platform/clock.h"
 #include "platform/editor_surface.h"
 
@@ -46,7 +48,14 @@ void DocumentJournal::WriteNow()
     longest_.stop();
     if (!folder_ || !window_.state().Changed || window_.state().Deleted)
         return;
-    const JournalEntry entry{window_.Caption(), window_.editor().Text(), window_.FileFormat, folder_->clock().now()};
+    JournalEntry entry{window_.Caption(), {}, {}, window_.FileFormat, {}, folder_->clock().now()};
+    EditorSurface &editor = window_.editor();
+    if (IsRichTextName(entry.caption)) {
+        entry.richText = editor.RichText();
+    } else {
+        entry.text = editor.Text();
+        entry.lineEndings = RememberedLineEndings(*editor.document(), entry.format.lineEnding);
+    }
     folder_->Write(name_, EncodeJournal(entry));
     written_ = true;
 }

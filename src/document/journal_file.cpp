@@ -6,55 +6,95 @@
 
 namespace {
 
-const QByteArray magic = "Tagsmith journal 1\n";
+const QByteArray magic = "Tagsmith journal 2\n";
 
-QByteArray encodingName(TextFileFormat::Encoding encoding)
+using Encoding = TextFileFormat::Encoding;
+using LineEnding = TextFileFormat::LineEnding;
+
+const struct
 {
-    switch (encoding) {
-    case TextFileFormat::Encoding::Windows1252:
-        return "windows-1252";
-    case TextFileFormat::Encoding::Utf8:
-        break;
-    }
-    return "utf-8";
+    Encoding encoding;
+    const char *name;
+} encodings[] = {
+    {Encoding::Utf8, "utf-8"},       {Encoding::Windows1252, "windows-1252"}, {Encoding::Utf16LE, "utf-16le"},
+    {Encoding::Utf16BE, "utf-16be"}, {Encoding::Utf32LE, "utf-32le"},         {Encoding::Utf32BE, "utf-32be"},
+};
+
+// One letter per line ending, so that the endings of a long page's lines stay short.
+const struct
+{
+    LineEnding ending;
+    char letter;
+} lineEndingLetters[] = {
+    {LineEnding::CrLf, 'w'}, {LineEnding::Lf, 'n'}, {LineEnding::Cr, 'r'},
+    {LineEnding::LineSeparator, 'l'}, {LineEnding::ParagraphSeparator, 'p'},
+};
+
+QByteArray encodingName(Encoding encoding)
+{
+    for (const auto &e : encodings)
+        if (e.encoding == encoding)
+            return e.name;
+    return {};
 }
 
-QByteArray lineEndingName(TextFileFormat::LineEnding ending)
+std::optional<Encoding> encodingNamed(const QByteArray &name)
 {
-    switch (ending) {
-    case TextFileFormat::LineEnding::Lf:
-        return "lf";
-    case TextFileFormat::LineEnding::Cr:
-        return "cr";
-    case TextFileFormat::LineEnding::CrLf:
-        break;
-    }
-    return "crlf";
-}
-
-template <typename Enum>
-std::optional<Enum> parseName(const QByteArray &name, std::initializer_list<Enum> values,
-                              QByteArray (*nameOf)(Enum))
-{
-    for (Enum value : values)
-        if (nameOf(value) == name)
-            return value;
+    for (const auto &e : encodings)
+        if (name == e.name)
+            return e.encoding;
     return std::nullopt;
+}
+
+char letterOf(LineEnding ending)
+{
+    for (const auto &l : lineEndingLetters)
+        if (l.ending == ending)
+            return l.letter;
+    return '?';
+}
+
+std::optional<LineEnding> lineEndingOf(char letter)
+{
+    for (const auto &l : lineEndingLetters)
+        if (l.letter == letter)
+            return l.ending;
+    return std::nullopt;
+}
+
+std::optional<LineEndings> lineEndingsOf(const QByteArray &letters)
+{
+    LineEndings endings;
+    endings.reserve(letters.size());
+    for (char letter : letters) {
+        const std::optional<LineEnding> ending = lineEndingOf(letter);
+        if (!ending)
+            return std::nullopt;
+        endings.append(*ending);
+    }
+    return endings;
 }
 
 } // namespace
 
 QByteArray EncodeJournal(const JournalEntry &entry)
 {
-    const QByteArray text = entry.text.toUtf8();
+    const bool rich = !entry.richText.isEmpty();
+    const QByteArray body = rich ? entry.richText : entry.text.toUtf8();
+    QByteArray endings;
+    endings.reserve(entry.lineEndings.size());
+    for (LineEnding ending : entry.lineEndings)
+        endings += letterOf(ending);
     QByteArray bytes = magic;
     bytes += "caption=" + QUrl::toPercentEncoding(entry.caption) + '\n';
     bytes += "journaled=" + entry.journaled.toUTC().toString(Qt::ISODateWithMs).toLatin1() + '\n';
     bytes += "encoding=" + encodingName(entry.format.encoding) + '\n';
     bytes += QByteArray("byte-order-mark=") + (entry.format.byteOrderMark ? "yes" : "no") + '\n';
-    bytes += "line-ending=" + lineEndingName(entry.format.lineEnding) + '\n';
-    bytes += "length=" + QByteArray::number(text.size()) + "\n\n";
-    bytes += text;
+    bytes += QByteArray("line-ending=") + letterOf(entry.format.lineEnding) + '\n';
+    bytes += "line-endings=" + endings + '\n';
+    bytes += QByteArray("body=") + (rich ? "rtf" : "text") + '\n';
+    bytes += "length=" + QByteArray::number(body.size()) + "\n\n";
+    bytes += body;
     return bytes;
 }
 
@@ -77,27 +117,30 @@ std::optional<JournalEntry> DecodeJournal(const QByteArray &bytes)
         return std::nullopt;
 
     JournalEntry entry;
-    const auto encoding = parseName(header.value("encoding"),
-                                    {TextFileFormat::Encoding::Utf8, TextFileFormat::Encoding::Windows1252},
-                                    &encodingName);
-    const auto lineEnding = parseName(
-        header.value("line-ending"),
-        {TextFileFormat::LineEnding::CrLf, TextFileFormat::LineEnding::Lf, TextFileFormat::LineEnding::Cr},
-        &lineEndingName);
+    const std::optional<Encoding> encoding = encodingNamed(header.value("encoding"));
+    const QByteArray lineEnding = header.value("line-ending");
+    const std::optional<LineEndings> lineEndings = lineEndingsOf(header.value("line-endings"));
     const QByteArray mark = header.value("byte-order-mark");
+    const QByteArray kind = header.value("body");
     entry.journaled = QDateTime::fromString(QString::fromLatin1(header.value("journaled")), Qt::ISODateWithMs);
-    if (!encoding || !lineEnding || (mark != "yes" && mark != "no") || !entry.journaled.isValid()
+    if (!encoding || lineEnding.size() != 1 || !lineEndingOf(lineEnding[0]) || !lineEndings
+        || (mark != "yes" && mark != "no") || (kind != "text" && kind != "rtf") || !entry.journaled.isValid()
         || !header.contains("caption"))
         return std::nullopt;
-    entry.format.encoding = *encoding;
-    entry.format.lineEnding = *lineEnding;
-    entry.format.byteOrderMark = mark == "yes";
+    entry.format = {*encoding, mark == "yes", *lineEndingOf(lineEnding[0])};
+    entry.lineEndings = *lineEndings;
     entry.caption = QUrl::fromPercentEncoding(header.value("caption"));
+    if (kind == "rtf") {
+        if (body.isEmpty() || !entry.lineEndings.isEmpty())
+            return std::nullopt;
+        entry.richText = body;
+        return entry;
+    }
 
     // A byte-order mark at the start belongs to the text: it stays.
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     entry.text = decoder.decode(body);
-    if (decoder.hasError())
+    if (decoder.hasError() || entry.text.count(QLatin1Char('\n')) != entry.lineEndings.size())
         return std::nullopt;
     return entry;
 }

@@ -1,6 +1,7 @@
 #include "document/journal_folder.h"
 
 #include "platform/clock.h"
+#include "platform/file_contents.h"
 #include "platform/message_boxes.h"
 
 #include <QCoreApplication>
@@ -8,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
@@ -82,11 +82,10 @@ void JournalFolder::Write(const QString &name, const QByteArray &bytes)
     if (!ensureRunFolder())
         return;
     writer_.start([this, path = runFolder_ + QLatin1Char('/') + name, bytes] {
-        // Whole or not at all: a crash while writing leaves the journal before it.
-        QSaveFile file(path);
-        if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-            return;
-        QMetaObject::invokeMethod(this, [this, reason = file.errorString()] { failed(reason); }, Qt::QueuedConnection);
+        // Whole or not at all: a crash or a full disk while writing leaves the journal before it.
+        QString reason;
+        if (!WriteFileContents(path, bytes, reason))
+            QMetaObject::invokeMethod(this, [this, reason] { failed(reason); }, Qt::QueuedConnection);
     });
 }
 

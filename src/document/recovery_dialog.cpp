@@ -4,12 +4,12 @@
 #include "document/document_table.h"
 #include "document/notepad_window.h"
 #include "document/program.h"
+#include "platform/block_line_endings.h"
 #include "platform/editor_surface.h"
+#include "platform/file_contents.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
@@ -21,11 +21,8 @@ namespace {
 
 frmRecover::Journal readJournal(const QString &path)
 {
-    // Only a plain file is opened: a pipe or a device would never finish reading.
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        return {path, std::nullopt};
-    return {path, DecodeJournal(file.readAll())};
+    const std::optional<QByteArray> bytes = ReadFileContents(path);
+    return {path, bytes ? DecodeJournal(*bytes) : std::nullopt};
 }
 
 QString rowText(const frmRecover::Journal &journal)
@@ -75,12 +72,9 @@ frmRecover::frmRecover(Program &program, JournalFolder &folder, QList<LeftRun> r
 void frmRecover::cmdRestore_Click()
 {
     QStringList unreadable;
-    for (const Journal &journal : std::as_const(journals_)) {
-        if (journal.entry)
-            RestoreJournaledDocument(program_, *journal.entry);
-        else
+    for (const Journal &journal : std::as_const(journals_))
+        if (!journal.entry || !RestoreJournaledDocument(program_, *journal.entry))
             unreadable.append(journal.path);
-    }
     // The restored text is in this run's journals before the old ones go. An unreadable
     // journal stays for the user to look into, and is offered again at the next start.
     folder_.WaitForWrites();
@@ -104,20 +98,31 @@ void OfferJournaledDocuments(Program &program, JournalFolder &folder)
     (new frmRecover(program, folder, std::move(runs)))->open();
 }
 
-void RestoreJournaledDocument(Program &program, const JournalEntry &entry)
+bool RestoreJournaledDocument(Program &program, const JournalEntry &entry)
 {
     DocumentTable &table = program.Documents();
     const int slot = table.FindFreeDocumentSlot();
     auto *window = new frmNotePad(program, slot);
+    const bool rich = !entry.richText.isEmpty();
+    QString error;
+    if (rich && !window->editor().SetRichText(entry.richText, &error)) {
+        delete window;
+        table.state(slot).Deleted = true;
+        return false;
+    }
     table.setWindow(slot, window);
     window->SetCaption(entry.caption);
     program.AddDocumentWindow(window);
-    window->editor().SetText(entry.text);
+    if (!rich) {
+        window->editor().SetText(entry.text);
+        RememberLineEndings(*window->editor().document(), entry.lineEndings);
+    }
     window->FileFormat = entry.format;
     // Counts as changed, so that closing asks and Save writes it to its file.
     window->editor().document()->setModified(true);
     table.state(slot).Changed = true;
     program.EnableDocumentButtons();
-    if (auto *journal = window->findChild<DocumentJournal *>(QString(), Qt::FindDirectChildrenOnly))
+    if (DocumentJournal *journal = DocumentJournal::Of(*window))
         journal->WriteNow();
+    return true;
 }

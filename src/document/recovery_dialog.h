@@ -44,5 +44,6 @@ private:
 void OfferJournaledDocuments(Program &program, JournalFolder &folder);
 
 // Opens a journaled document in a new window that counts as changed, and journals it at
-// once in this run (the frame gives every document window its journal).
-void RestoreJournaledDocument(Program &program, const JournalEntry &entry);
+// once in this run (the frame gives every document window its journal). False, with no
+// window, when its rich text cannot be read.
+bool RestoreJournaledDocument(Program &program, const JournalEntry &entry);

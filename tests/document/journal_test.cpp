@@ -13,18 +13,29 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 
 namespace {
 
+using Ending = TextFileFormat::LineEnding;
+
 TEST(JournalFile, KeepsEverythingAndRefusesWhatIsNotAWholeJournal)
 {
-    JournalEntry entry{QStringLiteral("/tmp/a b%\n.htm"), QStringLiteral("\uFEFF<p>caf\u00e9 \U0001F600</p>\n\n"),
-                       {TextFileFormat::Encoding::Windows1252, true, TextFileFormat::LineEnding::Cr},
-                       QDateTime(QDate(2026, 3, 14), QTime(15, 9, 26, 5))};
-    const QByteArray bytes = EncodeJournal(entry);
-    EXPECT_EQ(DecodeJournal(bytes), entry);
+    const JournalEntry plain{.caption = QStringLiteral("/tmp/a b%\n.htm"),
+                             .text = QStringLiteral("\uFEFF<p>caf\u00e9 \U0001F600</p>\n\n"),
+                             .lineEndings = {Ending::ParagraphSeparator, Ending::Lf},
+                             .format = {TextFileFormat::Encoding::Utf16BE, true, Ending::Cr},
+                             .journaled = QDateTime(QDate(2026, 3, 14), QTime(15, 9, 26, 5))};
+    const JournalEntry rich{.caption = QStringLiteral("notes.rtf"),
+                            .format = {TextFileFormat::Encoding::Windows1252, false, Ending::LineSeparator},
+                            .richText = "{\\rtf1 {\\b x\\par}\n\n}",
+                            .journaled = plain.journaled};
+    for (const JournalEntry &entry : {plain, rich})
+        EXPECT_EQ(DecodeJournal(EncodeJournal(entry)), entry) << entry.caption.toStdString();
 
+    const QByteArray bytes = EncodeJournal(plain);
     const struct
     {
         const char *name;
@@ -34,10 +45,13 @@ TEST(JournalFile, KeepsEverythingAndRefusesWhatIsNotAWholeJournal)
         {"longer than said", bytes + "x"},
         {"not a journal", "<p>hello</p>"},
         {"empty", QByteArray()},
-        {"unknown encoding", QByteArray(bytes).replace("windows-1252", "ebcdic")},
+        {"unknown encoding", QByteArray(bytes).replace("utf-16be", "ebcdic")},
+        {"unknown line ending", QByteArray(bytes).replace("line-endings=pn", "line-endings=px")},
+        {"fewer line endings than breaks", QByteArray(bytes).replace("line-endings=pn", "line-endings=p")},
         {"bad time", QByteArray(bytes).replace("journaled=2026", "journaled=x026")},
         {"text not UTF-8", QByteArray(bytes).replace("caf\xc3\xa9", "caf\xff\xfe")},
         {"no caption", QByteArray(bytes).replace("caption=", "title=")},
+        {"rich text with line endings", QByteArray(bytes).replace("body=text", "body=rtf")},
     };
     for (const auto &b : broken)
         EXPECT_FALSE(DecodeJournal(b.bytes).has_value()) << b.name;
@@ -160,15 +174,21 @@ TEST_F(JournalTest, AnUnreadableJournalIsOfferedAsSuchAndOnlyDiscardRemovesIt)
         file.write(bytes);
     };
     put("1.journal", "Tagsmith journal 1\ncaption=x\n\nshort");
-    put("2.journal", EncodeJournal({"Untitled:3", "<p>whole</p>", {}, FixedClock().time}));
+    put("2.journal", EncodeJournal({.caption = "Untitled:3", .text = "<p>whole</p>", .journaled = FixedClock().time}));
+    put("3.journal", EncodeJournal({.caption = "notes.rtf", .richText = "{\\rtf1 {\\b bold}}", .journaled = FixedClock().time}));
 
     start();
     ASSERT_NE(recoveryDialog(), nullptr);
     const QString when = QLocale().toString(clock().time, QLocale::ShortFormat);
-    EXPECT_EQ(offered(), QStringList({run + "/1.journal (unreadable journal)", "Untitled:3 (journaled " + when + ")"}));
+    EXPECT_EQ(offered(), QStringList({run + "/1.journal (unreadable journal)", "Untitled:3 (journaled " + when + ")",
+                                      "notes.rtf (journaled " + when + ")"}));
     answer("cmdRestore");
     ASSERT_NE(restoredDocument("Untitled:3"), nullptr);
     EXPECT_EQ(restoredDocument("Untitled:3")->editor().Text(), "<p>whole</p>");
+    ASSERT_NE(restoredDocument("notes.rtf"), nullptr);
+    QTextCursor bold(restoredDocument("notes.rtf")->editor().document());
+    bold.movePosition(QTextCursor::NextCharacter);
+    EXPECT_EQ(bold.charFormat().fontWeight(), QFont::Bold);
     EXPECT_TRUE(QFile::exists(run + QStringLiteral("/1.journal")));
     EXPECT_FALSE(QFile::exists(run + QStringLiteral("/2.journal")));
 
@@ -204,7 +224,14 @@ TEST_F(JournalTest, DISABLED_ChildTypesIntoTwoDocumentsAndWaitsToBeKilled)
 
 TEST_F(JournalTest, AKilledProgramsDocumentsAreOfferedAndRestoredExactly)
 {
-    const QString page = writeFile("page.htm", "<p>on disk</p>\n");
+    // UTF-16 with its mark and mixed line endings, which a restored page saves as they were.
+    const auto utf16 = [](QByteArrayView ascii) {
+        QByteArray bytes("\xFF\xFE", 2);
+        for (char c : ascii)
+            bytes.append(c).append('\0');
+        return bytes;
+    };
+    const QString page = writeFile("page.htm", utf16("<p>on disk</p>\r\n<p>two</p>\n"));
     QProcess child;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("TAGSMITH_TEST_CHILD_FOLDER"), temp_.path());
@@ -232,14 +259,14 @@ TEST_F(JournalTest, AKilledProgramsDocumentsAreOfferedAndRestoredExactly)
     ASSERT_NE(titled, nullptr);
     ASSERT_NE(untitled, nullptr);
     EXPECT_EQ(untitled->editor().Text(), "<p>first one</p>\n  second line");
-    EXPECT_EQ(titled->editor().Text(), "<p>on disk</p>\n<b>added</b>");
+    EXPECT_EQ(titled->editor().Text(), "<p>on disk</p>\n<p>two</p>\n<b>added</b>");
     EXPECT_TRUE(titled->state().Changed);
     frame().journals().WaitForWrites();
     EXPECT_EQ(journalFiles().size(), 2);
 
     frame().mdiArea()->setActiveSubWindow(titled);
     choose("mnuFileSave");
-    EXPECT_EQ(readFile(page), "<p>on disk</p>\n<b>added</b>");
+    EXPECT_EQ(readFile(page), utf16("<p>on disk</p>\r\n<p>two</p>\n<b>added</b>"));
     frame().journals().WaitForWrites();
     EXPECT_EQ(journalFiles().size(), 1);
 }
