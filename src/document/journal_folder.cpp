@@ -79,13 +79,17 @@ QString JournalFolder::NewJournalName()
 
 void JournalFolder::Write(const QString &name, const QByteArray &bytes)
 {
-    if (!ensureRunFolder())
+    if (!ensureRunFolder()) {
+        ++failedWrites_;
         return;
+    }
     writer_.start([this, path = runFolder_ + QLatin1Char('/') + name, bytes] {
         // Whole or not at all: a crash or a full disk while writing leaves the journal before it.
         QString reason;
-        if (!WriteFileContents(path, bytes, reason))
-            QMetaObject::invokeMethod(this, [this, reason] { failed(reason); }, Qt::QueuedConnection);
+        if (WriteFileContents(path, bytes, reason))
+            return;
+        ++failedWrites_;
+        QMetaObject::invokeMethod(this, [this, reason] { failed(reason); }, Qt::QueuedConnection);
     });
 }
 

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QThreadPool>
 
+#include <atomic>
 #include <memory>
 
 class Clock;
@@ -44,6 +45,8 @@ public:
     void Remove(const QString &name);
     // Returns once every write and removal asked for so far is done.
     void WaitForWrites();
+    // How many journals could not be written so far.
+    int FailedWrites() const { return failedWrites_; }
 
     // The folders of runs that ended without closing, each now locked by this program.
     QList<LeftRun> ClaimLeftRuns();
@@ -67,5 +70,6 @@ private:
     std::unique_ptr<QLockFile> lock_;
     int nextJournal_ = 1;
     bool failureReported_ = false;
+    std::atomic<int> failedWrites_ = 0;
     QThreadPool writer_;
 };

@@ -71,15 +71,21 @@ frmRecover::frmRecover(Program &program, JournalFolder &folder, QList<LeftRun> r
 
 void frmRecover::cmdRestore_Click()
 {
-    QStringList unreadable;
+    const int failedBefore = folder_.FailedWrites();
+    QStringList keep;
     for (const Journal &journal : std::as_const(journals_))
         if (!journal.entry || !RestoreJournaledDocument(program_, *journal.entry))
-            unreadable.append(journal.path);
-    // The restored text is in this run's journals before the old ones go. An unreadable
-    // journal stays for the user to look into, and is offered again at the next start.
+            keep.append(journal.path);
+    // The restored text is in this run's journals before the old ones go. Where this run
+    // cannot write journals (a full disk), the old ones stay the only copy on disk and are
+    // offered again at the next start. An unreadable journal stays for the user to look
+    // into.
     folder_.WaitForWrites();
+    if (folder_.FailedWrites() != failedBefore)
+        for (const Journal &journal : std::as_const(journals_))
+            keep.append(journal.path);
     for (LeftRun &run : runs_)
-        JournalFolder::RemoveLeftRun(run, unreadable);
+        JournalFolder::RemoveLeftRun(run, keep);
     accept();
 }
 
