@@ -237,6 +237,8 @@ TEST_F(JournalTest, AKilledProgramsDocumentsAreOfferedAndRestoredExactly)
     environment.insert(QStringLiteral("TAGSMITH_TEST_CHILD_FOLDER"), temp_.path());
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), temp_.path());
+    // The killed child cannot remove its temporary folders: they go with this test's.
+    environment.insert(QStringLiteral("TMPDIR"), temp_.path());
     child.setProcessEnvironment(environment);
     child.start(QCoreApplication::applicationFilePath(),
                 {QStringLiteral("--gtest_also_run_disabled_tests"),
