@@ -17,6 +17,8 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 frmRecover::Journal readJournal(const QString &path)
@@ -63,6 +65,9 @@ frmRecover::frmRecover(Program &program, JournalFolder &folder, QList<LeftRun> r
     QPushButton *discard = buttons->addButton(QStringLiteral("Discard"), QDialogButtonBox::DestructiveRole);
     discard->setObjectName(QStringLiteral("cmdDiscard"));
     restore->setDefault(true);
+    // Unreadable journals can only be thrown away.
+    restore->setEnabled(std::any_of(journals_.cbegin(), journals_.cend(),
+                                    [](const Journal &journal) { return journal.entry.has_value(); }));
     layout->addWidget(buttons);
     connect(restore, &QPushButton::clicked, this, &frmRecover::cmdRestore_Click);
     connect(discard, &QPushButton::clicked, this, &frmRecover::cmdDiscard_Click);

@@ -195,6 +195,7 @@ TEST_F(JournalTest, AnUnreadableJournalIsOfferedAsSuchAndOnlyDiscardRemovesIt)
     start();
     ASSERT_NE(recoveryDialog(), nullptr);
     EXPECT_EQ(offered(), QStringList({run + "/1.journal (unreadable journal)"}));
+    EXPECT_FALSE(recoveryDialog()->findChild<QPushButton *>("cmdRestore")->isEnabled());
     answer("cmdDiscard");
     EXPECT_FALSE(QDir(run).exists());
     EXPECT_EQ(openDocuments().size(), 1);
