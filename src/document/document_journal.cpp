@@ -56,7 +56,7 @@ void DocumentJournal::WriteNow()
         entry.text = editor.Text();
         entry.lineEndings = RememberedLineEndings(*editor.document(), entry.format.lineEnding);
     }
-    folder_->Write(name_, EncodeJournal(entry));
+    folder_->Write(name_, entry);
     written_ = true;
 }
 

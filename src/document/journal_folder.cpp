@@ -1,5 +1,6 @@
 #include "document/journal_folder.h"
 
+#include "document/journal_file.h"
 #include "platform/clock.h"
 #include "platform/file_contents.h"
 #include "platform/message_boxes.h"
@@ -77,16 +78,18 @@ QString JournalFolder::NewJournalName()
     return QString::number(nextJournal_++) + journalSuffix;
 }
 
-void JournalFolder::Write(const QString &name, const QByteArray &bytes)
+void JournalFolder::Write(const QString &name, const JournalEntry &entry)
 {
     if (!ensureRunFolder()) {
         ++failedWrites_;
         return;
     }
-    writer_.start([this, path = runFolder_ + QLatin1Char('/') + name, bytes] {
+    // Encoding goes to the worker as well: on a long page it costs as much as reading the
+    // text out of the editor.
+    writer_.start([this, path = runFolder_ + QLatin1Char('/') + name, entry] {
         // Whole or not at all: a crash or a full disk while writing leaves the journal before it.
         QString reason;
-        if (WriteFileContents(path, bytes, reason))
+        if (WriteFileContents(path, EncodeJournal(entry), reason))
             return;
         ++failedWrites_;
         QMetaObject::invokeMethod(this, [this, reason] { failed(reason); }, Qt::QueuedConnection);

@@ -9,6 +9,7 @@
 #include <memory>
 
 class Clock;
+struct JournalEntry;
 class MessageBoxes;
 class QLockFile;
 
@@ -41,7 +42,7 @@ public:
     const Clock &clock() const { return clock_; }
     // A name for a new document's journal in this run's folder.
     QString NewJournalName();
-    void Write(const QString &name, const QByteArray &bytes);
+    void Write(const QString &name, const JournalEntry &entry);
     void Remove(const QString &name);
     // Returns once every write and removal asked for so far is done.
     void WaitForWrites();
