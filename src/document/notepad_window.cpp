@@ -32,6 +32,7 @@ frmNotePad::frmNotePad(Program &program, int slot)
 
     buildMenus();
     connectHandlers();
+    addEditorBasics();
     resize(640, 420);
     Form_Load();
 }

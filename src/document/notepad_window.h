@@ -66,6 +66,8 @@ private:
     void addSeparator(QMenu *menu, const QString &name);
     void connectHandlers();
     void connectTextCommands();
+    // The items this program adds after the classic ones (editor_basics_menus.cpp).
+    void addEditorBasics();
     void bind(const QString &name, void (frmNotePad::*handler)());
     void refreshWindowList();
 
