@@ -1,5 +1,7 @@
 #include "document/notepad_window.h"
 
+#include "document/go_to_line_dialog.h"
+#include "document/program.h"
 
 #include <QAction>
 #include <QMenu>
@@ -16,4 +18,7 @@ void frmNotePad::addEditorBasics()
     connect(redo, &QAction::triggered, RichTextBox1, &QTextEdit::redo);
     redo->setEnabled(RichTextBox1->document()->isRedoAvailable());
     connect(RichTextBox1, &QTextEdit::redoAvailable, redo, &QAction::setEnabled);
+    QAction *goToLine = addItem(edit, QStringLiteral("mnuEditGoToLine"), QStringLiteral("Go to Line\u2026"),
+                                QKeySequence(QStringLiteral("Ctrl+G")));
+    connect(goToLine, &QAction::triggered, this, [this] { ShowGoToLine(program_, RichTextBox1); });
 }

@@ -5,7 +5,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
 
 namespace {
 
@@ -17,6 +24,20 @@ protected:
         QApplication::setActiveWindow(&frame());
         QTest::keySequence(activeEditor(), sequence);
         QCoreApplication::processEvents();
+    }
+
+    QDialog *goToLineDialog() { return frame().findChild<QDialog *>(QStringLiteral("frmGoToLine")); }
+
+    // Types the answer into the open Go to Line dialog and clicks OK.
+    void answerGoToLine(const QString &answer)
+    {
+        QDialog *dialog = goToLineDialog();
+        ASSERT_NE(dialog, nullptr);
+        auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("txtLineNumber"));
+        field->clear();
+        QTest::keyClicks(field, answer);
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };
 
@@ -38,6 +59,48 @@ TEST_F(EditMenuAdditionsTest, RedoTakesBackAnUndoByMenuAndByBothKeys)
         EXPECT_FALSE(menuItem("mnuEditRedo")->isEnabled());
         EXPECT_TRUE(activeDocument()->state().Changed);
     }
+}
+
+TEST_F(EditMenuAdditionsTest, GoToLineReachesBothEndsAndRefusesAnythingElse)
+{
+    start();
+    activeDocument()->editor().SetText("one\ntwo\nthree\nfour\nfive");
+    activeDocument()->editor().SetSelStart(5);
+    keys(QKeySequence("Ctrl+G"));
+    ASSERT_NE(goToLineDialog(), nullptr);
+    EXPECT_EQ(goToLineDialog()->findChild<QLineEdit *>("txtLineNumber")->text(), "2");
+
+    for (const char *refused : {"0", "6", "-1", "two", "", "99999999999"}) {
+        answerGoToLine(refused);
+        ASSERT_FALSE(messages().shown.isEmpty()) << refused;
+        EXPECT_EQ(messages().shown.last().text, "Enter a line number from 1 to 5.");
+        EXPECT_NE(goToLineDialog(), nullptr) << refused;
+        EXPECT_EQ(activeDocument()->editor().SelStart(), 5);
+    }
+    answerGoToLine(" 5 ");
+    EXPECT_EQ(goToLineDialog(), nullptr);
+    EXPECT_EQ(activeDocument()->editor().SelStart(), 19);
+
+    choose("mnuEditGoToLine");
+    answerGoToLine("1");
+    EXPECT_EQ(activeDocument()->editor().SelStart(), 0);
+    EXPECT_EQ(messages().shown.size(), 6);
+}
+
+TEST_F(EditMenuAdditionsTest, GoToLineBringsAFarLineIntoView)
+{
+    start();
+    QStringList lines;
+    for (int line = 1; line <= 400; ++line)
+        lines.append(QStringLiteral("line %1").arg(line));
+    activeDocument()->editor().SetText(lines.join('\n'));
+    activeDocument()->editor().SetSelStart(0);
+    choose("mnuEditGoToLine");
+    answerGoToLine("300");
+    QTextEdit *editor = activeEditor();
+    EXPECT_EQ(editor->textCursor().block().text(), "line 300");
+    EXPECT_TRUE(editor->viewport()->rect().contains(editor->cursorRect()));
+    EXPECT_GT(editor->verticalScrollBar()->value(), 0);
 }
 
 } // namespace
