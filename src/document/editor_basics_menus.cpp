@@ -1,6 +1,8 @@
 #include "document/notepad_window.h"
 
+#include "document/editor_switches.h"
 #include "document/go_to_line_dialog.h"
+#include "document/line_number_gutter.h"
 #include "document/program.h"
 
 #include <QAction>
@@ -21,4 +23,17 @@ void frmNotePad::addEditorBasics()
     QAction *goToLine = addItem(edit, QStringLiteral("mnuEditGoToLine"), QStringLiteral("Go to Line\u2026"),
                                 QKeySequence(QStringLiteral("Ctrl+G")));
     connect(goToLine, &QAction::triggered, this, [this] { ShowGoToLine(program_, RichTextBox1); });
+
+    auto *view = findChild<QMenu *>(QStringLiteral("mnuView"));
+    addSeparator(view, QStringLiteral("mnuViewSep2"));
+    addSwitch(view, LineNumbersSwitch, QStringLiteral("Line Numbers"),
+              [](frmNotePad &window, bool on) { GutterOf(&window)->setVisible(on); });
+}
+
+void frmNotePad::addSwitch(QMenu *menu, const EditorSwitch &choice, const QString &caption, const SwitchAction &apply)
+{
+    QAction *item = addItem(menu, QLatin1String(choice.item), caption, {}, true);
+    item->setChecked(IsSwitchOn(program_.settings(), choice));
+    apply(*this, item->isChecked());
+    connect(item, &QAction::triggered, this, [this, choice, apply](bool on) { SetSwitch(program_, choice, on, apply); });
 }

@@ -2,6 +2,7 @@
 
 #include "document/document_table.h"
 #include "document/file_commands.h"
+#include "document/line_number_gutter.h"
 #include "document/new_document.h"
 #include "document/program.h"
 #include "platform/editor_surface.h"
@@ -26,7 +27,7 @@ frmNotePad::frmNotePad(Program &program, int slot)
     RichTextBox1->setAcceptRichText(false);
     RichTextBox1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     RichTextBox1->setLineWrapMode(QTextEdit::FixedPixelWidth);
-    setWidget(RichTextBox1);
+    setWidget(WithLineNumberGutter(RichTextBox1));
     surface_ = new EditorSurface(RichTextBox1);
     connect(surface_, &EditorSurface::SelChange, this, &frmNotePad::RichTextBox1_SelChange);
 
@@ -269,7 +270,9 @@ void frmNotePad::Form_Load()
 void frmNotePad::Form_Resize()
 {
     // Lines wrap at 95 % of the editor's width, so text never runs under the scroll bar.
-    RichTextBox1->setLineWrapColumnOrWidth(RichTextBox1->x() + int(0.95f * float(RichTextBox1->width())));
+    // The width is measured from the editor's own left edge, which the line numbers push
+    // to the right.
+    RichTextBox1->setLineWrapColumnOrWidth(int(0.95f * float(RichTextBox1->width())));
 }
 
 void frmNotePad::resizeEvent(QResizeEvent *event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/editor_switches.h"
 #include "document/window_font.h"
 #include "platform/common_dialog.h"
 #include "platform/text_file_codec.h"
@@ -68,6 +69,7 @@ private:
     void connectTextCommands();
     // The items this program adds after the classic ones (editor_basics_menus.cpp).
     void addEditorBasics();
+    void addSwitch(QMenu *menu, const EditorSwitch &choice, const QString &caption, const SwitchAction &apply);
     void bind(const QString &name, void (frmNotePad::*handler)());
     void refreshWindowList();
 

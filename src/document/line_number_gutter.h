@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QList>
+#include <QWidget>
+
+class QTextEdit;
+
+// The line numbers beside an editor. Only the lines in view are looked at, found from the
+// editor's own layout, so a long page costs no more than a short one; the gutter is as
+// wide as the last line's number needs.
+class LineNumberGutter : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit LineNumberGutter(QTextEdit *editor, QWidget *parent = nullptr);
+
+    struct ShownNumber
+    {
+        int line = 0;      // counted from 1
+        int baseline = 0;  // in the gutter's coordinates
+    };
+    // The numbers a paint draws now: one per line whose first row is in view.
+    QList<ShownNumber> shownNumbers() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void fitWidth();
+
+    QTextEdit *editor_;
+};
+
+// The editor beside its gutter, in one widget that stands in for the editor in a window.
+QWidget *WithLineNumberGutter(QTextEdit *editor);
+LineNumberGutter *GutterOf(QWidget *window);

@@ -1,0 +1,88 @@
+#include "support/program_fixture.h"
+
+#include "document/line_number_gutter.h"
+#include "document/notepad_window.h"
+#include "platform/editor_surface.h"
+
+#include <QAction>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextEdit>
+
+namespace {
+
+class LineNumberGutterTest : public ProgramTest
+{
+protected:
+    LineNumberGutter *gutter() { return GutterOf(activeDocument()); }
+
+    // From the editor's viewport to the gutter's coordinates.
+    QPoint toGutter(const QPoint &point)
+    {
+        return activeEditor()->viewport()->mapTo(activeDocument(), point) - gutter()->mapTo(activeDocument(), QPoint());
+    }
+
+    // Where the line's first row stands, in the gutter's coordinates.
+    QRect rowOf(int line)
+    {
+        QTextEdit *editor = activeEditor();
+        const QRect row = editor->cursorRect(QTextCursor(editor->document()->findBlockByNumber(line - 1)));
+        return row.translated(toGutter(QPoint()));
+    }
+
+    bool inView(int line)
+    {
+        const QRect row = rowOf(line);
+        const int top = toGutter(QPoint()).y();
+        return row.bottom() >= top && row.top() < top + activeEditor()->viewport()->height();
+    }
+};
+
+TEST_F(LineNumberGutterTest, AScrolledViewIsNumberedLineByLineBesideItsText)
+{
+    start();
+    QStringList lines;
+    for (int line = 1; line <= 500; ++line)
+        lines.append(line == 250 ? QStringLiteral("wrapped ").repeated(100) : QStringLiteral("<p>%1</p>").arg(line));
+    activeDocument()->editor().SetText(lines.join('\n'));
+    QScrollBar *scroll = activeEditor()->verticalScrollBar();
+    scroll->setValue(scroll->maximum() / 2);
+    QCoreApplication::processEvents();
+
+    const QList<LineNumberGutter::ShownNumber> shown = gutter()->shownNumbers();
+    ASSERT_GT(shown.size(), 3);
+    EXPECT_FALSE(inView(shown.first().line - 1));
+    EXPECT_FALSE(inView(shown.last().line + 1));
+    for (int i = 0; i < shown.size(); ++i) {
+        EXPECT_EQ(shown[i].line, shown.first().line + i);
+        const QRect row = rowOf(shown[i].line);
+        EXPECT_TRUE(inView(shown[i].line)) << shown[i].line;
+        EXPECT_GT(shown[i].baseline, row.top()) << shown[i].line;
+        EXPECT_LE(shown[i].baseline, row.bottom()) << shown[i].line;
+    }
+}
+
+TEST_F(LineNumberGutterTest, ViewLineNumbersHidesThemInEveryWindowAndIsRemembered)
+{
+    start();
+    choose("mnuFileNew");
+    ASSERT_EQ(openDocuments().size(), 2);
+    for (frmNotePad *window : openDocuments())
+        EXPECT_TRUE(GutterOf(window)->isVisible());
+    EXPECT_TRUE(menuItem("mnuViewLineNumbers")->isChecked());
+
+    choose("mnuViewLineNumbers");
+    for (frmNotePad *window : openDocuments()) {
+        EXPECT_FALSE(GutterOf(window)->isVisible());
+        EXPECT_FALSE(window->action("mnuViewLineNumbers")->isChecked());
+    }
+    EXPECT_EQ(stored("LineNumbers", "LineNumbers"), "False");
+
+    start();
+    EXPECT_FALSE(GutterOf(activeDocument())->isVisible());
+    choose("mnuViewLineNumbers");
+    EXPECT_TRUE(GutterOf(activeDocument())->isVisible());
+    EXPECT_EQ(stored("LineNumbers", "LineNumbers"), "True");
+}
+
+} // namespace
