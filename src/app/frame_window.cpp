@@ -3,6 +3,7 @@
 #include "app/application_icon.h"
 #include "app/dialog_factories.h"
 #include "app/file_drop.h"
+#include "app/status_bar.h"
 #include "app/toolbars.h"
 #include "document/document_journal.h"
 #include "document/file_commands.h"
@@ -50,6 +51,7 @@ frmMDI::frmMDI(Platform platform)
     addDockWidget(Qt::BottomDockWidgetArea, pageProblems_);
     pageProblems_->hide();
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &frmMDI::RefreshMenuBar);
+    setStatusBar(new DocumentStatusBar(*this, mdiArea_));
     buildMenus();
     registerDialogs(*this);
     // The buttons of dialogs look up the registry, so it is filled first.

@@ -1,0 +1,120 @@
+#include "app/status_bar.h"
+
+#include "document/document_table.h"
+#include "document/file_commands.h"
+#include "document/notepad_window.h"
+#include "document/program.h"
+#include "platform/text_file_codec.h"
+
+#include <QLabel>
+#include <QMdiArea>
+#include <QTextBlock>
+#include <QTextEdit>
+
+namespace {
+
+constexpr int pollMilliseconds = 250;
+
+// Characters before the caret on its line: a character outside the basic plane takes
+// two places in the editor but is one character to the reader.
+int charactersBefore(const QTextCursor &cursor)
+{
+    const QString line = cursor.block().text();
+    const QStringView before = QStringView(line).left(cursor.positionInBlock());
+    int characters = int(before.size());
+    for (QChar c : before)
+        if (c.isLowSurrogate())
+            --characters;
+    return characters;
+}
+
+} // namespace
+
+QString EncodingCaption(const TextFileFormat &format)
+{
+    switch (format.encoding) {
+    case TextFileFormat::Encoding::Windows1252:
+        return QStringLiteral("Windows-1252");
+    case TextFileFormat::Encoding::Utf8:
+        break;
+    }
+    return format.byteOrderMark ? QStringLiteral("UTF-8 with BOM") : QStringLiteral("UTF-8");
+}
+
+QString LineEndingCaption(const TextFileFormat &format)
+{
+    switch (format.lineEnding) {
+    case TextFileFormat::LineEnding::Lf:
+        return QStringLiteral("LF");
+    case TextFileFormat::LineEnding::Cr:
+        return QStringLiteral("CR");
+    case TextFileFormat::LineEnding::CrLf:
+        break;
+    }
+    return QStringLiteral("CR LF");
+}
+
+DocumentStatusBar::DocumentStatusBar(Program &program, QMdiArea *area) : program_(program)
+{
+    setObjectName(QStringLiteral("StatusBar"));
+    lblCaret = addLabel(QStringLiteral("lblCaret"), false);
+    lblSelection = addLabel(QStringLiteral("lblSelection"), false);
+    lblChanged = addLabel(QStringLiteral("lblChanged"), true);
+    lblEncoding = addLabel(QStringLiteral("lblEncoding"), true);
+    lblLineEnding = addLabel(QStringLiteral("lblLineEnding"), true);
+
+    connect(area, &QMdiArea::subWindowActivated, this, &DocumentStatusBar::followActiveEditor);
+    poll_.setInterval(pollMilliseconds);
+    connect(&poll_, &QTimer::timeout, this, &DocumentStatusBar::Refresh);
+    poll_.start();
+    Refresh();
+}
+
+QLabel *DocumentStatusBar::addLabel(const QString &name, bool permanent)
+{
+    auto *label = new QLabel(this);
+    label->setObjectName(name);
+    if (permanent)
+        addPermanentWidget(label);
+    else
+        addWidget(label);
+    return label;
+}
+
+void DocumentStatusBar::followActiveEditor()
+{
+    frmNotePad *document = program_.ActiveDocument();
+    QTextEdit *editor = document ? document->RichTextBox1 : nullptr;
+    if (editor != followed_) {
+        if (followed_)
+            followed_->disconnect(this);
+        followed_ = editor;
+        if (editor) {
+            connect(editor, &QTextEdit::cursorPositionChanged, this, &DocumentStatusBar::Refresh);
+            connect(editor, &QTextEdit::selectionChanged, this, &DocumentStatusBar::Refresh);
+        }
+    }
+    Refresh();
+}
+
+void DocumentStatusBar::Refresh()
+{
+    frmNotePad *document = program_.ActiveDocument();
+    if (!document) {
+        for (QLabel *label : {lblCaret, lblSelection, lblEncoding, lblLineEnding, lblChanged})
+            label->clear();
+        return;
+    }
+    const QTextCursor cursor = document->RichTextBox1->textCursor();
+    lblCaret->setText(QStringLiteral("Ln %1, Col %2").arg(cursor.blockNumber() + 1).arg(charactersBefore(cursor) + 1));
+    const int selected = cursor.selectionEnd() - cursor.selectionStart();
+    lblSelection->setText(selected > 0 ? QStringLiteral("%1 selected").arg(selected) : QString());
+    if (IsRichTextName(document->Caption())) {
+        lblEncoding->setText(QStringLiteral("RTF"));
+        lblLineEnding->clear();
+    } else {
+        lblEncoding->setText(EncodingCaption(document->FileFormat));
+        lblLineEnding->setText(LineEndingCaption(document->FileFormat));
+    }
+    lblChanged->setText(document->state().Changed ? QStringLiteral("Changed") : QString());
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QPointer>
+#include <QStatusBar>
+#include <QTimer>
+
+class Program;
+class QLabel;
+class QMdiArea;
+class QTextEdit;
+struct TextFileFormat;
+
+// The frame's status bar: where the caret stands in the ActiveDocument (line and column
+// from 1, columns in characters), how long the selection is, how the document will be
+// written, and whether it counts as changed. It looks at the caret's line only, never the
+// whole text. The caret is followed as it moves; the Changed flag and the file format,
+// which the file commands set without telling anyone, are looked at a few times a second.
+class DocumentStatusBar : public QStatusBar
+{
+    Q_OBJECT
+
+public:
+    DocumentStatusBar(Program &program, QMdiArea *area);
+
+    void Refresh();
+
+private:
+    void followActiveEditor();
+    QLabel *addLabel(const QString &name, bool permanent);
+
+    Program &program_;
+    QPointer<QTextEdit> followed_;
+    QTimer poll_;
+    QLabel *lblCaret = nullptr;
+    QLabel *lblSelection = nullptr;
+    QLabel *lblEncoding = nullptr;
+    QLabel *lblLineEnding = nullptr;
+    QLabel *lblChanged = nullptr;
+};
+
+// How the status bar names the encoding and the line ending a file is written with.
+QString EncodingCaption(const TextFileFormat &format);
+QString LineEndingCaption(const TextFileFormat &format);

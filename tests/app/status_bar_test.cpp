@@ -1,0 +1,86 @@
+#include "support/program_fixture.h"
+
+#include "document/notepad_window.h"
+#include "platform/editor_surface.h"
+
+#include <QLabel>
+#include <QStatusBar>
+#include <QTest>
+#include <QTextEdit>
+
+namespace {
+
+class StatusBarTest : public ProgramTest
+{
+protected:
+    QString shown(const char *label)
+    {
+        return frame().statusBar()->findChild<QLabel *>(QLatin1String(label))->text();
+    }
+    // The flag and the format are set by commands that tell no one: the bar looks again
+    // a few times a second.
+    bool showsSoon(const char *label, const QString &text)
+    {
+        return QTest::qWaitFor([&] { return shown(label) == text; }, 2000);
+    }
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(activeEditor(), key, modifiers);
+    }
+};
+
+TEST_F(StatusBarTest, CaretLineColumnAndSelectionFollowMovesAndSelections)
+{
+    start();
+    activeDocument()->editor().SetText(QString::fromUtf8("one\nt\xF0\x9F\x98\x80o\nthree"));
+    activeDocument()->editor().SetSelStart(0);
+    EXPECT_EQ(shown("lblCaret"), "Ln 1, Col 1");
+    EXPECT_EQ(shown("lblSelection"), "");
+
+    press(Qt::Key_Down);
+    press(Qt::Key_End);
+    EXPECT_EQ(shown("lblCaret"), "Ln 2, Col 4");
+    press(Qt::Key_Down);
+    press(Qt::Key_Home);
+    EXPECT_EQ(shown("lblCaret"), "Ln 3, Col 1");
+    press(Qt::Key_End, Qt::ShiftModifier);
+    EXPECT_EQ(shown("lblCaret"), "Ln 3, Col 6");
+    EXPECT_EQ(shown("lblSelection"), "5 selected");
+    press(Qt::Key_Left);
+    EXPECT_EQ(shown("lblCaret"), "Ln 3, Col 1");
+    EXPECT_EQ(shown("lblSelection"), "");
+}
+
+TEST_F(StatusBarTest, FormatAndChangedFollowTheActiveDocumentAndItsSave)
+{
+    start();
+    const QString windows = writeFile("latin.htm", "caf\xE9\r\n<p>\r\n");
+    const QString lf = writeFile("unix.htm", "caf\xC3\xA9\n");
+    dialogs().answerFile(windows);
+    choose("mnuFileOpen");
+    EXPECT_TRUE(showsSoon("lblEncoding", "Windows-1252")) << shown("lblEncoding").toStdString();
+    EXPECT_TRUE(showsSoon("lblLineEnding", "CR LF")) << shown("lblLineEnding").toStdString();
+    EXPECT_TRUE(showsSoon("lblChanged", ""));
+    dialogs().answerFile(lf);
+    choose("mnuFileOpen");
+    EXPECT_TRUE(showsSoon("lblEncoding", "UTF-8")) << shown("lblEncoding").toStdString();
+    EXPECT_TRUE(showsSoon("lblLineEnding", "LF")) << shown("lblLineEnding").toStdString();
+
+    type("x");
+    EXPECT_TRUE(showsSoon("lblChanged", "Changed"));
+    choose("mnuFileSave");
+    EXPECT_TRUE(showsSoon("lblChanged", ""));
+
+    dialogs().answerFile(tempPath("rich.rtf"));
+    choose("mnuFileSaveAs");
+    EXPECT_TRUE(showsSoon("lblEncoding", "RTF")) << shown("lblEncoding").toStdString();
+    EXPECT_EQ(shown("lblLineEnding"), "");
+
+    activeDocument()->close();
+    activeDocument()->close();
+    EXPECT_EQ(shown("lblCaret"), "Ln 1, Col 1");
+    activeDocument()->close();
+    EXPECT_EQ(shown("lblCaret"), "");
+}
+
+} // namespace
