@@ -3,6 +3,7 @@
 #include "document/editor_switches.h"
 #include "document/go_to_line_dialog.h"
 #include "document/line_number_gutter.h"
+#include "document/live_tag_colouring.h"
 #include "document/program.h"
 
 #include <QAction>
@@ -28,6 +29,11 @@ void frmNotePad::addEditorBasics()
     addSeparator(view, QStringLiteral("mnuViewSep2"));
     addSwitch(view, LineNumbersSwitch, QStringLiteral("Line Numbers"),
               [](frmNotePad &window, bool on) { GutterOf(&window)->setVisible(on); });
+
+    auto *options = findChild<QMenu *>(QStringLiteral("mnuOptions"));
+    addSeparator(options, QStringLiteral("mnuOptionsSep3"));
+    addSwitch(options, LiveTagColouringSwitch, QStringLiteral("Color Tags While Typing"),
+              [this](frmNotePad &window, bool on) { ColorTagsWhileTyping(program_, window, on); });
 }
 
 void frmNotePad::addSwitch(QMenu *menu, const EditorSwitch &choice, const QString &caption, const SwitchAction &apply)

@@ -1,6 +1,7 @@
 #include "document/tag_colouring.h"
 
 #include "dialogs/pickers.h"
+#include "document/live_tag_colouring.h"
 #include "document/notepad_window.h"
 #include "document/program.h"
 #include "document/tag_pass.h"
@@ -20,7 +21,9 @@ QColor fallbackTagColor(const QColor &textColor)
     return textColor.rgb() == blue.rgb() ? QColor(128, 0, 0) : blue;
 }
 
-QColor tagColorFor(Program &program, const EditorSurface &editor)
+} // namespace
+
+QColor TagColorFor(Program &program, const EditorSurface &editor)
 {
     const QString stored =
         program.settings().read(QStringLiteral("ColorOfTags"), QStringLiteral("ColorOfTags"), program.TagColor);
@@ -33,15 +36,13 @@ QColor tagColorFor(Program &program, const EditorSurface &editor)
     return fallbackTagColor(editor.SelColor());
 }
 
-} // namespace
-
 void ColorTags(Program &program)
 {
     const EditorSurface *editor = program.ActiveEditor();
     if (!editor)
         return;
     QTextCharFormat format;
-    format.setForeground(tagColorFor(program, *editor));
+    format.setForeground(TagColorFor(program, *editor));
     RunTagPass(program, [&format](QTextCursor &cursor, const QString &, TagRange tag) {
         cursor.setPosition(tag.start);
         cursor.setPosition(tag.start + tag.length, QTextCursor::KeepAnchor);
@@ -58,6 +59,7 @@ void frmNotePad::mnuOptionsChooseTagBracketColor_Click()
     else if (const EditorSurface *editor = program_.ActiveEditor())
         program_.TagColor = QString::number(toColorNumber(editor->SelColor()));
     program_.settings().write(QStringLiteral("ColorOfTags"), QStringLiteral("ColorOfTags"), program_.TagColor);
+    RecolorLiveTags(program_);
 }
 
 void frmNotePad::mnuOptionsColorTagBrackets_Click()

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "document/editor_switches.h"
+
+class Program;
+class frmNotePad;
+
+inline constexpr EditorSwitch LiveTagColouringSwitch{"ColorTagsWhileTyping", "mnuOptionsColorTagsWhileTyping", false};
+
+// Starts or stops colouring the window's tags as the user types.
+void ColorTagsWhileTyping(Program &program, frmNotePad &window, bool on);
+
+// After a new tag colour was chosen: the windows coloured while typing take it up.
+void RecolorLiveTags(Program &program);

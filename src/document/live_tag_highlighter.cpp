@@ -1,0 +1,117 @@
+#include "document/live_tag_highlighter.h"
+
+#include "document/tag_scanner.h"
+
+#include <QCoreApplication>
+#include <QSignalBlocker>
+#include <QTextDocument>
+
+namespace {
+
+// A line's state: whether a tag begun on it, or above it, is still open at its end.
+enum LineState { Outside = 0, InsideTag = 1 };
+
+} // namespace
+
+LiveTagHighlighter::LiveTagHighlighter(QTextDocument *document, const QColor &color)
+    : QSyntaxHighlighter(static_cast<QObject *>(document))
+{
+    setObjectName(QStringLiteral("LiveTagHighlighter"));
+    format_.setForeground(color);
+    setDocument(document);
+    // Qt colours the whole text once control returns to the event loop; done here at
+    // once instead, it can be done quietly.
+    quietly([this] { QCoreApplication::sendPostedEvents(this, QEvent::MetaCall); });
+}
+
+void LiveTagHighlighter::SetTagColor(const QColor &color)
+{
+    if (format_.foreground().color() == color)
+        return;
+    format_.setForeground(color);
+    quietly([this] { rehighlight(); });
+}
+
+// Colouring lines outside an edit makes the document announce a change of its contents,
+// which would mark the document changed: the announcement is held back.
+void LiveTagHighlighter::quietly(const std::function<void()> &recolour)
+{
+    const QSignalBlocker blocker(document());
+    recolour();
+}
+
+bool LiveTagHighlighter::closesAfterThisLine() const
+{
+    const QTextBlock line = currentBlock();
+    return !document()->find(QStringLiteral(">"), line.position() + line.length()).isNull();
+}
+
+void LiveTagHighlighter::highlightBlock(const QString &text)
+{
+    const bool carried = previousBlockState() == InsideTag;
+    qsizetype from = 0;
+    if (carried) {
+        const qsizetype close = text.indexOf(QLatin1Char('>'));
+        if (close < 0) {
+            if (closesAfterThisLine()) {
+                setFormat(0, int(text.size()), format_);
+                setCurrentBlockState(InsideTag);
+            } else {
+                setCurrentBlockState(Outside);
+                recheckLinesAbove(true);
+            }
+            return;
+        }
+        setFormat(0, int(close + 1), format_);
+        from = close + 1;
+    }
+
+    const QList<TagRange> tags = FindTags(QStringView(text).mid(from));
+    for (const TagRange &tag : tags)
+        setFormat(int(from) + tag.start, tag.length, format_);
+    const qsizetype scanned = tags.isEmpty() ? from : from + tags.last().start + tags.last().length;
+    const qsizetype open = text.indexOf(QLatin1Char('<'), scanned);
+    if (open >= 0 && closesAfterThisLine()) {
+        setFormat(int(open), int(text.size() - open), format_);
+        setCurrentBlockState(InsideTag);
+    } else {
+        setCurrentBlockState(Outside);
+    }
+
+    // A ">" before any "<" of this line may close a "<" above that had none to close it.
+    if (!carried) {
+        const qsizetype close = text.indexOf(QLatin1Char('>'));
+        const qsizetype firstOpen = text.indexOf(QLatin1Char('<'));
+        if (close >= 0 && (firstOpen < 0 || close < firstOpen))
+            recheckLinesAbove(false);
+    }
+}
+
+// The lines above were read on what followed them then. When a tag that was open ends
+// without a ">" (tagWasOpen), or a ">" arrives for a "<" that had none, they are read
+// again from the line of that "<", once the edit in hand is finished.
+void LiveTagHighlighter::recheckLinesAbove(bool tagWasOpen)
+{
+    QTextBlock line = currentBlock().previous();
+    if (tagWasOpen) {
+        while (line.previous().isValid() && line.previous().userState() == InsideTag)
+            line = line.previous();
+    } else {
+        for (; line.isValid(); line = line.previous()) {
+            const QString above = line.text();
+            const qsizetype lastOpen = above.lastIndexOf(QLatin1Char('<'));
+            const qsizetype lastClose = above.lastIndexOf(QLatin1Char('>'));
+            if (lastOpen < 0 && lastClose < 0)
+                continue;
+            if (lastOpen < lastClose)
+                return;
+            break;
+        }
+    }
+    if (!line.isValid())
+        return;
+    const int position = line.position();
+    QMetaObject::invokeMethod(
+        this, [this, position] { quietly([this, position] { rehighlightBlock(document()->findBlock(position)); }); },
+        Qt::QueuedConnection);
+}

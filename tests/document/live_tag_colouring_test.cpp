@@ -1,0 +1,102 @@
+#include "support/program_fixture.h"
+
+#include "document/notepad_window.h"
+#include "platform/editor_surface.h"
+
+#include <QAction>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTextLayout>
+
+namespace {
+
+const QColor blue(0, 0, 255);
+
+class LiveTagColouringTest : public ProgramTest
+{
+protected:
+    // What each character is painted in: the live colour over the document's own format.
+    QString paint()
+    {
+        QString painted;
+        QTextDocument *document = activeEditor()->document();
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+            for (int at = 0; at < block.length() - 1; ++at) {
+                bool live = false;
+                for (const QTextLayout::FormatRange &range : block.layout()->formats())
+                    if (at >= range.start && at < range.start + range.length)
+                        live = range.format.foreground().color() == blue;
+                painted += live ? QLatin1Char('T') : QLatin1Char('.');
+            }
+            if (block.next().isValid())
+                painted += QLatin1Char('|');
+        }
+        return painted;
+    }
+
+    void settle() { QCoreApplication::processEvents(); }
+};
+
+TEST_F(LiveTagColouringTest, TagsColourAsTheyAreTypedAndLoseItWhenTheirBracketGoes)
+{
+    start();
+    EXPECT_FALSE(menuItem("mnuOptionsColorTagsWhileTyping")->isChecked());
+    type("<i>");
+    EXPECT_EQ(paint(), "...");
+    activeDocument()->state().Changed = false;
+    choose("mnuOptionsColorTagsWhileTyping");
+    settle();
+    EXPECT_EQ(paint(), "TTT");
+    EXPECT_FALSE(activeDocument()->state().Changed);
+    EXPECT_EQ(stored("ColorTagsWhileTyping", "ColorTagsWhileTyping"), "True");
+
+    activeDocument()->editor().SetText("");
+    type("a <b>");
+    EXPECT_EQ(paint(), "..TTT");
+    QTest::keyClick(activeEditor(), Qt::Key_Backspace);
+    EXPECT_EQ(paint(), "....");
+    type(">bold</b> x > y");
+    EXPECT_EQ(paint(), "..TTT....TTTT......");
+
+    // A tag across lines, and what its closing bracket does to the line above.
+    activeDocument()->editor().SetText("<a\nhref=x>t");
+    settle();
+    EXPECT_EQ(paint(), "TT|TTTTTTT.");
+    activeDocument()->editor().SetSelection(9, 1);
+    QTest::keyClick(activeEditor(), Qt::Key_Delete);
+    settle();
+    EXPECT_EQ(paint(), "..|.......");
+    type(">");
+    settle();
+    EXPECT_EQ(paint(), "TT|TTTTTTT.");
+
+    // The colour never reaches the document itself.
+    const QTextCursor at(activeEditor()->document()->findBlockByNumber(1));
+    EXPECT_EQ(at.charFormat().foreground().style(), Qt::NoBrush);
+    dialogs().answerFile(tempPath("page.rtf"));
+    choose("mnuFileSaveAs");
+    EXPECT_FALSE(readFile(tempPath("page.rtf")).contains("\\blue255"));
+}
+
+TEST_F(LiveTagColouringTest, RememberedForEveryWindowAndTurnedOffEverywhere)
+{
+    store("ColorTagsWhileTyping", "ColorTagsWhileTyping", "True");
+    start();
+    type("<p>");
+    choose("mnuFileNew");
+    type("<h1>");
+    settle();
+    EXPECT_TRUE(menuItem("mnuOptionsColorTagsWhileTyping")->isChecked());
+    EXPECT_EQ(paint(), "TTTT");
+
+    choose("mnuOptionsColorTagsWhileTyping");
+    for (frmNotePad *window : openDocuments()) {
+        EXPECT_FALSE(window->action("mnuOptionsColorTagsWhileTyping")->isChecked());
+        EXPECT_TRUE(window->RichTextBox1->document()->begin().layout()->formats().isEmpty());
+    }
+    EXPECT_EQ(stored("ColorTagsWhileTyping", "ColorTagsWhileTyping"), "False");
+}
+
+} // namespace
