@@ -11,6 +11,7 @@
 #include "document/new_document.h"
 #include "document/notepad_window.h"
 #include "document/recovery_dialog.h"
+#include "document/tabbed_windows.h"
 #include "platform/editor_surface.h"
 #include "tools/page_problems_panel.h"
 #include "version.h"
@@ -52,6 +53,7 @@ frmMDI::frmMDI(Platform platform)
     pageProblems_->hide();
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &frmMDI::RefreshMenuBar);
     setStatusBar(new DocumentStatusBar(*this, mdiArea_));
+    SetTabbedView(mdiArea_, IsSwitchOn(settings(), TabbedWindowsSwitch));
     buildMenus();
     registerDialogs(*this);
     // The buttons of dialogs look up the registry, so it is filled first.

@@ -5,6 +5,7 @@
 #include "document/line_number_gutter.h"
 #include "document/live_tag_colouring.h"
 #include "document/program.h"
+#include "document/tabbed_windows.h"
 
 #include <QAction>
 #include <QMenu>
@@ -34,6 +35,12 @@ void frmNotePad::addEditorBasics()
     addSeparator(options, QStringLiteral("mnuOptionsSep3"));
     addSwitch(options, LiveTagColouringSwitch, QStringLiteral("Color Tags While Typing"),
               [this](frmNotePad &window, bool on) { ColorTagsWhileTyping(program_, window, on); });
+
+    // Before the list of windows, which the menu refills each time it opens.
+    addSwitch(windowMenu_, TabbedWindowsSwitch, QStringLiteral("Tabbed Windows"), [](frmNotePad &window, bool on) {
+        if (window.mdiArea())
+            SetTabbedView(window.mdiArea(), on);
+    });
 }
 
 void frmNotePad::addSwitch(QMenu *menu, const EditorSwitch &choice, const QString &caption, const SwitchAction &apply)
