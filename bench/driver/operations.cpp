@@ -6,6 +6,7 @@
 #include "app/frame_window.h"
 #include "document/document_table.h"
 #include "document/file_commands.h"
+#include "document/live_tag_colouring.h"
 #include "document/notepad_window.h"
 #include "document/tag_case.h"
 #include "document/tag_colouring.h"
@@ -21,7 +22,9 @@
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -34,6 +37,8 @@
 namespace {
 
 const QString frequentWord = QStringLiteral("data");
+constexpr int typedKeys = 20;
+constexpr int scrolledPages = 50;
 const QString replacementWord = QStringLiteral("datum");
 
 // Lets the windows take their pending layout and paint events, as they would once
@@ -170,6 +175,8 @@ public:
         measureReplaceAll(measure);
         measureInsertLarge(measure);
         measureCheckPage(measure);
+        measureTypeTop(measure);
+        measureScroll(measure);
         return results_;
     }
 
@@ -431,6 +438,54 @@ private:
         if (shown != floorProblems)
             results_.mismatches.append(
                 QStringLiteral("check_page: the program lists %1 problems, Tidy alone reports %2").arg(shown).arg(floorProblems));
+    }
+
+    // Characters typed near the top of the page, each as a key press and release followed
+    // by what the window does before the next key: the program's with its line numbers,
+    // status bar and tags coloured while typing.
+    void measureTypeTop(const Measure &measure)
+    {
+        ColorTagsWhileTyping(frame_, *document(), true);
+        resetProduct(text_);
+        resetFloor(text_);
+        const auto typeAtTop = [](QTextEdit *editor) {
+            QTextCursor cursor(editor->document()->findBlockByNumber(1));
+            editor->setTextCursor(cursor);
+            editor->setFocus();
+            for (int key = 0; key < typedKeys; ++key) {
+                const QString text = key % 8 == 0 ? QStringLiteral("<") : key % 8 == 3 ? QStringLiteral(">") : QStringLiteral("b");
+                QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, text);
+                QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, text);
+                QApplication::sendEvent(editor, &press);
+                QApplication::sendEvent(editor, &release);
+                settle();
+            }
+        };
+        measure(
+            QStringLiteral("type_top"), [] {}, [&] { typeAtTop(productEditor()); }, [] {},
+            [&] { typeAtTop(floor_.get()); });
+        compareTexts(QStringLiteral("type_top"));
+        ColorTagsWhileTyping(frame_, *document(), false);
+    }
+
+    // The first pages of the page scrolled through a page at a time, each painted.
+    void measureScroll(const Measure &measure)
+    {
+        const auto scrollToTop = [](QTextEdit *editor) {
+            editor->verticalScrollBar()->setValue(0);
+            settle();
+        };
+        const auto pageThrough = [](QTextEdit *editor) {
+            for (int page = 0; page < scrolledPages; ++page) {
+                editor->verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+                settle();
+            }
+        };
+        ColorTagsWhileTyping(frame_, *document(), true);
+        measure(
+            QStringLiteral("scroll"), [&] { scrollToTop(productEditor()); }, [&] { pageThrough(productEditor()); },
+            [&] { scrollToTop(floor_.get()); }, [&] { pageThrough(floor_.get()); });
+        ColorTagsWhileTyping(frame_, *document(), false);
     }
 
     QString htmlFile_;
