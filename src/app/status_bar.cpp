@@ -35,12 +35,21 @@ QString EncodingCaption(const TextFileFormat &format)
     switch (format.encoding) {
     case TextFileFormat::Encoding::Windows1252:
         return QStringLiteral("Windows-1252");
+    case TextFileFormat::Encoding::Utf16LE:
+        return QStringLiteral("UTF-16 LE");
+    case TextFileFormat::Encoding::Utf16BE:
+        return QStringLiteral("UTF-16 BE");
+    case TextFileFormat::Encoding::Utf32LE:
+        return QStringLiteral("UTF-32 LE");
+    case TextFileFormat::Encoding::Utf32BE:
+        return QStringLiteral("UTF-32 BE");
     case TextFileFormat::Encoding::Utf8:
         break;
     }
     return format.byteOrderMark ? QStringLiteral("UTF-8 with BOM") : QStringLiteral("UTF-8");
 }
 
+// The break new lines get; lines read from the file keep their own.
 QString LineEndingCaption(const TextFileFormat &format)
 {
     switch (format.lineEnding) {
@@ -49,6 +58,9 @@ QString LineEndingCaption(const TextFileFormat &format)
     case TextFileFormat::LineEnding::Cr:
         return QStringLiteral("CR");
     case TextFileFormat::LineEnding::CrLf:
+    // New lines never take one of the separators.
+    case TextFileFormat::LineEnding::LineSeparator:
+    case TextFileFormat::LineEnding::ParagraphSeparator:
         break;
     }
     return QStringLiteral("CR LF");

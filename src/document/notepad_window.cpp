@@ -28,6 +28,10 @@ frmNotePad::frmNotePad(Program &program, int slot)
     RichTextBox1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     RichTextBox1->setLineWrapMode(QTextEdit::FixedPixelWidth);
     setWidget(WithLineNumberGutter(RichTextBox1));
+    // The editor's own size is what the wrap margin follows: the window's resize comes
+    // before its layout has sized the editor, and showing or hiding the line numbers
+    // changes the editor's width without resizing the window.
+    RichTextBox1->installEventFilter(this);
     surface_ = new EditorSurface(RichTextBox1);
     connect(surface_, &EditorSurface::SelChange, this, &frmNotePad::RichTextBox1_SelChange);
 
@@ -275,10 +279,11 @@ void frmNotePad::Form_Resize()
     RichTextBox1->setLineWrapColumnOrWidth(int(0.95f * float(RichTextBox1->width())));
 }
 
-void frmNotePad::resizeEvent(QResizeEvent *event)
+bool frmNotePad::eventFilter(QObject *watched, QEvent *event)
 {
-    QMdiSubWindow::resizeEvent(event);
-    Form_Resize();
+    if (watched == RichTextBox1 && event->type() == QEvent::Resize)
+        Form_Resize();
+    return QMdiSubWindow::eventFilter(watched, event);
 }
 
 void frmNotePad::RichTextBox1_SelChange()

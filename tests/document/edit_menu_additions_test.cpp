@@ -19,9 +19,12 @@ namespace {
 class EditMenuAdditionsTest : public ProgramTest
 {
 protected:
+    // Keys reach a menu item's shortcut only in the active window, as on a desktop.
     void keys(const QKeySequence &sequence)
     {
-        QApplication::setActiveWindow(&frame());
+        frame().show();
+        frame().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&frame()));
         QTest::keySequence(activeEditor(), sequence);
         QCoreApplication::processEvents();
     }

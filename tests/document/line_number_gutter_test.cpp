@@ -4,7 +4,9 @@
 #include "document/notepad_window.h"
 #include "platform/editor_surface.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
+#include <QCoreApplication>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -71,8 +73,18 @@ TEST_F(LineNumberGutterTest, ViewLineNumbersHidesThemInEveryWindowAndIsRemembere
         EXPECT_TRUE(GutterOf(window)->isVisible());
     EXPECT_TRUE(menuItem("mnuViewLineNumbers")->isChecked());
 
+    // Lines wrap at 95 % of the editor's width, whatever changed that width.
+    const auto wrapsAtItsWidth = [](frmNotePad *window) {
+        const QTextEdit *editor = window->RichTextBox1;
+        return editor->lineWrapColumnOrWidth() == int(0.95f * float(editor->width()));
+    };
+    activeDocument()->resize(500, 300);
+    EXPECT_TRUE(wrapsAtItsWidth(activeDocument()));
+    const int wrapped = activeEditor()->lineWrapColumnOrWidth();
     choose("mnuViewLineNumbers");
+    EXPECT_GT(activeEditor()->lineWrapColumnOrWidth(), wrapped);
     for (frmNotePad *window : openDocuments()) {
+        EXPECT_TRUE(wrapsAtItsWidth(window));
         EXPECT_FALSE(GutterOf(window)->isVisible());
         EXPECT_FALSE(window->action("mnuViewLineNumbers")->isChecked());
     }
