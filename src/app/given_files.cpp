@@ -3,6 +3,7 @@
 #include "document/notepad_window.h"
 #include "platform/editor_surface.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 void frmMDI::OpenGivenFiles(const QStringList &fileNames)
@@ -14,6 +15,10 @@ void frmMDI::OpenGivenFiles(const QStringList &fileNames)
 void frmMDI::OpenCommandLineFiles(const QStringList &fileNames)
 {
     const QPointer<frmNotePad> startWindow = ActiveDocument();
+    // The frame has only just been shown: its bars take their final room as the events
+    // that showing posted are handled, and the workspace shrinks with them. Windows placed
+    // before that would stand partly outside it.
+    QCoreApplication::sendPostedEvents();
     OpenGivenFiles(fileNames);
     // Every file that opens becomes the active document, so a start window still active
     // means that none did.

@@ -198,6 +198,19 @@ TEST_F(GivenFilesTest, CommandLineOpensEachFileReportsTheMissingOneAndLeavesNoEm
     EXPECT_FALSE(openDocuments()[0]->state().Changed);
 }
 
+TEST_F(GivenFilesTest, CommandLineFilesOpenInsideTheWorkspaceAsItIsOnceShown)
+{
+    QStringList files;
+    for (const char *name : {"one.htm", "two.htm", "three.htm", "four.htm"})
+        files.append(writeFile(name, "<p></p>"));
+    start().OpenCommandLineFiles(files);
+    QCoreApplication::processEvents();
+    const QRect workspace = frame().findChild<QMdiArea *>()->viewport()->rect();
+    ASSERT_EQ(openDocuments().size(), 4);
+    for (frmNotePad *window : openDocuments())
+        EXPECT_TRUE(workspace.contains(window->geometry())) << window->Caption().toStdString();
+}
+
 TEST_F(GivenFilesTest, WhenNoGivenFileOpensTheStartWindowStays)
 {
     start().OpenCommandLineFiles({tempPath("gone.html"), temp_.path()});
