@@ -48,8 +48,8 @@ TEST_F(ListsDialogTest, BadAndHugeCountsAreSentBack)
         {"three", "Number of Items must be a whole number of 0 or more."},
         {"-1", "Number of Items must be a whole number of 0 or more."},
         {"1.5", "Number of Items must be a whole number of 0 or more."},
-        {"2000000", "This list would be too large to insert: it would hold more than 10,000,000 characters."},
-        {"99999999999999999999", "This list would be too large to insert: it would hold more than 10,000,000 characters."},
+        {"100000", "This list would be too large to insert: it would hold more than 1,000,000 characters."},
+        {"99999999999999999999", "This list would be too large to insert: it would hold more than 1,000,000 characters."},
     };
     for (const auto &c : cases) {
         start();

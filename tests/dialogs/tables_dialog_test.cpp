@@ -187,7 +187,7 @@ TEST_F(TablesDialogTest, HugeTablesAreRefusedEvenWhenConfirmed)
     click(dialog, "cmdOK");
     ASSERT_EQ(messages().shown.size(), 3);
     EXPECT_EQ(messages().shown[2].text,
-              "This table would be too large to insert: it would hold more than 10,000,000 characters.");
+              "This table would be too large to insert: it would hold more than 1,000,000 characters.");
     EXPECT_TRUE(isOpen("frmTables"));
     EXPECT_EQ(editorText(), "");
 }
