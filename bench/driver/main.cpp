@@ -13,8 +13,9 @@
 // on, and prints one line per operation, then the peak memory with the page open as a
 // multiple of the file's size. Without a page it makes one of about 2 MB; --small makes
 // a page of about 20 KB, enough to see that every operation runs, and --size one of
-// about the size given. insert_large puts a generated fragment of about 5 MB into the page
-// (20 KB with --small).
+// about the size given. insert_large puts a generated fragment of about 5 MB into the
+// page and the typing operations type 200 keys each, printing the time of one key as
+// well (20 KB and 20 keys with --small).
 namespace {
 
 constexpr qsizetype maxGeneratedBytes = 256'000'000;
@@ -24,7 +25,7 @@ struct Options
 {
     QString page;
     qsizetype generatedBytes = 2'000'000;
-    qsizetype insertBytes = 5'000'000;
+    Workload workload;
     int repetitions = 5;
 };
 
@@ -34,7 +35,7 @@ bool parse(const QStringList &arguments, Options &options)
         const QString &argument = arguments[i];
         if (argument == QLatin1String("--small")) {
             options.generatedBytes = 20'000;
-            options.insertBytes = 20'000;
+            options.workload = {20'000, 20};
         } else if (argument == QLatin1String("--size") && i + 1 < arguments.size()) {
             bool ok = false;
             options.generatedBytes = arguments[++i].toLongLong(&ok);
@@ -57,9 +58,13 @@ bool parse(const QStringList &arguments, Options &options)
 
 void printLine(const OperationFigures &f)
 {
-    std::printf("%s chars=%lld tags=%lld product_ms=%.2f floor_ms=%.2f ratio=%.2f\n", qPrintable(f.name),
+    std::printf("%s chars=%lld tags=%lld product_ms=%.2f floor_ms=%.2f ratio=%.2f", qPrintable(f.name),
                 static_cast<long long>(f.chars), static_cast<long long>(f.tags), f.productMs, f.floorMs,
                 f.floorMs > 0 ? f.productMs / f.floorMs : 0.0);
+    if (f.keys > 0)
+        std::printf(" keys=%d product_ms_per_key=%.2f floor_ms_per_key=%.2f", f.keys, f.productMs / f.keys,
+                    f.floorMs / f.keys);
+    std::printf("\n");
     std::fflush(stdout);
 }
 
@@ -101,7 +106,7 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    const BenchResults results = RunOperations(options.page, options.repetitions, options.insertBytes, &printLine);
+    const BenchResults results = RunOperations(options.page, options.repetitions, options.workload, &printLine);
     printMemory(results.memory);
     for (const QString &mismatch : results.mismatches)
         std::fprintf(stderr, "%s\n", qPrintable(mismatch));

@@ -22,6 +22,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
+#include <QSaveFile>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -37,8 +38,7 @@
 namespace {
 
 const QString frequentWord = QStringLiteral("data");
-constexpr int typedKeys = 20;
-constexpr int scrolledPages = 50;
+constexpr int scrolledPages = 200;
 const QString replacementWord = QStringLiteral("datum");
 
 // Lets the windows take their pending layout and paint events, as they would once
@@ -72,7 +72,8 @@ struct Replacement
     QString text;
 };
 
-void applyReplacements(QTextDocument *document, const QList<Replacement> &replacements)
+// The cursor is left after the last replacement.
+QTextCursor applyReplacements(QTextDocument *document, const QList<Replacement> &replacements)
 {
     QTextCursor cursor(document);
     cursor.beginEditBlock();
@@ -84,6 +85,17 @@ void applyReplacements(QTextDocument *document, const QList<Replacement> &replac
         shift += int(r.text.size()) - r.length;
     }
     cursor.endEditBlock();
+    return cursor;
+}
+
+// Selects the text and brings it into view, as Find Next shows an occurrence.
+void selectInView(QTextEdit *editor, qsizetype start, qsizetype length)
+{
+    QTextCursor cursor(editor->document());
+    cursor.setPosition(int(start));
+    cursor.setPosition(int(start + length), QTextCursor::KeepAnchor);
+    editor->setTextCursor(cursor);
+    editor->ensureCursorVisible();
 }
 
 QList<Replacement> convertedTags(const QString &text, const QList<TagRange> &tags, QString (*convert)(QString))
@@ -135,8 +147,8 @@ int tidyAlone(const QString &text)
 class Bench
 {
 public:
-    Bench(const QString &htmlFile, int repetitions, qsizetype insertBytes)
-        : htmlFile_(htmlFile), repetitions_(repetitions), insertBytes_(insertBytes), bench_(makeBenchPlatform()),
+    Bench(const QString &htmlFile, int repetitions, const Workload &workload)
+        : htmlFile_(htmlFile), repetitions_(repetitions), workload_(workload), bench_(makeBenchPlatform()),
           messages_(*bench_.messages), frame_(std::move(bench_.platform))
     {
         frame_.MDIForm_Load();
@@ -154,35 +166,43 @@ public:
         text_ = document()->editor().Text();
         tags_ = FindTags(text_);
         buildFloorEditor();
+        report_ = report;
 
-        const auto measure = [&](const QString &name, const std::function<void()> &prepareProduct,
-                                 const std::function<void()> &product, const std::function<void()> &prepareFloor,
-                                 const std::function<void()> &floor) {
-            OperationFigures figures{name, text_.size(), tags_.size()};
-            figures.productMs = medianMilliseconds(repetitions_, prepareProduct, product);
-            figures.floorMs = medianMilliseconds(repetitions_, prepareFloor, floor);
-            results_.operations.append(figures);
-            report(figures);
-        };
-        measureOpen(measure);
-        measureOpenShown(measure);
-        measureSave(measure);
-        measureColour(measure);
-        measureCase(measure, QStringLiteral("upper"), text_, &MakeTagsUppercase, &UppercaseLetters);
-        measureCase(measure, QStringLiteral("lower"), withConvertedTags(text_, tags_, &UppercaseLetters),
-                    &MakeTagsLowercase, &LowercaseLetters);
-        measureFind(measure);
-        measureReplaceAll(measure);
-        measureInsertLarge(measure);
-        measureCheckPage(measure);
-        measureTypeTop(measure);
-        measureScroll(measure);
+        measureOpen();
+        measureOpenShown();
+        measureSave();
+        measureColour();
+        measureCase(QStringLiteral("upper"), text_, &MakeTagsUppercase, &UppercaseLetters);
+        measureCase(QStringLiteral("lower"), withConvertedTags(text_, tags_, &UppercaseLetters), &MakeTagsLowercase,
+                    &LowercaseLetters);
+        measureFind();
+        measureFindNext();
+        measureReplaceAll();
+        measureInsertLarge();
+        measureCheckPage();
+        measureTyping(QStringLiteral("type_top"), [](QTextDocument *page) { return QTextCursor(page->findBlockByNumber(1)); });
+        measureTyping(QStringLiteral("type_end"), [](QTextDocument *page) {
+            QTextCursor cursor(page);
+            cursor.movePosition(QTextCursor::End);
+            return cursor;
+        });
+        measureScroll();
         return results_;
     }
 
 private:
-    using Measure = std::function<void(const QString &, const std::function<void()> &, const std::function<void()> &,
-                                       const std::function<void()> &, const std::function<void()> &)>;
+    // Both sides timed in the same run; `keys` is how many keys one run types, where it
+    // types, so that the time of a key can be told as well.
+    void measure(const QString &name, const std::function<void()> &prepareProduct, const std::function<void()> &product,
+                 const std::function<void()> &prepareFloor, const std::function<void()> &floor, int keys = 0)
+    {
+        OperationFigures figures{name, text_.size(), tags_.size()};
+        figures.productMs = medianMilliseconds(repetitions_, prepareProduct, product);
+        figures.floorMs = medianMilliseconds(repetitions_, prepareFloor, floor);
+        figures.keys = keys;
+        results_.operations.append(figures);
+        report_(figures);
+    }
 
     frmNotePad *document() { return frame_.ActiveDocument(); }
     QTextEdit *productEditor() { return document()->RichTextBox1; }
@@ -249,7 +269,7 @@ private:
             results_.mismatches.append(operation + QStringLiteral(": the program's text differs from the floor's"));
     }
 
-    void measureOpen(const Measure &measure)
+    void measureOpen()
     {
         measure(
             QStringLiteral("open"), [&] { closeDocuments(); }, [&] { openPage(); }, [] {},
@@ -263,7 +283,7 @@ private:
 
     // Opening as a user opens a page, through the file command into the shown frame, until
     // the first paint and a key press are answered.
-    void measureOpenShown(const Measure &measure)
+    void measureOpenShown()
     {
         measure(
             QStringLiteral("open_shown"), [&] { closeDocuments(); },
@@ -278,7 +298,7 @@ private:
             });
     }
 
-    void measureSave(const Measure &measure)
+    void measureSave()
     {
         const QString productFile = temp_.filePath(QStringLiteral("saved.htm"));
         const QString floorFile = temp_.filePath(QStringLiteral("floor.htm"));
@@ -286,15 +306,15 @@ private:
         measure(
             QStringLiteral("save"), [] {}, [&] { SaveDocumentFile(frame_, productFile); }, [] {},
             [&] {
-                QFile file(floorFile);
-                if (file.open(QIODevice::WriteOnly))
-                    file.write(bytes);
+                QSaveFile file(floorFile);
+                if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
+                    file.commit();
             });
         if (readAll(productFile) != bytes)
             results_.mismatches.append(QStringLiteral("save: the saved file differs from the opened one"));
     }
 
-    void measureColour(const Measure &measure)
+    void measureColour()
     {
         QTextCharFormat format;
         format.setForeground(QColor(0, 0, 255));
@@ -318,7 +338,7 @@ private:
             });
     }
 
-    void measureCase(const Measure &measure, const QString &name, const QString &start, void (*pass)(Program &),
+    void measureCase(const QString &name, const QString &start, void (*pass)(Program &),
                      QString (*convert)(QString))
     {
         const QList<Replacement> replacements = convertedTags(start, tags_, convert);
@@ -336,7 +356,7 @@ private:
         compareTexts(name);
     }
 
-    void measureFind(const Measure &measure)
+    void measureFind()
     {
         SearchState &search = frame_.Search();
         int productHits = 0;
@@ -361,11 +381,18 @@ private:
                 --productHits;
                 settle();
             },
-            [&] { floorHits = 0; },
             [&] {
-                for (qsizetype at = text_.indexOf(frequentWord, 0, Qt::CaseInsensitive); at >= 0;
-                     at = text_.indexOf(frequentWord, at + 1, Qt::CaseInsensitive))
+                resetFloor(text_);
+                floorHits = 0;
+            },
+            [&] {
+                const QString text = floor_->toPlainText();
+                for (qsizetype at = text.indexOf(frequentWord, 0, Qt::CaseInsensitive); at >= 0;
+                     at = text.indexOf(frequentWord, at + 1, Qt::CaseInsensitive)) {
+                    selectInView(floor_.get(), at, frequentWord.size());
                     ++floorHits;
+                }
+                settle();
             });
         if (productHits != floorHits)
             results_.mismatches.append(QStringLiteral("find: the program found %1 occurrences, the floor %2")
@@ -373,7 +400,42 @@ private:
                                            .arg(floorHits));
     }
 
-    void measureReplaceAll(const Measure &measure)
+    // One Find Next from the middle of a page just opened, which has to lay the page out
+    // as far as the occurrence.
+    void measureFindNext()
+    {
+        SearchState &search = frame_.Search();
+        const int middle = int(text_.size() / 2);
+        measure(
+            QStringLiteral("find_next"),
+            [&] {
+                resetProduct(text_);
+                document()->editor().SetSelStart(middle);
+                search.FindText = frequentWord;
+                search.MatchCase = 0;
+                search.SearchDirection = 1;
+                search.FindTextChanged = true;
+            },
+            [&] {
+                FindNextMatch(frame_, search);
+                settle();
+            },
+            [&] {
+                resetFloor(text_);
+                QTextCursor cursor(floor_->document());
+                cursor.setPosition(middle);
+                floor_->setTextCursor(cursor);
+            },
+            [&] {
+                const qsizetype at = floor_->toPlainText().indexOf(frequentWord, middle, Qt::CaseInsensitive);
+                selectInView(floor_.get(), at, frequentWord.size());
+                settle();
+            });
+        if (productEditor()->textCursor().selectionStart() != floor_->textCursor().selectionStart())
+            results_.mismatches.append(QStringLiteral("find_next: the program and the floor selected different occurrences"));
+    }
+
+    void measureReplaceAll()
     {
         SearchState &search = frame_.Search();
         QList<Replacement> replacements;
@@ -394,7 +456,8 @@ private:
             },
             [&] { resetFloor(text_); },
             [&] {
-                applyReplacements(floor_->document(), replacements);
+                floor_->setTextCursor(applyReplacements(floor_->document(), replacements));
+                floor_->ensureCursorVisible();
                 settle();
             });
         compareTexts(QStringLiteral("replace_all"));
@@ -402,9 +465,9 @@ private:
 
     // A large fragment put in at the caret, at the top of the page, as a dialog or Insert
     // File puts it in.
-    void measureInsertLarge(const Measure &measure)
+    void measureInsertLarge()
     {
-        const QString fragment = QString::fromUtf8(GeneratePage(insertBytes_));
+        const QString fragment = QString::fromUtf8(GeneratePage(workload_.insertBytes));
         measure(
             QStringLiteral("insert_large"), [&] { resetProduct(text_); },
             [&] {
@@ -424,7 +487,7 @@ private:
     }
 
     // Check Page's list against HTML Tidy alone on the same text.
-    void measureCheckPage(const Measure &measure)
+    void measureCheckPage()
     {
         int floorProblems = 0;
         measure(
@@ -440,19 +503,18 @@ private:
                 QStringLiteral("check_page: the program lists %1 problems, Tidy alone reports %2").arg(shown).arg(floorProblems));
     }
 
-    // Characters typed near the top of the page, each as a key press and release followed
-    // by what the window does before the next key: the program's with its line numbers,
-    // status bar and tags coloured while typing.
-    void measureTypeTop(const Measure &measure)
+    // Characters typed where `caret` puts the caret, each as a key press and release
+    // followed by what the window does before the next key: the program's with its line
+    // numbers, status bar and tags coloured while typing.
+    void measureTyping(const QString &name, QTextCursor (*caret)(QTextDocument *))
     {
         ColorTagsWhileTyping(frame_, *document(), true);
         resetProduct(text_);
         resetFloor(text_);
-        const auto typeAtTop = [](QTextEdit *editor) {
-            QTextCursor cursor(editor->document()->findBlockByNumber(1));
-            editor->setTextCursor(cursor);
+        const auto type = [caret, keys = workload_.typedKeys](QTextEdit *editor) {
+            editor->setTextCursor(caret(editor->document()));
             editor->setFocus();
-            for (int key = 0; key < typedKeys; ++key) {
+            for (int key = 0; key < keys; ++key) {
                 const QString text = key % 8 == 0 ? QStringLiteral("<") : key % 8 == 3 ? QStringLiteral(">") : QStringLiteral("b");
                 QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, text);
                 QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, text);
@@ -462,14 +524,13 @@ private:
             }
         };
         measure(
-            QStringLiteral("type_top"), [] {}, [&] { typeAtTop(productEditor()); }, [] {},
-            [&] { typeAtTop(floor_.get()); });
-        compareTexts(QStringLiteral("type_top"));
+            name, [] {}, [&] { type(productEditor()); }, [] {}, [&] { type(floor_.get()); }, workload_.typedKeys);
+        compareTexts(name);
         ColorTagsWhileTyping(frame_, *document(), false);
     }
 
     // The first pages of the page scrolled through a page at a time, each painted.
-    void measureScroll(const Measure &measure)
+    void measureScroll()
     {
         const auto scrollToTop = [](QTextEdit *editor) {
             editor->verticalScrollBar()->setValue(0);
@@ -490,7 +551,7 @@ private:
 
     QString htmlFile_;
     int repetitions_;
-    qsizetype insertBytes_;
+    Workload workload_;
     BenchPlatform bench_;
     CountingMessages &messages_;
     frmMDI frame_;
@@ -499,13 +560,14 @@ private:
     QList<TagRange> tags_;
     std::unique_ptr<QTextEdit> floor_;
     BenchResults results_;
+    std::function<void(const OperationFigures &)> report_;
 };
 
 } // namespace
 
-BenchResults RunOperations(const QString &htmlFile, int repetitions, qsizetype insertBytes,
+BenchResults RunOperations(const QString &htmlFile, int repetitions, const Workload &workload,
                            const std::function<void(const OperationFigures &)> &report)
 {
-    Bench bench(htmlFile, repetitions, insertBytes);
+    Bench bench(htmlFile, repetitions, workload);
     return bench.run(report);
 }

@@ -16,6 +16,8 @@ struct OperationFigures
     qsizetype tags = 0;
     double productMs = 0;
     double floorMs = 0;
+    // Keys typed in one run, for the typing operations; 0 elsewhere.
+    int keys = 0;
 };
 
 struct MemoryFigure
@@ -33,8 +35,15 @@ struct BenchResults
     QStringList mismatches;
 };
 
+// How much the edits put in: the size of the generated fragment insert_large inserts and
+// the keys each typing operation types.
+struct Workload
+{
+    qsizetype insertBytes = 5'000'000;
+    int typedKeys = 200;
+};
+
 // Opens the HTML file in a whole program on unattended seams and measures every
-// operation, inserting a generated fragment of insertBytes for insert_large; each line is
-// handed to `report` as soon as it is measured.
-BenchResults RunOperations(const QString &htmlFile, int repetitions, qsizetype insertBytes,
+// operation; each line is handed to `report` as soon as it is measured.
+BenchResults RunOperations(const QString &htmlFile, int repetitions, const Workload &workload,
                            const std::function<void(const OperationFigures &)> &report);
