@@ -214,8 +214,8 @@ void frmMDI::AddDocumentWindow(frmNotePad *window)
 
 void frmMDI::DocumentWindowClosed(frmNotePad *window)
 {
-    if (DocumentJournal *journal = DocumentJournal::Of(*window))
-        journal->Discard();
+    // The user has answered for the text: its journal goes, and nothing journals it again.
+    delete DocumentJournal::Of(*window);
     if (!documents_.AnyDocumentOpen()) {
         DisableDocumentButtons();
         UnloadDialogs();

@@ -46,7 +46,7 @@ void DocumentJournal::WriteNow()
 {
     pause_.stop();
     longest_.stop();
-    if (!folder_ || !window_.state().Changed || window_.state().Deleted)
+    if (!folder_ || !window_.state().Changed)
         return;
     JournalEntry entry{window_.Caption(), {}, {}, window_.FileFormat, {}, folder_->clock().now()};
     EditorSurface &editor = window_.editor();

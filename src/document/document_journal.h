@@ -10,8 +10,8 @@ class frmNotePad;
 
 // Keeps a journal of one document window while it has unsaved changes: written a moment
 // after typing pauses, and at least every so often while typing goes on. A save takes it
-// away, and so does the window closing or going with the frame, since by then the user
-// has answered for the text.
+// away, and so does the window closing (the frame then deletes it) or going with the
+// frame, since by then the user has answered for the text.
 class DocumentJournal : public QObject
 {
     Q_OBJECT
@@ -25,10 +25,10 @@ public:
 
     // Writes the journal now when the document has unsaved changes.
     void WriteNow();
-    // Removes the journal: the text is saved, or the user has answered for it.
-    void Discard();
 
 private:
+    // Removes the journal: the text is saved, or the user has answered for it.
+    void Discard();
     void textEdited();
     void modificationChanged(bool modified);
 
