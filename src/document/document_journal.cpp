@@ -57,16 +57,15 @@ void DocumentJournal::WriteNow()
         entry.lineEndings = RememberedLineEndings(*editor.document(), entry.format.lineEnding);
     }
     folder_->Write(name_, entry);
-    written_ = true;
 }
 
 void DocumentJournal::Discard()
 {
     pause_.stop();
     longest_.stop();
-    if (written_ && folder_)
+    // Removing a journal never written costs no more than finding there is none.
+    if (folder_)
         folder_->Remove(name_);
-    written_ = false;
 }
 
 void DocumentJournal::modificationChanged(bool modified)

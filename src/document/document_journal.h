@@ -39,5 +39,4 @@ private:
     const QString name_;
     QTimer pause_;
     QTimer longest_;
-    bool written_ = false;
 };
