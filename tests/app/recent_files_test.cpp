@@ -6,7 +6,6 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QTextCursor>
 #include <QTextEdit>
 
 namespace {
@@ -14,12 +13,6 @@ namespace {
 class RecentFilesTest : public ProgramTest
 {
 protected:
-    void openThroughDialog(const QString &path)
-    {
-        dialogs().answerFile(path);
-        choose("mnuFileOpen");
-    }
-
     QStringList storedList() const
     {
         QStringList list;
@@ -71,7 +64,7 @@ TEST_F(RecentFilesTest, FiveFilesOpenedInTurnLeaveTheLastFourMostRecentFirst)
     for (const char *name : {"one.htm", "two.htm", "three.htm", "four.htm", "five.htm"})
         paths << writeFile(name, name);
     for (const QString &path : std::as_const(paths))
-        openThroughDialog(path);
+        open(path);
 
     const QStringList expected = {paths[4], paths[3], paths[2], paths[1]};
     EXPECT_EQ(storedList(), expected);
@@ -85,8 +78,7 @@ TEST_F(RecentFilesTest, FiveFilesOpenedInTurnLeaveTheLastFourMostRecentFirst)
         EXPECT_EQ(document->action("mnuRecentFile4")->data().toString(), paths[1]);
     }
     // And so does the frame's own menu, once no document is left.
-    for (frmNotePad *document : openDocuments())
-        document->close();
+    closeAll();
     EXPECT_EQ(shownList(), expected);
     EXPECT_EQ(linesInFrameFileMenu(), 2);
 }
@@ -97,11 +89,11 @@ TEST_F(RecentFilesTest, OnlyANameNotListedYetEntersTheListAndLetterCaseCounts)
     const QString a = writeFile("a.htm", "a");
     const QString b = writeFile("b.htm", "b");
     const QString upperA = writeFile("A.htm", "A");
-    openThroughDialog(a);
-    openThroughDialog(b);
-    openThroughDialog(a);
+    open(a);
+    open(b);
+    open(a);
     EXPECT_EQ(storedList(), QStringList({b, a, "", ""}));
-    openThroughDialog(upperA);
+    open(upperA);
     EXPECT_EQ(storedList(), QStringList({upperA, b, a, ""}));
 }
 
@@ -110,8 +102,8 @@ TEST_F(RecentFilesTest, ChoosingARecentFileOpensItAndLeavesTheOrder)
     start();
     const QString a = writeFile("a.htm", "first");
     const QString b = writeFile("b.htm", "second");
-    openThroughDialog(a);
-    openThroughDialog(b);
+    open(a);
+    open(b);
 
     choose("mnuRecentFile2");
     EXPECT_EQ(activeDocument()->Caption(), a);
@@ -121,8 +113,7 @@ TEST_F(RecentFilesTest, ChoosingARecentFileOpensItAndLeavesTheOrder)
     EXPECT_EQ(storedList(), QStringList({b, a, "", ""}));
 
     // The frame's own items open files too.
-    for (frmNotePad *document : openDocuments())
-        document->close();
+    closeAll();
     choose("mnuRecentFile1");
     EXPECT_EQ(activeDocument()->Caption(), b);
     EXPECT_EQ(storedList(), QStringList({b, a, "", ""}));
@@ -136,29 +127,23 @@ TEST_F(RecentFilesTest, ARecentFileIsColouredOnOpeningWhenTheUserChoseSo)
     store("ColorOfTags", "ColorOfTags", "65280");
     start();
     choose("mnuRecentFile1");
-    QTextCursor cursor(activeEditor()->document());
-    cursor.setPosition(1);
-    EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(0, 255, 0));
+    EXPECT_EQ(colorAt(activeDocument(), 0), QColor(0, 255, 0));
     EXPECT_FALSE(activeDocument()->state().Changed);
 
     // The frame's own item as well.
-    for (frmNotePad *document : openDocuments())
-        document->close();
+    closeAll();
     choose("mnuRecentFile1");
-    cursor = QTextCursor(activeEditor()->document());
-    cursor.setPosition(1);
-    EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(0, 255, 0));
+    EXPECT_EQ(colorAt(activeDocument(), 0), QColor(0, 255, 0));
 }
 
 TEST_F(RecentFilesTest, AListedFileThatIsGoneIsReportedAndStaysListed)
 {
     start();
     const QString path = writeFile("doomed.htm", "x");
-    openThroughDialog(path);
+    open(path);
     QFile::remove(path);
     choose("mnuRecentFile1");
-    ASSERT_EQ(messages().shown.size(), 1);
-    EXPECT_EQ(messages().shown[0].text, "Can't open file " + path);
+    EXPECT_EQ(onlyMessage(), "Can't open file " + path);
     EXPECT_EQ(openDocuments().size(), 2);
     EXPECT_EQ(storedList(), QStringList({path, "", "", ""}));
     EXPECT_EQ(shownList(), QStringList({path}));
@@ -168,7 +153,7 @@ TEST_F(RecentFilesTest, SaveAsListsTheNewNameAtTheTopButSaveOrACancelledSaveAsDo
 {
     start();
     const QString opened = writeFile("opened.htm", "x");
-    openThroughDialog(opened);
+    open(opened);
     dialogs().cancel();
     choose("mnuFileSaveAs");
     EXPECT_EQ(storedList(), QStringList({opened, "", "", ""}));

@@ -1,6 +1,5 @@
 #include "support/program_fixture.h"
 
-#include "document/file_commands.h"
 #include "document/notepad_window.h"
 #include "platform/editor_surface.h"
 
@@ -21,14 +20,6 @@ namespace {
 class OpenSaveTest : public ProgramTest
 {
 protected:
-    // Opens a file as the user does: File > Open and the name typed into the dialog.
-    frmNotePad *openThroughDialog(const QString &path)
-    {
-        dialogs().answerFile(path);
-        choose("mnuFileOpen");
-        return activeDocument();
-    }
-
     // Types characters that have no key of their own, as an input method delivers them.
     void typeCharacter(const QString &character)
     {
@@ -36,44 +27,32 @@ protected:
     }
 };
 
-TEST_F(OpenSaveTest, OpenAsksForAnExistingFileAndShowsItUnchangedInANewWindow)
+TEST_F(OpenSaveTest, OpenShowsTheFileUnchangedInANewWindowEvenWithNoDocumentLeft)
 {
     start();
     const QString path = writeFile("page.htm", "<p>hello</p>\r\n");
-    frmNotePad *opened = openThroughDialog(path);
-
+    frmNotePad *opened = open(path);
     ASSERT_EQ(dialogs().requests.size(), 1);
-    const ScriptedDialogs::Request &asked = dialogs().requests[0];
-    EXPECT_EQ(asked.kind, ScriptedDialogs::Kind::Open);
-    EXPECT_EQ(asked.filter, "HTML Files (*.htm; *.html)|*.htm; *.*htm; *.html; *.*html|Text Files (*.txt)|*.txt|"
-                            "Rich Text Files (*.rtf)|*.rtf|All Files (*.*)|*.*");
-    EXPECT_EQ(asked.defaultExt, ".htm");
-    EXPECT_EQ(asked.flags, 6148u);
-    EXPECT_TRUE(asked.cancelError);
-    EXPECT_EQ(asked.fileName, "");
-
+    EXPECT_EQ(dialogs().requests[0].kind, ScriptedDialogs::Kind::Open);
     ASSERT_EQ(openDocuments().size(), 2);
-    ASSERT_NE(opened, nullptr);
     EXPECT_EQ(opened->Caption(), path);
     EXPECT_EQ(opened->Tag(), "2");
     EXPECT_EQ(opened->editor().Text(), "<p>hello</p>\n");
     EXPECT_FALSE(opened->state().Changed);
     EXPECT_TRUE(messages().shown.isEmpty());
-}
 
-TEST_F(OpenSaveTest, TheFramesOwnOpenWorksWithNoDocumentLeft)
-{
-    start();
-    choose("mnuFileClose");
-    ASSERT_TRUE(openDocuments().isEmpty());
-    const QString path = writeFile("notes.txt", "plain");
-    frmNotePad *opened = openThroughDialog(path);
-    ASSERT_NE(opened, nullptr);
-    EXPECT_EQ(opened->Caption(), path);
+    closeAll();
+    opened = open(writeFile("notes.txt", "plain"));
     EXPECT_EQ(opened->Tag(), "1");
     EXPECT_EQ(opened->editor().Text(), "plain");
     // The opened document's menus now stand in the frame's bar.
     EXPECT_NE(menuItem("mnuInsertFile"), nullptr);
+
+    dialogs().cancel();
+    choose("mnuFileOpen");
+    EXPECT_EQ(openDocuments().size(), 1);
+    EXPECT_TRUE(messages().shown.isEmpty());
+    EXPECT_EQ(stored("Recent Files", "RecentFile3"), "");
 }
 
 TEST_F(OpenSaveTest, ColourOnOpeningPaintsTheTagsAndLeavesTheDocumentUnchanged)
@@ -81,30 +60,14 @@ TEST_F(OpenSaveTest, ColourOnOpeningPaintsTheTagsAndLeavesTheDocumentUnchanged)
     store("ColorTags", "ColorTags", "True");
     store("ColorOfTags", "ColorOfTags", "255");
     start();
-    frmNotePad *opened = openThroughDialog(writeFile("tags.htm", "<b>x</b>"));
-    QTextCursor cursor(opened->RichTextBox1->document());
-    cursor.setPosition(1);
-    EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(255, 0, 0));
-    cursor.setPosition(4);
-    EXPECT_NE(cursor.charFormat().foreground().color(), QColor(255, 0, 0));
+    frmNotePad *opened = open(writeFile("tags.htm", "<b>x</b>"));
+    EXPECT_EQ(colorAt(opened, 0), QColor(255, 0, 0));
+    EXPECT_NE(colorAt(opened, 3), QColor(255, 0, 0));
     EXPECT_FALSE(opened->state().Changed);
     EXPECT_EQ(opened->editor().SelStart(), 0);
 
     store("ColorTags", "ColorTags", "False");
-    opened = openThroughDialog(writeFile("plain.htm", "<i>y</i>"));
-    cursor = QTextCursor(opened->RichTextBox1->document());
-    cursor.setPosition(1);
-    EXPECT_NE(cursor.charFormat().foreground().color(), QColor(255, 0, 0));
-}
-
-TEST_F(OpenSaveTest, CancelledOpenChangesNothing)
-{
-    start();
-    dialogs().cancel();
-    choose("mnuFileOpen");
-    EXPECT_EQ(openDocuments().size(), 1);
-    EXPECT_TRUE(messages().shown.isEmpty());
-    EXPECT_TRUE(stored("Recent Files", "RecentFile1").isEmpty());
+    EXPECT_NE(colorAt(open(writeFile("plain.htm", "<i>y</i>")), 0), QColor(255, 0, 0));
 }
 
 struct RoundTrip
@@ -127,7 +90,7 @@ TEST_P(OpenThenSave, GivesBackTheIdenticalBytes)
 {
     start();
     const QString path = writeFile(QStringLiteral("file.htm"), GetParam().bytes);
-    openThroughDialog(path);
+    open(path);
     choose("mnuFileSave");
     EXPECT_TRUE(messages().shown.isEmpty());
     EXPECT_EQ(readFile(path).toHex(' '), GetParam().bytes.toHex(' '));
@@ -169,7 +132,7 @@ TEST_F(OpenSaveTest, AnEightBitFileStaysEightBitUntilItHoldsACharacterThatDoesNo
 {
     start();
     const QString path = writeFile("old.htm", "caf\xE9\r\n");
-    openThroughDialog(path);
+    open(path);
     activeDocument()->editor().SetSelStart(4);
     typeCharacter(QString::fromUtf8("\u20AC"));
     choose("mnuFileSave");
@@ -184,7 +147,7 @@ TEST_F(OpenSaveTest, UnicodeFilesOpenAsTheirTextAndKeepTheirEncodingAfterAnEdit)
 {
     start();
     const QString path = writeFile("wide.htm", QByteArray("\xFF\xFE<\0p\0>\0\r\0\n\0", 12));
-    openThroughDialog(path);
+    open(path);
     EXPECT_EQ(activeDocument()->editor().Text(), "<p>\n");
     activeDocument()->editor().SetSelStart(3);
     typeCharacter(QString::fromUtf8("\u00E9"));
@@ -192,7 +155,7 @@ TEST_F(OpenSaveTest, UnicodeFilesOpenAsTheirTextAndKeepTheirEncodingAfterAnEdit)
     EXPECT_EQ(readFile(path).toHex(' '), QByteArray("\xFF\xFE<\0p\0>\0\xE9\0\r\0\n\0", 14).toHex(' '));
 
     const QString bigEndian = writeFile("wider.htm", QByteArray("\0\0\xFE\xFF\0\x01\xF6\0", 8));
-    openThroughDialog(bigEndian);
+    open(bigEndian);
     EXPECT_EQ(activeDocument()->editor().Text(), QString::fromUtf8("\U0001F600"));
 }
 
@@ -200,7 +163,7 @@ TEST_F(OpenSaveTest, EditedLinesKeepTheirOwnEndingAndNewLinesTakeTheCommonestOne
 {
     start();
     const QString path = writeFile("mixed.htm", "a\nb\r\nc\r\nd\xE2\x80\xA8" "e");
-    openThroughDialog(path);
+    open(path);
     activeDocument()->editor().SetSelStart(1);
     type("1");
     QTest::keyClick(activeEditor(), Qt::Key_Return);
@@ -221,49 +184,43 @@ TEST_F(OpenSaveTest, ACharacterTheEditorCannotHoldIsToldOfOnOpeningBeforeASaveCh
 {
     start();
     const QString path = writeFile("frames.htm", "<p>\r\n\xEF\xB7\x91\xEF\xB7\x90</p>\r\n");
-    openThroughDialog(path);
-    ASSERT_EQ(messages().shown.size(), 1);
-    EXPECT_EQ(messages().shown[0].text, "Can't keep file " + path + " exactly as it is\r\n"
-                                        "The editor cannot hold the character U+FDD1 on line 2: "
-                                        "it shows and saves U+FFFD in its place.");
-    EXPECT_EQ(messages().shown[0].icon, MsgIcon::Exclamation);
+    open(path);
+    EXPECT_EQ(onlyMessage(), "Can't keep file " + path + " exactly as it is\r\n"
+                             "The editor cannot hold the character U+FDD1 on line 2: "
+                             "it shows and saves U+FFFD in its place.");
     EXPECT_EQ(activeDocument()->editor().Text(), QString::fromUtf8("<p>\n\uFFFD\uFFFD</p>\n"));
     choose("mnuFileSave");
     EXPECT_EQ(readFile(path), "<p>\r\n\xEF\xBF\xBD\xEF\xBF\xBD</p>\r\n");
 }
 
-TEST_F(OpenSaveTest, UpperCaseRtfIsPlainText)
+TEST_F(OpenSaveTest, RtfInLowerCaseIsRichTextBothWaysAndInUpperCasePlainText)
 {
     start();
-    const QByteArray source = "{\\rtf1\\ansi {\\b bold}}\r\n";
-    const QString path = writeFile("letter.RTF", source);
-    frmNotePad *opened = openThroughDialog(path);
-    EXPECT_EQ(opened->editor().Text(), "{\\rtf1\\ansi {\\b bold}}\n");
+    const QString upper = writeFile("letter.RTF", "{\\rtf1\\ansi {\\b bold}}\r\n");
+    EXPECT_EQ(open(upper)->editor().Text(), "{\\rtf1\\ansi {\\b bold}}\n");
     type("x");
     choose("mnuFileSave");
-    EXPECT_EQ(readFile(path), "x{\\rtf1\\ansi {\\b bold}}\r\n");
-}
+    EXPECT_EQ(readFile(upper), "x{\\rtf1\\ansi {\\b bold}}\r\n");
 
-TEST_F(OpenSaveTest, LowerCaseRtfIsRichTextBothWays)
-{
-    start();
     const QString path = writeFile("letter.rtf", "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 plain {\\b bold}\\par}");
-    frmNotePad *opened = openThroughDialog(path);
-    ASSERT_NE(opened, nullptr);
-    EXPECT_EQ(opened->Caption(), path);
+    frmNotePad *opened = open(path);
     EXPECT_EQ(opened->editor().Text(), "plain bold");
     EXPECT_FALSE(opened->state().Changed);
     QTextCursor cursor(opened->RichTextBox1->document());
     cursor.setPosition(8);
     EXPECT_EQ(cursor.charFormat().fontWeight(), QFont::Bold);
-
     type("new ");
     choose("mnuFileSave");
     EXPECT_TRUE(messages().shown.isEmpty());
     EXPECT_TRUE(readFile(path).startsWith("{\\rtf1"));
     EXPECT_FALSE(activeDocument()->state().Changed);
-    frmNotePad *again = openThroughDialog(path);
-    EXPECT_EQ(again->editor().Text(), "new plain bold");
+    EXPECT_EQ(open(path)->editor().Text(), "new plain bold");
+
+    choose("mnuFileNew");
+    type("<p>text</p>");
+    dialogs().answerFile(tempPath("page.rtf"));
+    choose("mnuFileSaveAs");
+    EXPECT_TRUE(readFile(tempPath("page.rtf")).startsWith("{\\rtf1"));
 }
 
 TEST_F(OpenSaveTest, RichTextFromOtherWritersKeepsLinksFootnoteMarksAndWholeCharacters)
@@ -277,23 +234,11 @@ TEST_F(OpenSaveTest, RichTextFromOtherWritersKeepsLinksFootnoteMarksAndWholeChar
                                    "{\\*\\fldrslt{\\ul example link text}}} here."
                                    "{\\super\\chftn}{\\*\\footnote{\\super\\chftn} Note.}"
                                    " Again{\\super\\chftn}{\\footnote\\chftn n}\\par}");
-    frmNotePad *opened = openThroughDialog(path);
-    ASSERT_NE(opened, nullptr);
+    frmNotePad *opened = open(path);
     EXPECT_EQ(opened->editor().Text(), "A link: example link text here.1 Again2");
     QTextCursor cursor(opened->RichTextBox1->document());
     cursor.setPosition(1);
     EXPECT_EQ(cursor.charFormat().fontFamilies().toStringList(), QStringList{QString(127, 'F')});
-}
-
-TEST_F(OpenSaveTest, SaveAsUnderAnRtfNameWritesRichText)
-{
-    start();
-    type("<p>text</p>");
-    const QString path = tempPath("page.rtf");
-    dialogs().answerFile(path);
-    choose("mnuFileSaveAs");
-    EXPECT_TRUE(readFile(path).startsWith("{\\rtf1"));
-    EXPECT_EQ(activeDocument()->Caption(), path);
 }
 
 TEST_F(OpenSaveTest, AnRtfNameWithNothingReadableGetsNoWindowThatCouldOverwriteIt)
@@ -301,9 +246,8 @@ TEST_F(OpenSaveTest, AnRtfNameWithNothingReadableGetsNoWindowThatCouldOverwriteI
     start();
     const QByteArray bytes(16, '\0');
     const QString path = writeFile("broken.rtf", bytes);
-    openThroughDialog(path);
-    ASSERT_EQ(messages().shown.size(), 1);
-    EXPECT_TRUE(messages().shown[0].text.startsWith("Can't open file " + path + "\r\n"));
+    open(path);
+    EXPECT_TRUE(onlyMessage().startsWith("Can't open file " + path + "\r\n"));
     EXPECT_EQ(openDocuments().size(), 1);
     EXPECT_EQ(readFile(path), bytes);
     // The slot taken for the window is free again for the next document.
@@ -318,11 +262,7 @@ TEST_F(OpenSaveTest, SaveOnAnUntitledDocumentAsksForANameAndDoesNotListIt)
     dialogs().cancel();
     choose("mnuFileSave");
     ASSERT_EQ(dialogs().requests.size(), 1);
-    const ScriptedDialogs::Request &asked = dialogs().requests[0];
-    EXPECT_EQ(asked.kind, ScriptedDialogs::Kind::Save);
-    EXPECT_EQ(asked.fileName, "");
-    EXPECT_EQ(asked.flags, 10246u);
-    EXPECT_EQ(asked.filter, OpenFilter());
+    EXPECT_EQ(dialogs().requests[0].kind, ScriptedDialogs::Kind::Save);
     EXPECT_EQ(activeDocument()->Caption(), "Untitled");
     EXPECT_TRUE(activeDocument()->state().Changed);
 
@@ -338,7 +278,7 @@ TEST_F(OpenSaveTest, SaveOnAnUntitledDocumentAsksForANameAndDoesNotListIt)
 TEST_F(OpenSaveTest, SaveAsKeepsTheDefaultExtensionTheLastDialogLeft)
 {
     start();
-    openThroughDialog(writeFile("a.htm", "a"));
+    open(writeFile("a.htm", "a"));
     dialogs().cancel();
     choose("mnuFileSaveAs");
     ASSERT_EQ(dialogs().requests.size(), 2);
@@ -423,18 +363,14 @@ TEST_P(SaveCutShort, KeepsTheOldFileWholeSaysWhyAndLeavesTheDocumentChanged)
 {
     start();
     const QString path = writeFile(GetParam().fileName, GetParam().old);
-    openThroughDialog(path);
+    open(path);
     type("new ");
     const QStringList entries = QDir(temp_.path()).entryList(QDir::Files | QDir::Hidden);
     {
         const FileSizeLimit limit(16 * 1024);
         choose("mnuFileSave");
     }
-    ASSERT_EQ(messages().shown.size(), 1);
-    EXPECT_EQ(messages().shown[0].text, "Can't save file " + path + "\r\nFile too large");
-    EXPECT_EQ(messages().shown[0].title, "Tagsmith");
-    EXPECT_EQ(messages().shown[0].icon, MsgIcon::Exclamation);
-    EXPECT_EQ(messages().shown[0].buttons, MsgButtons::Ok);
+    EXPECT_EQ(onlyMessage(), "Can't save file " + path + "\r\nFile too large");
     EXPECT_TRUE(readFile(path) == GetParam().old);
     EXPECT_EQ(activeDocument()->Caption(), path);
     EXPECT_TRUE(activeDocument()->state().Changed);
@@ -507,7 +443,7 @@ TEST_P(SaveWherever, TheUserMayWriteTheFileAndKeepsItsModeOwnerAndLinks)
     const uint owner = QFileInfo(target).ownerId();
     const uint group = QFileInfo(target).groupId();
     const QDir folder = QFileInfo(target).dir();
-    openThroughDialog(path);
+    open(path);
     type("new ");
     const QStringList entries = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
     if (GetParam() == Writable::InReadOnlyFolder) {
@@ -541,10 +477,7 @@ TEST_F(OpenSaveTest, SavingIntoAFolderThatIsNotThereKeepsTheDocumentUntitled)
     type("text");
     dialogs().answerFile(tempPath("no-such-folder/page.htm"));
     choose("mnuFileSaveAs");
-    ASSERT_EQ(messages().shown.size(), 1);
-    EXPECT_EQ(messages().shown[0].text,
-              "Can't save file " + tempPath("no-such-folder/page.htm") + "\r\nNo such file or directory");
-    EXPECT_EQ(messages().shown[0].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(onlyMessage(), "Can't save file " + tempPath("no-such-folder/page.htm") + "\r\nNo such file or directory");
     EXPECT_EQ(activeDocument()->Caption(), "Untitled");
     EXPECT_TRUE(activeDocument()->state().Changed);
     EXPECT_FALSE(QFileInfo::exists(tempPath("no-such-folder")));

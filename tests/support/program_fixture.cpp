@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QSettings>
 #include <QTest>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QToolBar>
 
@@ -56,6 +57,14 @@ QString ProgramTest::stored(const QString &section, const QString &key) const
 {
     QSettings file(settingsFile_, QSettings::IniFormat);
     return file.value(section + QLatin1Char('/') + key).toString();
+}
+
+QStringList ProgramTest::stored(const QString &section, const QStringList &keys) const
+{
+    QStringList values;
+    for (const QString &key : keys)
+        values << stored(section, key);
+    return values;
 }
 
 void ProgramTest::store(const QString &section, const QString &key, const QString &value)
@@ -126,6 +135,42 @@ QList<frmNotePad *> ProgramTest::openDocuments() const
         if (!table.state(slot).Deleted && table.window(slot))
             open.append(table.window(slot));
     return open;
+}
+
+QStringList ProgramTest::captions() const
+{
+    QStringList all;
+    for (frmNotePad *document : openDocuments())
+        all.append(document->Caption());
+    return all;
+}
+
+void ProgramTest::closeAll()
+{
+    for (frmNotePad *document : openDocuments())
+        document->close();
+}
+
+frmNotePad *ProgramTest::open(const QString &path)
+{
+    dialogs().answerFile(path);
+    choose(QStringLiteral("mnuFileOpen"));
+    return activeDocument();
+}
+
+QString ProgramTest::onlyMessage() const
+{
+    QStringList texts;
+    for (const ScriptedMessages::Shown &box : messages_->shown)
+        texts.append(box.text);
+    return texts.size() == 1 ? texts[0] : QStringLiteral("%1 messages: %2").arg(texts.size()).arg(texts.join(" | "));
+}
+
+QColor ProgramTest::colorAt(frmNotePad *document, int position)
+{
+    QTextCursor cursor(document->RichTextBox1->document());
+    cursor.setPosition(position + 1);
+    return cursor.charFormat().foreground().color();
 }
 
 void ProgramTest::type(const QString &text)

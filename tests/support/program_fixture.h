@@ -34,6 +34,7 @@ protected:
 
     // Settings as they are on disk, readable with or without a running program.
     QString stored(const QString &section, const QString &key) const;
+    QStringList stored(const QString &section, const QStringList &keys) const;
     void store(const QString &section, const QString &key, const QString &value);
 
     // The item of the menu bar the user sees now (the frame's or the active document's).
@@ -48,6 +49,14 @@ protected:
     frmNotePad *activeDocument() { return frame_->ActiveDocument(); }
     QTextEdit *activeEditor();
     QList<frmNotePad *> openDocuments() const;
+    QStringList captions() const;
+    void closeAll();
+    // File > Open with the name typed into the dialog; the active document after it.
+    frmNotePad *open(const QString &path);
+    // The text of the one message shown, or what was shown instead.
+    QString onlyMessage() const;
+    // The colour the editor shows the character at position in.
+    static QColor colorAt(frmNotePad *document, int position);
     // Types into the active editor as keystrokes.
     void type(const QString &text);
 
