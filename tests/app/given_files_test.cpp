@@ -211,6 +211,11 @@ TEST_F(GivenFilesTest, TwoFilesDroppedOnTheFrameOpenBesideTheOpenDocuments)
     EXPECT_EQ(activeDocument()->editor().Text(), "two");
     EXPECT_EQ(openDocuments()[0]->editor().Text(), "kept");
     EXPECT_TRUE(messages().shown.isEmpty());
+
+    // A file drag that can only move is refused.
+    drop(&frame, data.get(), Qt::MoveAction);
+    EXPECT_FALSE(lastDropAccepted_);
+    EXPECT_EQ(openDocuments().size(), 3);
 }
 
 TEST_F(GivenFilesTest, TextDroppedInAnEditorIsTextButAFileDroppedThereOpens)
@@ -289,16 +294,6 @@ TEST_F(GivenFilesTest, NamesThatAreNotUtf8OpenFromTheCommandLineAndFromADrop)
     choose("mnuFileSave");
     EXPECT_EQ(readNative(dropped), "two");
     EXPECT_EQ(readFile(shownDropped), "new two");
-}
-
-TEST_F(GivenFilesTest, AFileDragThatCanOnlyMoveIsRefused)
-{
-    writeFile("page.html", "x");
-    frmMDI &frame = start();
-    std::unique_ptr<QMimeData> data(filesData({tempPath("page.html")}));
-    drop(&frame, data.get(), Qt::MoveAction);
-    EXPECT_FALSE(lastDropAccepted_);
-    EXPECT_EQ(captions(), QStringList{"Untitled"});
 }
 
 } // namespace

@@ -172,13 +172,12 @@ TEST_F(RecentFilesTest, SaveAsListsTheNewNameAtTheTopButSaveOrACancelledSaveAsDo
     EXPECT_EQ(shownList(), QStringList({tempPath("saved-as.htm"), opened}));
 }
 
-TEST_F(RecentFilesTest, TheListSurvivesARestart)
+TEST_F(RecentFilesTest, TheListSurvivesARestartWithItsAmpersandsShown)
 {
     store("Recent Files", "RecentFile1", "/work/x & y.htm");
     store("Recent Files", "RecentFile2", "/work/z.htm");
     start();
     EXPECT_EQ(shownList(), QStringList({"/work/x & y.htm", "/work/z.htm"}));
-    // An ampersand in a path is shown, not taken for an access key.
     EXPECT_EQ(menuItem("mnuRecentFile1")->text(), "/work/x && y.htm");
 }
 

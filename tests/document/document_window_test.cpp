@@ -97,7 +97,6 @@ TEST_F(DocumentWindowTest, SavePromptYesForAFileSavesToItsPathWithoutAsking)
     choose("mnuFileClose");
     EXPECT_TRUE(dialogs().requests.isEmpty());
     EXPECT_EQ(readFile(path), "new ");
-    EXPECT_TRUE(openDocuments().isEmpty());
 }
 
 TEST_F(DocumentWindowTest, AFailedSaveInThePromptKeepsTheWindowAndStopsTheFrameClosing)
@@ -114,9 +113,14 @@ TEST_F(DocumentWindowTest, AFailedSaveInThePromptKeepsTheWindowAndStopsTheFrameC
     EXPECT_TRUE(stored("FormHeight", "FormHeight").isEmpty());
 }
 
-TEST_F(DocumentWindowTest, NewWindowResetsLowercaseTagsFromTheStoredChoice)
+TEST_F(DocumentWindowTest, ANewWindowTakesItsCheckMarksAndTheTagCaseFromTheStore)
 {
+    store("Autosave", "Autosave", "True");
+    store("ColorTags", "ColorTags", "True");
     frmMDI &frame = start();
+    EXPECT_TRUE(activeDocument()->action("mnuBrowserAutosave")->isChecked());
+    EXPECT_TRUE(activeDocument()->action("mnuOptionsColorTagBracketsOpening")->isChecked());
+    EXPECT_FALSE(activeDocument()->action("mnuOptionsUseLowercaseTags")->isChecked());
     EXPECT_FALSE(frame.LowercaseTags);
     store("TagCase", "TagCase", "True");
     choose("mnuFileNew");
@@ -125,16 +129,6 @@ TEST_F(DocumentWindowTest, NewWindowResetsLowercaseTagsFromTheStoredChoice)
     frame.LowercaseTags = false;
     choose("mnuFileNew");
     EXPECT_TRUE(frame.LowercaseTags);
-}
-
-TEST_F(DocumentWindowTest, WindowLoadSetsItsCheckMarksFromTheStore)
-{
-    store("Autosave", "Autosave", "True");
-    store("ColorTags", "ColorTags", "True");
-    start();
-    EXPECT_TRUE(activeDocument()->action("mnuBrowserAutosave")->isChecked());
-    EXPECT_TRUE(activeDocument()->action("mnuOptionsColorTagBracketsOpening")->isChecked());
-    EXPECT_FALSE(activeDocument()->action("mnuOptionsUseLowercaseTags")->isChecked());
 }
 
 TEST_F(DocumentWindowTest, WindowMenuTilesOneAboveTheOtherAndListsTheWindows)

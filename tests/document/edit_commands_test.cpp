@@ -11,6 +11,8 @@
 #include <QTest>
 #include <QTextEdit>
 
+#include <tuple>
+
 namespace {
 
 class EditCommandsTest : public ProgramTest
@@ -38,16 +40,14 @@ TEST_F(EditCommandsTest, DeleteTakesTheSelectionOrTheNextCharacter)
     EXPECT_EQ(editor().Text(), "ab");
     EXPECT_EQ(editor().SelStart(), 2);
 
-    editor().SetText("one two three");
-    select(3, 4);
-    choose("mnuEditDelete");
-    EXPECT_EQ(editor().Text(), "one three");
-
-    // A character outside the basic plane goes whole, never half of it.
-    editor().SetText(QString::fromUcs4(U"a\U0001F600b"));
-    editor().SetSelStart(1);
-    choose("mnuEditDelete");
-    EXPECT_EQ(editor().Text(), "ab");
+    // A selection goes whole, and so does a character outside the basic plane, never half of it.
+    for (const auto &[text, start, length, left] : {std::tuple{"one two three", 3, 4, "one three"},
+                                                    std::tuple{"a\U0001F600b", 1, 0, "ab"}}) {
+        editor().SetText(QString::fromUtf8(text));
+        select(start, length);
+        choose("mnuEditDelete");
+        EXPECT_EQ(editor().Text(), left);
+    }
 }
 
 TEST_F(EditCommandsTest, CutCopyPasteGoThroughTheClipboard)

@@ -94,64 +94,36 @@ TEST_F(InsertCommandsTest, InsertMenuTagPairsMatchTheirButtons)
     }
 }
 
-TEST_F(InsertCommandsTest, CommentWrapsTheSelectionInEitherCase)
+TEST_F(InsertCommandsTest, CommentHeaderTemplateAndRuleFollowOrWrapTheSelection)
 {
+    const QString head = "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 3.2//EN\">\n<HTML>\n<HEAD>\n<TITLE></TITLE>\n</HEAD>\n";
+    const QString page = head + "<BODY>\n</BODY>\n</HTML>";
+    const struct
+    {
+        const char *item;
+        bool lowercase;
+        QString text, selected, expected, caretAfter;
+        int times = 1;
+    } cases[] = {
+        {"mnuInsertComment", true, "", "", "<!--  -->", "<!--  -->"},
+        {"mnuInsertComment", true, "a TODO b", "TODO", "a <!-- TODO --> b", "<!-- TODO -->"},
+        {"mnuInsertHeader", false, "hello", "hello", "hello" + head + "</HTML>", "</HTML>"},
+        {"mnuInsertHeader", true, "Hello", "Hello", "Hello" + (head + "</HTML>").toLower(), "</html>"},
+        // Twice, the second page joins the first on its last line.
+        {"mnuInsertStandardTemplate", false, "", "", page + page, page + page, 2},
+        {"mnuInsertStandardTemplate", true, "", "", (page + page).toLower(), (page + page).toLower(), 2},
+        {"mnuInsertRule", true, "Top", "Top", "Top<hr width=\"95%\" align=\"center\">", "align=\"center\">"},
+        {"mnuInsertRule", false, "", "", "<HR WIDTH=\"95%\" ALIGN=\"CENTER\">", "<HR WIDTH=\"95%\" ALIGN=\"CENTER\">"},
+    };
     start();
-    frame().LowercaseTags = true;
-    setText("");
-    choose("mnuInsertComment");
-    EXPECT_EQ(editor().Text(), "<!--  -->");
-    expectCaretAfter("<!--  -->");
-    setText("a TODO b", "TODO");
-    choose("mnuInsertComment");
-    EXPECT_EQ(editor().Text(), "a <!-- TODO --> b");
-}
-
-TEST_F(InsertCommandsTest, HeaderFollowsTheSelectionOnTheSameLine)
-{
-    start();
-    setText("hello", "hello");
-    choose("mnuInsertHeader");
-    const QString upper = "hello<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 3.2//EN\">\n<HTML>\n<HEAD>\n"
-                          "<TITLE></TITLE>\n</HEAD>\n</HTML>";
-    EXPECT_EQ(editor().Text(), upper);
-    expectCaretAfter("</HTML>");
-
-    frame().LowercaseTags = true;
-    setText("Hello", "Hello");
-    choose("mnuInsertHeader");
-    EXPECT_EQ(editor().Text(), "Hello<!doctype html public \"-//w3c//dtd html 3.2//en\">\n<html>\n<head>\n"
-                               "<title></title>\n</head>\n</html>");
-}
-
-TEST_F(InsertCommandsTest, StandardTemplateTwiceJoinsOnOneLine)
-{
-    start();
-    for (const bool lowercase : {false, true}) {
-        frame().LowercaseTags = lowercase;
-        setText("");
-        choose("mnuInsertStandardTemplate");
-        choose("mnuInsertStandardTemplate");
-        const QString once = "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 3.2//EN\">\n<HTML>\n<HEAD>\n<TITLE></TITLE>\n"
-                             "</HEAD>\n<BODY>\n</BODY>\n</HTML>";
-        const QString page = lowercase ? once.toLower() : once;
-        EXPECT_EQ(editor().Text(), page + page);
-        EXPECT_TRUE(editor().Text().contains(lowercase ? "</html><!doctype" : "</HTML><!DOCTYPE"));
-        expectCaretAfter(page + page);
+    for (const auto &c : cases) {
+        frame().LowercaseTags = c.lowercase;
+        setText(c.text, c.selected);
+        for (int time = 0; time < c.times; ++time)
+            choose(c.item);
+        EXPECT_EQ(editor().Text(), c.expected) << c.item;
+        expectCaretAfter(c.caretAfter);
     }
-}
-
-TEST_F(InsertCommandsTest, StandardRuleFollowsTheSelection)
-{
-    start();
-    frame().LowercaseTags = true;
-    setText("Top", "Top");
-    choose("mnuInsertRule");
-    EXPECT_EQ(editor().Text(), "Top<hr width=\"95%\" align=\"center\">");
-    frame().LowercaseTags = false;
-    setText("");
-    choose("mnuInsertRule");
-    EXPECT_EQ(editor().Text(), "<HR WIDTH=\"95%\" ALIGN=\"CENTER\">");
 }
 
 TEST_F(InsertCommandsTest, TimeAndDateReplacesTheSelectionInTheLocalesForm)

@@ -24,9 +24,10 @@ protected:
     }
 };
 
-TEST_F(ReplaceTest, TheDialogStartsWithNothingToApply)
+TEST_F(ReplaceTest, TheToolbarButtonOpensTheDialogWithNothingToApplyAndWithoutTheSelection)
 {
-    start();
+    startWith("one two", 0);
+    selection(0, 3);
     click("Find");
     SearchDialog *form = dialog("frmReplace");
     ASSERT_NE(form, nullptr);
@@ -42,16 +43,10 @@ TEST_F(ReplaceTest, TheDialogStartsWithNothingToApply)
     enter("frmReplace", "Text2", "");
     EXPECT_FALSE(control<QPushButton>("frmReplace", "cmdReplace")->isEnabled());
     EXPECT_FALSE(control<QPushButton>("frmReplace", "cmdReplaceAll")->isEnabled());
-}
-
-TEST_F(ReplaceTest, TheToolbarButtonOpensTheDialogWithoutTheSelection)
-{
-    startWith("one two", 0);
-    selection(0, 3);
-    click("Find");
     EXPECT_EQ(control<QLineEdit>("frmReplace", "Text1")->text(), "");
     EXPECT_FALSE(search().FindTextChanged);
 
+    // The menu item offers the selection.
     choose("mnuEditReplace");
     EXPECT_EQ(control<QLineEdit>("frmReplace", "Text1")->text(), "one");
     EXPECT_TRUE(search().FindTextChanged);
