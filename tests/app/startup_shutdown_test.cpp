@@ -49,7 +49,7 @@ TEST_F(StartupTest, EveryWindowReachesTheDesktopCaptionedExactlyAsTheProgramSays
     QCoreApplication::setApplicationName(testName);
 }
 
-TEST_F(StartupTest, FirstRunOpensOneUntitledWindowAtTheDesignSize)
+TEST_F(StartupTest, FirstRunOpensOneUntitledWindowAtTheDesignSizeAndClosingItLeavesTheFramesMenus)
 {
     frmMDI &frame = start();
     EXPECT_EQ(frame.size(), QSize(1024, 740));
@@ -62,6 +62,20 @@ TEST_F(StartupTest, FirstRunOpensOneUntitledWindowAtTheDesignSize)
     // The active document's menus stand in the frame's bar.
     EXPECT_NE(menuItem("mnuInsertBold"), nullptr);
     EXPECT_EQ(menuItem("mnuOptionsAutosave"), nullptr);
+
+    choose("mnuFileClose");
+    EXPECT_TRUE(openDocuments().isEmpty());
+    EXPECT_TRUE(frame.isVisible());
+    EXPECT_NE(menuItem("mnuOptionsAutosave"), nullptr);
+    EXPECT_EQ(menuItem("mnuInsertBold"), nullptr);
+    EXPECT_TRUE(stored("FormWidth", "FormWidth").isEmpty());
+    // The frame's own New brings the document menus back.
+    choose("mnuFileNew");
+    EXPECT_EQ(activeDocument()->Caption(), "Untitled:1");
+    EXPECT_NE(menuItem("mnuInsertBold"), nullptr);
+    choose("mnuFileExit");
+    EXPECT_FALSE(frame.isVisible());
+    EXPECT_EQ(stored("FormWidth", "FormWidth"), "1024");
 }
 
 TEST_F(StartupTest, ShutdownStoresGeometryThatTheNextRunRestoresExactly)
@@ -135,27 +149,6 @@ TEST_F(StartupTest, ClosingWithTwoChangedDocumentsAnsweredNoThenCancelKeepsEvery
     EXPECT_EQ(openDocuments()[1]->editor().Text(), "second");
     EXPECT_TRUE(frame.isVisible());
     EXPECT_TRUE(stored("FormHeight", "FormHeight").isEmpty());
-}
-
-TEST_F(StartupTest, ClosingTheLastDocumentLeavesTheFrameWithItsOwnMenus)
-{
-    frmMDI &frame = start();
-    choose("mnuFileClose");
-    EXPECT_TRUE(openDocuments().isEmpty());
-    EXPECT_TRUE(frame.isVisible());
-    EXPECT_NE(menuItem("mnuOptionsAutosave"), nullptr);
-    EXPECT_EQ(menuItem("mnuInsertBold"), nullptr);
-    EXPECT_TRUE(stored("FormWidth", "FormWidth").isEmpty());
-
-    // The frame's own New brings the document menus back.
-    choose("mnuFileNew");
-    ASSERT_EQ(openDocuments().size(), 1);
-    EXPECT_EQ(activeDocument()->Caption(), "Untitled:1");
-    EXPECT_NE(menuItem("mnuInsertBold"), nullptr);
-
-    choose("mnuFileExit");
-    EXPECT_FALSE(frame.isVisible());
-    EXPECT_EQ(stored("FormWidth", "FormWidth"), "1024");
 }
 
 } // namespace

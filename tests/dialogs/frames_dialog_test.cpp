@@ -60,37 +60,29 @@ TEST_F(FramesDialogTest, EachStyleEnablesItsControlsAndWritesItsLayout)
         QString body;
     } cases[] = {
         {"Option1", {true, false, true, false}, "<FRAMESET COLS=\"25%,75%\">\n\t" + Empty + "\t" + Empty},
-        {"Option2", {false, true, true, false}, "<FRAMESET ROWS=\"0%,100%\">\n\t" + Empty + "\t" + Empty},
+        {"Option2", {false, true, true, false}, "<FRAMESET ROWS=\"40%,60%\">\n\t" + Empty + "\t" + Empty},
         {"Option3", {true, true, true, true},
-         "<FRAMESET ROWS=\"25%,75%\">\n\t" + Empty + "\t\t<FRAMESET COLS=\"0%,100%\">\n\t\t\t" + Empty + "\t\t\t" + Empty
+         "<FRAMESET ROWS=\"25%,75%\">\n\t" + Empty + "\t\t<FRAMESET COLS=\"40%,60%\">\n\t\t\t" + Empty + "\t\t\t" + Empty
              + "\t\t</FRAMESET>\n"},
         {"Option4", {true, true, true, true},
-         "<FRAMESET COLS=\"25%,75%\">\n\t\t<FRAMESET ROWS=\"0%,100%\">\n\t\t\t" + Empty + "\t\t\t" + Empty
+         "<FRAMESET COLS=\"25%,75%\">\n\t\t<FRAMESET ROWS=\"40%,60%\">\n\t\t\t" + Empty + "\t\t\t" + Empty
              + "\t\t</FRAMESET>\n\t" + Empty},
     };
     for (const auto &c : cases) {
         openFrames();
-        slide(dialog, "Slider1", 25);
-        EXPECT_EQ(caption(dialog, "Label1"), "25");
-        EXPECT_EQ(caption(dialog, "Label2"), "75");
         click(dialog, c.option);
+        if (c.enabled[0])
+            slide(dialog, "Slider1", 25);
+        if (c.enabled[1])
+            slide(dialog, "Slider2", 40);
+        EXPECT_EQ(caption(dialog, "Label1") + caption(dialog, "Label2"), c.enabled[0] ? "2575" : "0100");
+        EXPECT_EQ(caption(dialog, "Label3") + caption(dialog, "Label4"), c.enabled[1] ? "4060" : "0100");
         for (const char *other : {"Option1", "Option2", "Option3", "Option4"})
             EXPECT_EQ(control<QRadioButton>(dialog, other)->isChecked(), QString(other) == c.option);
         EXPECT_EQ(enabledGroups(), c.enabled) << c.option;
         click(dialog, "cmdOK");
         EXPECT_EQ(editorText(), Head + c.body + Tail) << c.option;
     }
-}
-
-TEST_F(FramesDialogTest, SecondSliderSplitsTheRowsOfTheSecondStyle)
-{
-    openFrames();
-    click(dialog, "Option2");
-    slide(dialog, "Slider2", 25);
-    EXPECT_EQ(caption(dialog, "Label3"), "25");
-    EXPECT_EQ(caption(dialog, "Label4"), "75");
-    click(dialog, "cmdOK");
-    EXPECT_TRUE(editorText().contains("<FRAMESET ROWS=\"25%,75%\">\n"));
 }
 
 TEST_F(FramesDialogTest, NoBorderForcesSpacingAndDropsTheColour)

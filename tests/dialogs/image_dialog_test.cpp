@@ -41,13 +41,15 @@ TEST_F(ImageDialogTest, PickedPictureFillsNameSizeAndEstimate)
               R"(<IMAGE SRC="logo.gif" ALT="logo.gif" HEIGHT="80" WIDTH="120" BORDER="0" ALIGN="LEFT">)");
 }
 
-TEST_F(ImageDialogTest, CameraPhotosAndWebPPicturesFillNameAndSize)
+TEST_F(ImageDialogTest, CameraPhotosBannersAndWebPPicturesFillNameAndSizeAndFitThePreview)
 {
     start();
     QDialog *dialog = open();
     for (const auto &[name, width, height, format] : {
              std::tuple{"camera.jpg", 8256, 5504, "JPEG"},
              std::tuple{"photo.webp", 300, 200, "WEBP"},
+             std::tuple{"banner.png", 900, 20, "PNG"},
+             std::tuple{"column.png", 20, 900, "PNG"},
          }) {
         const QString picture = writePicture(name, width, height, format);
         dialogs().answerFile(picture);
@@ -55,7 +57,12 @@ TEST_F(ImageDialogTest, CameraPhotosAndWebPPicturesFillNameAndSize)
         EXPECT_EQ(control<QLineEdit>(dialog, "txtSource")->text(), name);
         EXPECT_EQ(control<QLineEdit>(dialog, "txtWidth")->text(), QString::number(width));
         EXPECT_EQ(control<QLineEdit>(dialog, "txtHeight")->text(), QString::number(height));
-        EXPECT_FALSE(control<QLabel>(dialog, "Image1")->pixmap().isNull());
+        const QLabel *preview = control<QLabel>(dialog, "Image1");
+        EXPECT_FALSE(preview->pixmap().isNull());
+        // Too large in either direction, the picture is scaled down whole into the preview.
+        const QSize shown = preview->pixmap().size();
+        EXPECT_TRUE(shown.width() <= preview->minimumWidth() && shown.height() <= preview->minimumHeight())
+            << name << " shown at " << shown.width() << "x" << shown.height();
         EXPECT_EQ(caption(dialog, "lblDownloadTime"), DownloadTimeText("28.8", QFileInfo(picture).size()));
     }
     EXPECT_TRUE(messages().shown.isEmpty());

@@ -182,13 +182,18 @@ TEST_F(FindTest, FindNextSearchesTheTextAsItIsNowAfterEveryKindOfChange)
     expectSelection(4, 3);
 }
 
-TEST_F(FindTest, FindNextWithoutAFindTextOpensTheDialog)
+TEST_F(FindTest, FindNextWithoutAFindTextOpensTheDialogAndWithNoDocumentFindsNothing)
 {
     startWith("abc", 0);
     choose("mnuEditFindNext");
     ASSERT_NE(dialog("frmFind"), nullptr);
     EXPECT_TRUE(dialog("frmFind")->isVisible());
     EXPECT_TRUE(messages().shown.isEmpty());
+
+    search().FindText = "x";
+    choose("mnuFileClose");
+    FindNextMatch(frame(), search());
+    EXPECT_EQ(lastMessage(), "Sorry, can't find \"x.\" Try another search ...");
 }
 
 TEST_F(FindTest, OpeningTakesTheSelectionAndCloseKeepsWhatTheDialogHolds)
@@ -259,15 +264,6 @@ TEST_F(FindTest, ASelectionOfAnyLengthIsLookedForWhole)
     expectSelection(0, 40000);
     press("frmFind", "cmdFind");
     expectSelection(40001, 40000);
-}
-
-TEST_F(FindTest, WithNoDocumentOpenNothingIsFound)
-{
-    start();
-    search().FindText = "x";
-    choose("mnuFileClose");
-    FindNextMatch(frame(), search());
-    EXPECT_EQ(lastMessage(), "Sorry, can't find \"x.\" Try another search ...");
 }
 
 }  // namespace
