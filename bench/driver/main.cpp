@@ -7,7 +7,7 @@
 
 #include <cstdio>
 
-// tagsmith_bench [--small | --size BYTES] [--repetitions N] [page.html]
+// tagsmith_bench [--small | --size BYTES] [--repetitions N] [--only OPERATION] [page.html]
 //
 // Times the program's own operations on a page against the bare Qt work each is built
 // on, and prints one line per operation, then the peak memory with the page open as a
@@ -42,6 +42,8 @@ bool parse(const QStringList &arguments, Options &options)
             // A page the editor could never hold is refused before any memory is taken.
             if (!ok || options.generatedBytes < 1 || options.generatedBytes > maxGeneratedBytes)
                 return false;
+        } else if (argument == QLatin1String("--only") && i + 1 < arguments.size()) {
+            options.workload.only = arguments[++i];
         } else if (argument == QLatin1String("--repetitions") && i + 1 < arguments.size()) {
             bool ok = false;
             options.repetitions = arguments[++i].toInt(&ok);
@@ -86,7 +88,7 @@ int main(int argc, char **argv)
     Options options;
     if (!parse(QApplication::arguments(), options)) {
         std::fprintf(stderr,
-                     "usage: tagsmith_bench [--small | --size BYTES] [--repetitions N] [page.html]\n"
+                     "usage: tagsmith_bench [--small | --size BYTES] [--repetitions N] [--only OPERATION] [page.html]\n"
                      "BYTES from 1 to %lld, N from 1 to %d\n",
                      static_cast<long long>(maxGeneratedBytes), maxRepetitions);
         return 2;

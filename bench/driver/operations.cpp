@@ -196,6 +196,9 @@ private:
     void measure(const QString &name, const std::function<void()> &prepareProduct, const std::function<void()> &product,
                  const std::function<void()> &prepareFloor, const std::function<void()> &floor, int keys = 0)
     {
+        measured_ = workload_.only.isEmpty() || name == workload_.only;
+        if (!measured_)
+            return;
         OperationFigures figures{name, text_.size(), tags_.size()};
         figures.productMs = medianMilliseconds(repetitions_, prepareProduct, product);
         figures.floorMs = medianMilliseconds(repetitions_, prepareFloor, floor);
@@ -263,10 +266,16 @@ private:
         settle();
     }
 
+    void mismatch(const QString &text)
+    {
+        if (measured_)
+            results_.mismatches.append(text);
+    }
+
     void compareTexts(const QString &operation)
     {
         if (productEditor()->document()->toRawText() != floor_->document()->toRawText())
-            results_.mismatches.append(operation + QStringLiteral(": the program's text differs from the floor's"));
+            mismatch(operation + QStringLiteral(": the program's text differs from the floor's"));
     }
 
     void measureOpen()
@@ -278,7 +287,7 @@ private:
                 settle();
             });
         if (!document() || document()->editor().Text() != text_)
-            results_.mismatches.append(QStringLiteral("open: the document does not hold the file's text"));
+            mismatch(QStringLiteral("open: the document does not hold the file's text"));
     }
 
     // Opening as a user opens a page, through the file command into the shown frame, until
@@ -311,7 +320,7 @@ private:
                     file.commit();
             });
         if (readAll(productFile) != bytes)
-            results_.mismatches.append(QStringLiteral("save: the saved file differs from the opened one"));
+            mismatch(QStringLiteral("save: the saved file differs from the opened one"));
     }
 
     void measureColour()
@@ -395,7 +404,7 @@ private:
                 settle();
             });
         if (productHits != floorHits)
-            results_.mismatches.append(QStringLiteral("find: the program found %1 occurrences, the floor %2")
+            mismatch(QStringLiteral("find: the program found %1 occurrences, the floor %2")
                                            .arg(productHits)
                                            .arg(floorHits));
     }
@@ -432,7 +441,7 @@ private:
                 settle();
             });
         if (productEditor()->textCursor().selectionStart() != floor_->textCursor().selectionStart())
-            results_.mismatches.append(QStringLiteral("find_next: the program and the floor selected different occurrences"));
+            mismatch(QStringLiteral("find_next: the program and the floor selected different occurrences"));
     }
 
     void measureReplaceAll()
@@ -499,7 +508,7 @@ private:
             [] {}, [&] { floorProblems = tidyAlone(text_); });
         const qsizetype shown = frame_.PageProblems().problems().size();
         if (shown != floorProblems)
-            results_.mismatches.append(
+            mismatch(
                 QStringLiteral("check_page: the program lists %1 problems, Tidy alone reports %2").arg(shown).arg(floorProblems));
     }
 
@@ -561,6 +570,8 @@ private:
     std::unique_ptr<QTextEdit> floor_;
     BenchResults results_;
     std::function<void(const OperationFigures &)> report_;
+    // Whether the operation last named was measured; the checks of one left out are too.
+    bool measured_ = true;
 };
 
 } // namespace

@@ -36,11 +36,13 @@ struct BenchResults
 };
 
 // How much the edits put in: the size of the generated fragment insert_large inserts and
-// the keys each typing operation types.
+// the keys each typing operation types; and the one operation to measure, where only one
+// is wanted, as under a profiler.
 struct Workload
 {
     qsizetype insertBytes = 5'000'000;
     int typedKeys = 200;
+    QString only;
 };
 
 // Opens the HTML file in a whole program on unattended seams and measures every
