@@ -1,6 +1,7 @@
 #include "document/live_tag_highlighter.h"
 
 #include "document/tag_scanner.h"
+#include "platform/block_line_endings.h"
 
 #include <QCoreApplication>
 #include <QSignalBlocker>
@@ -8,8 +9,8 @@
 
 namespace {
 
-// A line's state: whether a tag begun on it, or above it, is still open at its end.
-enum LineState { Outside = 0, InsideTag = 1 };
+// A line's flag: whether a tag begun on it, or above it, is still open at its end.
+enum LineState : bool { Outside = false, InsideTag = true };
 
 } // namespace
 
@@ -40,6 +41,12 @@ void LiveTagHighlighter::quietly(const std::function<void()> &recolour)
     recolour();
 }
 
+// The line's ending, remembered in the same state, stays as it is.
+void LiveTagHighlighter::markLine(bool insideTag)
+{
+    setCurrentBlockState(WithBlockFlag(currentBlockState(), insideTag));
+}
+
 bool LiveTagHighlighter::closesAfterThisLine() const
 {
     const QTextBlock line = currentBlock();
@@ -48,16 +55,16 @@ bool LiveTagHighlighter::closesAfterThisLine() const
 
 void LiveTagHighlighter::highlightBlock(const QString &text)
 {
-    const bool carried = previousBlockState() == InsideTag;
+    const bool carried = BlockFlag(previousBlockState()) == InsideTag;
     qsizetype from = 0;
     if (carried) {
         const qsizetype close = text.indexOf(QLatin1Char('>'));
         if (close < 0) {
             if (closesAfterThisLine()) {
                 setFormat(0, int(text.size()), format_);
-                setCurrentBlockState(InsideTag);
+                markLine(InsideTag);
             } else {
-                setCurrentBlockState(Outside);
+                markLine(Outside);
                 recheckLinesAbove(true);
             }
             return;
@@ -73,9 +80,9 @@ void LiveTagHighlighter::highlightBlock(const QString &text)
     const qsizetype open = text.indexOf(QLatin1Char('<'), scanned);
     if (open >= 0 && closesAfterThisLine()) {
         setFormat(int(open), int(text.size() - open), format_);
-        setCurrentBlockState(InsideTag);
+        markLine(InsideTag);
     } else {
-        setCurrentBlockState(Outside);
+        markLine(Outside);
     }
 
     // A ">" before any "<" of this line may close a "<" above that had none to close it.
@@ -94,7 +101,7 @@ void LiveTagHighlighter::recheckLinesAbove(bool tagWasOpen)
 {
     QTextBlock line = currentBlock().previous();
     if (tagWasOpen) {
-        while (line.previous().isValid() && line.previous().userState() == InsideTag)
+        while (line.previous().isValid() && BlockFlag(line.previous().userState()) == InsideTag)
             line = line.previous();
     } else {
         for (; line.isValid(); line = line.previous()) {

@@ -26,6 +26,7 @@ protected:
     void highlightBlock(const QString &text) override;
 
 private:
+    void markLine(bool insideTag);
     bool closesAfterThisLine() const;
     void recheckLinesAbove(bool tagWasOpen);
     void quietly(const std::function<void()> &recolour);

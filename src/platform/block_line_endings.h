@@ -10,6 +10,12 @@ class QTextDocument;
 // its own.
 void RememberLineEndings(QTextDocument &document, const LineEndings &endings);
 
+// The user state is shared with the syntax highlighter that colours tags while typing:
+// the ending lives in the upper bits, the highlighter's one flag for the line in the
+// lowest, so that neither overwrites the other. A block never touched has the state -1.
+bool BlockFlag(int userState);
+int WithBlockFlag(int userState, bool flag);
+
 // One ending for each line break of the text as EditorSurface::Text gives it: each
 // paragraph's remembered one, and `fresh` for the lines that have none (a line separator
 // typed inside a paragraph among them).

@@ -78,6 +78,16 @@ TEST_F(LiveTagColouringTest, TagsColourAsTheyAreTypedAndLoseItWhenTheirBracketGo
     dialogs().answerFile(tempPath("page.rtf"));
     choose("mnuFileSaveAs");
     EXPECT_FALSE(readFile(tempPath("page.rtf")).contains("\\blue255"));
+
+    // Nor does it change the line endings of the lines typed on.
+    dialogs().answerFile(writeFile("mixed.htm", "<p\r\nclass=x>a</p>\n<b>\rc\r\n"));
+    choose("mnuFileOpen");
+    type("<i>");
+    activeDocument()->editor().SetSelStart(12);
+    type("b");
+    settle();
+    choose("mnuFileSave");
+    EXPECT_EQ(readFile(tempPath("mixed.htm")), "<i><p\r\nclass=bx>a</p>\n<b>\rc\r\n");
 }
 
 TEST_F(LiveTagColouringTest, RememberedForEveryWindowAndTurnedOffEverywhere)
