@@ -196,8 +196,7 @@ private:
     void measure(const QString &name, const std::function<void()> &prepareProduct, const std::function<void()> &product,
                  const std::function<void()> &prepareFloor, const std::function<void()> &floor, int keys = 0)
     {
-        measured_ = workload_.only.isEmpty() || name == workload_.only;
-        if (!measured_)
+        if (!wanted(name))
             return;
         OperationFigures figures{name, text_.size(), tags_.size()};
         figures.productMs = medianMilliseconds(repetitions_, prepareProduct, product);
@@ -264,6 +263,14 @@ private:
     {
         floor_->setPlainText(text);
         settle();
+    }
+
+    // Whether the operation is measured in this run; the checks of one left out are
+    // left out too.
+    bool wanted(const QString &name)
+    {
+        measured_ = workload_.only.isEmpty() || name == workload_.only;
+        return measured_;
     }
 
     void mismatch(const QString &text)
@@ -517,6 +524,8 @@ private:
     // numbers, status bar and tags coloured while typing.
     void measureTyping(const QString &name, QTextCursor (*caret)(QTextDocument *))
     {
+        if (!wanted(name))
+            return;
         ColorTagsWhileTyping(frame_, *document(), true);
         resetProduct(text_);
         resetFloor(text_);
@@ -541,6 +550,8 @@ private:
     // The first pages of the page scrolled through a page at a time, each painted.
     void measureScroll()
     {
+        if (!wanted(QStringLiteral("scroll")))
+            return;
         const auto scrollToTop = [](QTextEdit *editor) {
             editor->verticalScrollBar()->setValue(0);
             settle();
@@ -570,7 +581,6 @@ private:
     std::unique_ptr<QTextEdit> floor_;
     BenchResults results_;
     std::function<void(const OperationFigures &)> report_;
-    // Whether the operation last named was measured; the checks of one left out are too.
     bool measured_ = true;
 };
 
