@@ -22,7 +22,7 @@ LiveTagHighlighter::LiveTagHighlighter(QTextDocument *document, const QColor &co
     setDocument(document);
     // Qt colours the whole text once control returns to the event loop; done here at
     // once instead, it can be done quietly.
-    quietly([this] { QCoreApplication::sendPostedEvents(this, QEvent::MetaCall); });
+    recolourAll([this] { QCoreApplication::sendPostedEvents(this, QEvent::MetaCall); });
 }
 
 void LiveTagHighlighter::SetTagColor(const QColor &color)
@@ -30,7 +30,19 @@ void LiveTagHighlighter::SetTagColor(const QColor &color)
     if (format_.foreground().color() == color)
         return;
     format_.setForeground(color);
-    quietly([this] { rehighlight(); });
+    recolourAll([this] { rehighlight(); });
+}
+
+// Qt lays the page out again after each line it colours, from that line on, which on a
+// long page takes minutes. The layout is stopped meanwhile (a document without a page
+// size is not laid out), so that the page is laid out once, afterwards.
+void LiveTagHighlighter::recolourAll(const std::function<void()> &recolour)
+{
+    QTextDocument *text = document();
+    const QSizeF page = text->pageSize();
+    text->setPageSize(QSizeF(0, 0));
+    quietly(recolour);
+    text->setPageSize(page);
 }
 
 // Colouring lines outside an edit makes the document announce a change of its contents,

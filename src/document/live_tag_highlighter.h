@@ -29,6 +29,7 @@ private:
     void markLine(bool insideTag);
     bool closesAfterThisLine() const;
     void recheckLinesAbove(bool tagWasOpen);
+    void recolourAll(const std::function<void()> &recolour);
     void quietly(const std::function<void()> &recolour);
 
     QTextCharFormat format_;
