@@ -86,6 +86,8 @@ TEST_F(PickersTest, ProgramPickerAddsNoDocumentExtensionAndLeavesItToSaveAs)
 
     dialogs().cancel();
     choose("mnuFileSaveAs");
+    EXPECT_EQ(dialogs().requests.last().kind, ScriptedDialogs::Kind::Save);
+    EXPECT_EQ(dialogs().requests.last().fileName, tempPath("page.htm"));
     EXPECT_EQ(dialogs().requests.last().defaultExt, ".htm");
 }
 

@@ -275,18 +275,6 @@ TEST_F(OpenSaveTest, SaveOnAnUntitledDocumentAsksForANameAndDoesNotListIt)
     EXPECT_TRUE(stored("Recent Files", "RecentFile1").isEmpty());
 }
 
-TEST_F(OpenSaveTest, SaveAsKeepsTheDefaultExtensionTheLastDialogLeft)
-{
-    start();
-    open(writeFile("a.htm", "a"));
-    dialogs().cancel();
-    choose("mnuFileSaveAs");
-    ASSERT_EQ(dialogs().requests.size(), 2);
-    EXPECT_EQ(dialogs().requests[1].kind, ScriptedDialogs::Kind::Save);
-    EXPECT_EQ(dialogs().requests[1].fileName, tempPath("a.htm"));
-    EXPECT_EQ(dialogs().requests[1].defaultExt, ".htm");
-}
-
 // Lowers the file-size limit while it lives, as "ulimit -f" does; the signal the limit
 // raises is ignored, so a write past it fails with "File too large".
 class FileSizeLimit
