@@ -88,11 +88,8 @@ TEST_F(EditMenuAdditionsTest, GoToLineReachesBothEndsAndRefusesAnythingElse)
     answerGoToLine("1");
     EXPECT_EQ(activeDocument()->editor().SelStart(), 0);
     EXPECT_EQ(messages().shown.size(), 6);
-}
 
-TEST_F(EditMenuAdditionsTest, GoToLineBringsAFarLineIntoView)
-{
-    start();
+    // A far line is brought into view.
     QStringList lines;
     for (int line = 1; line <= 400; ++line)
         lines.append(QStringLiteral("line %1").arg(line));

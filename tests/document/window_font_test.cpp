@@ -150,7 +150,7 @@ TEST_F(WindowFontTest, FontChosenForASelectionMadeRightToLeftOrEndingAtALineBrea
     }
 }
 
-TEST(ApplyStoredFontTest, SwitchesTakeTrueFalseAndEmptyAndIgnoreOtherText)
+TEST(ApplyStoredFontTest, SwitchesTakeTrueFalseAndEmptyAndOtherValuesLeaveTheEditorsOwn)
 {
     for (const auto &[value, startItalic, expected] : {
              std::tuple{"True", false, true},
@@ -168,10 +168,8 @@ TEST(ApplyStoredFontTest, SwitchesTakeTrueFalseAndEmptyAndIgnoreOtherText)
         ApplyStoredFont(editor, stored);
         EXPECT_EQ(editor.font().italic(), expected) << value;
     }
-}
 
-TEST(ApplyStoredFontTest, EmptyOrUnreadableValuesLeaveTheEditorsOwn)
-{
+    // Empty or unreadable values leave the editor's own.
     QTextEdit editor;
     const QFont before = editor.font();
     const QColor color = editor.palette().color(QPalette::Text);
