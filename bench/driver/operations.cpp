@@ -552,6 +552,8 @@ private:
     {
         if (!wanted(QStringLiteral("scroll")))
             return;
+        resetProduct(text_);
+        resetFloor(text_);
         const auto scrollToTop = [](QTextEdit *editor) {
             editor->verticalScrollBar()->setValue(0);
             settle();
