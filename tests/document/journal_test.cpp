@@ -179,12 +179,14 @@ TEST_F(JournalTest, AnUnreadableJournalIsOfferedAsSuchAndOnlyDiscardRemovesIt)
     put("1.journal", "Tagsmith journal 1\ncaption=x\n\nshort");
     put("2.journal", EncodeJournal({.caption = "Untitled:3", .text = "<p>whole</p>", .journaled = FixedClock().time}));
     put("3.journal", EncodeJournal({.caption = "notes.rtf", .richText = "{\\rtf1 {\\b bold}}", .journaled = FixedClock().time}));
+    // A whole journal whose rich text cannot be read back.
+    put("4.journal", EncodeJournal({.caption = "lost.rtf", .richText = QByteArray(16, '\0'), .journaled = FixedClock().time}));
 
     start();
     ASSERT_NE(recoveryDialog(), nullptr);
     const QString when = QLocale().toString(clock().time, QLocale::ShortFormat);
     EXPECT_EQ(offered(), QStringList({run + "/1.journal (unreadable journal)", "Untitled:3 (journaled " + when + ")",
-                                      "notes.rtf (journaled " + when + ")"}));
+                                      "notes.rtf (journaled " + when + ")", "lost.rtf (journaled " + when + ")"}));
     answer("cmdRestore");
     ASSERT_NE(restoredDocument("Untitled:3"), nullptr);
     EXPECT_EQ(restoredDocument("Untitled:3")->editor().Text(), "<p>whole</p>");
@@ -194,6 +196,9 @@ TEST_F(JournalTest, AnUnreadableJournalIsOfferedAsSuchAndOnlyDiscardRemovesIt)
     EXPECT_EQ(bold.charFormat().fontWeight(), QFont::Bold);
     EXPECT_TRUE(QFile::exists(run + QStringLiteral("/1.journal")));
     EXPECT_FALSE(QFile::exists(run + QStringLiteral("/2.journal")));
+    // What could not be restored stays on disk.
+    EXPECT_EQ(restoredDocument("lost.rtf"), nullptr);
+    EXPECT_TRUE(QFile::remove(run + QStringLiteral("/4.journal")));
 
     start();
     ASSERT_NE(recoveryDialog(), nullptr);
