@@ -10,38 +10,38 @@ CommandLine parse(const QStringList &arguments)
     return parseCommandLine(QStringList{QStringLiteral("tagsmith")} + arguments, QStringLiteral("/home/ann/site"));
 }
 
-TEST(CommandLineTest, HelpAndVersionWinOverWhateverElseIsGiven)
+TEST(CommandLineTest, OptionsDecideTheActionAndNamesAreTakenFromTheStartFolderInTheOrderGiven)
 {
-    EXPECT_EQ(parse({"--version"}).action, CommandLine::Action::ShowVersion);
-    EXPECT_EQ(parse({"-v"}).action, CommandLine::Action::ShowVersion);
-    EXPECT_EQ(parse({"index.html", "--help"}).action, CommandLine::Action::ShowHelp);
-    EXPECT_EQ(parse({"--bogus", "-h"}).action, CommandLine::Action::ShowHelp);
+    using Action = CommandLine::Action;
+    const struct
+    {
+        QStringList arguments;
+        Action action;
+        QStringList files;
+    } cases[] = {
+        // Help and version win over whatever else is given.
+        {{"--version"}, Action::ShowVersion, {}},
+        {{"-v"}, Action::ShowVersion, {}},
+        {{"index.html", "--help"}, Action::ShowHelp, {}},
+        {{"--bogus", "-h"}, Action::ShowHelp, {}},
+        {{}, Action::Run, {}},
+        {{"index.html", "../notes.txt", "/tmp/a.rtf", "", "./pages/../b.htm", "-"}, Action::Run,
+         {"/home/ann/site/index.html", "/home/ann/notes.txt", "/tmp/a.rtf", "/home/ann/site/b.htm", "/home/ann/site/-"}},
+        // After the double dash, options are file names.
+        {{"--", "--version", "-x.html", "--"}, Action::Run,
+         {"/home/ann/site/--version", "/home/ann/site/-x.html", "/home/ann/site/--"}},
+        // An unknown option refuses the whole line.
+        {{"index.html", "--bogus", "--other"}, Action::Fail, {}},
+    };
+    for (const auto &c : cases) {
+        const CommandLine line = parse(c.arguments);
+        EXPECT_EQ(line.action, c.action) << c.arguments.join(' ').toStdString();
+        if (c.action == Action::Run || c.action == Action::Fail)
+            EXPECT_EQ(line.files, c.files) << c.arguments.join(' ').toStdString();
+    }
     EXPECT_EQ(versionText(), "Tagsmith 2.9.2\n");
     EXPECT_TRUE(helpText().startsWith("Usage: tagsmith [OPTION]... [FILE]...\n"));
-}
-
-TEST(CommandLineTest, FileNamesAreTakenFromTheStartFolderInTheOrderGiven)
-{
-    const CommandLine line = parse({"index.html", "../notes.txt", "/tmp/a.rtf", "", "./pages/../b.htm", "-"});
-    EXPECT_EQ(line.action, CommandLine::Action::Run);
-    EXPECT_EQ(line.files, (QStringList{"/home/ann/site/index.html", "/home/ann/notes.txt", "/tmp/a.rtf",
-                                       "/home/ann/site/b.htm", "/home/ann/site/-"}));
-    EXPECT_TRUE(parse({}).files.isEmpty());
-}
-
-TEST(CommandLineTest, AfterTheDoubleDashOptionsAreFileNames)
-{
-    const CommandLine line = parse({"--", "--version", "-x.html", "--"});
-    EXPECT_EQ(line.action, CommandLine::Action::Run);
-    EXPECT_EQ(line.files, (QStringList{"/home/ann/site/--version", "/home/ann/site/-x.html", "/home/ann/site/--"}));
-}
-
-TEST(CommandLineTest, AnUnknownOptionRefusesTheWholeLineAndSaysWhich)
-{
-    const CommandLine line = parse({"index.html", "--bogus", "--other"});
-    EXPECT_EQ(line.action, CommandLine::Action::Fail);
-    EXPECT_TRUE(line.files.isEmpty());
-    EXPECT_EQ(usageErrorText(line.error),
+    EXPECT_EQ(usageErrorText(parse({"--bogus", "--other"}).error),
               "tagsmith: unknown option '--bogus'\nTry 'tagsmith --help' for more information.\n");
 }
 
