@@ -1,9 +1,14 @@
 #include "support/dialog_fixture.h"
 
+#include "dialogs/frame_style_picture.h"
+
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QTest>
+
+#include <cstdlib>
 
 namespace {
 
@@ -46,6 +51,15 @@ TEST_F(FramesDialogTest, LoadsInTheFirstStyleAndInsertsTwoEmptyColumns)
     openFrames();
     EXPECT_TRUE(control<QRadioButton>(dialog, "Option1")->isChecked());
     EXPECT_EQ(enabledGroups(), QList<bool>({true, false, true, false}));
+    // The picture drawn above each option chooses that option.
+    for (const char *name : {"Option4", "Option3", "Option2", "Option1"}) {
+        auto *option = control<QRadioButton>(dialog, name);
+        const int middle = option->mapTo(dialog, option->rect().center()).x();
+        for (auto *picture : dialog->findChildren<FrameStylePicture *>())
+            if (std::abs(picture->mapTo(dialog, picture->rect().center()).x() - middle) < option->width() / 2)
+                QTest::mouseClick(picture, Qt::LeftButton);
+        EXPECT_TRUE(option->isChecked()) << name;
+    }
     click(dialog, "cmdOK");
     EXPECT_EQ(editorText(), Head + "<FRAMESET COLS=\"0%,100%\">\n\t" + Empty + "\t" + Empty + Tail);
     EXPECT_FALSE(isOpen("frmFrames"));
