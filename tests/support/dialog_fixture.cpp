@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDir>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +15,8 @@
 
 QDialog *DialogTest::openFromMenu(const QString &menuItem, const QString &formName)
 {
+    // A dialog closed before is deleted later: let that happen before it opens anew.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     choose(menuItem);
     QDialog *dialog = frame().dialogs().find(formName);
     EXPECT_NE(dialog, nullptr) << formName.toStdString() << " did not open";
@@ -56,18 +59,95 @@ void DialogTest::pickItem(QDialog *dialog, const QString &comboBox, const QStrin
     emit list->activated(index);
 }
 
-QString DialogTest::caption(QDialog *dialog, const QString &label)
+QString DialogTest::shown(QDialog *dialog, const QString &control)
 {
-    auto *shown = control<QLabel>(dialog, label);
-    return shown ? shown->text() : QString();
-}
-
-QString DialogTest::fieldText(QDialog *dialog, const QString &control)
-{
+    if (auto *label = dialog ? dialog->findChild<QLabel *>(control) : nullptr)
+        return label->text();
     if (auto *box = dialog ? dialog->findChild<QLineEdit *>(control) : nullptr)
         return box->text();
     auto *list = this->control<QComboBox>(dialog, control);
     return list ? list->currentText() : QString();
+}
+
+void DialogTest::walk(const DialogPath &path)
+{
+    SCOPED_TRACE(QStringLiteral("%1: %2").arg(path.formName, path.steps.join(QStringLiteral(", "))).toStdString());
+    start();
+    frame().LowercaseTags = path.lowercase;
+    selectText(path.selected);
+    QDialog *dialog = openFromMenu(path.menuItem, path.formName);
+    ASSERT_NE(dialog, nullptr);
+    bool staysOpen = false;
+    for (const QString &step : path.steps) {
+        // The dialog gives the keys back to the editor when it closes.
+        moveFocusAwayFromEditor();
+        if (step == QLatin1String("?open"))
+            staysOpen = true;
+        else
+            act(dialog, step);
+        // A dialog copies what a picker gave at once and leaves nothing for the next.
+        EXPECT_TRUE(resultsEmpty()) << step.toStdString();
+    }
+    EXPECT_EQ(editorText(), path.inserted);
+    ASSERT_EQ(messages().shown.size(), path.messages.size()) << onlyMessage().toStdString();
+    for (qsizetype i = 0; i < path.messages.size(); ++i)
+        EXPECT_TRUE(messages().shown[i].text.contains(path.messages[i])) << messages().shown[i].text.toStdString();
+    EXPECT_EQ(isOpen(path.formName), staysOpen);
+    if (!staysOpen)
+        EXPECT_TRUE(editorHasFocus());
+}
+
+void DialogTest::act(QDialog *dialog, const QString &step)
+{
+    const qsizetype equals = step.indexOf(QLatin1Char('='));
+    const QString name = step.left(equals);
+    const QString value = equals < 0 ? QString() : step.mid(equals + 1);
+    if (name.startsWith(QLatin1Char('?'))) {
+        EXPECT_EQ(shown(dialog, name.mid(1)), value) << name.toStdString();
+    } else if (name.startsWith(QLatin1Char('+')) || name.startsWith(QLatin1Char('-'))) {
+        if (auto *widget = control<QWidget>(dialog, name.mid(1)))
+            EXPECT_EQ(widget->isEnabled(), name.startsWith(QLatin1Char('+'))) << name.toStdString();
+    } else if (dialog->findChild<QLineEdit *>(name)) {
+        fill(dialog, name, value);
+    } else if (dialog->findChild<QComboBox *>(name)) {
+        pickItem(dialog, name, value);
+    } else if (dialog->findChild<QSlider *>(name)) {
+        slide(dialog, name, value.toInt());
+    } else {
+        if (equals >= 0)
+            answerNext(value);
+        click(dialog, name);
+    }
+}
+
+void DialogTest::answerNext(const QString &answer)
+{
+    const QString kind = answer.section(QLatin1Char(':'), 0, 0);
+    const QString what = answer.section(QLatin1Char(':'), 1);
+    if (answer == QLatin1String("cancel")) {
+        dialogs().cancel();
+    } else if (kind == QLatin1String("color")) {
+        dialogs().answerColor(what.toUInt(nullptr, 16));
+    } else if (kind == QLatin1String("font")) {
+        dialogs().answerFont(what);
+    } else if (kind == QLatin1String("answer")) {
+        for (const QString &button : what.split(QLatin1Char(',')))
+            messages().queue({button == QLatin1String("Ok") ? MsgAnswer::Ok : MsgAnswer::Cancel});
+    } else {
+        if (kind == QLatin1String("picture"))
+            writePicture(what, 120, 80);
+        else if (kind == QLatin1String("bytes"))
+            writeFile(what, QByteArray(56000, 'x'));
+        dialogs().answerFile(QDir::isAbsolutePath(what) ? what : tempPath(what));
+    }
+}
+
+bool DialogTest::resultsEmpty()
+{
+    const DialogResults &r = results();
+    return (r.PickedColorCode + r.PickedColorValue + r.PickedFontName + r.PickedImagePath + r.PickedImageName
+            + r.PickedPageName + r.PickedProgramPath + r.PickedSoundPath + r.PickedSoundName)
+        .isEmpty();
 }
 
 void DialogTest::slide(QDialog *dialog, const QString &slider, int value)

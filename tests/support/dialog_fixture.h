@@ -5,7 +5,30 @@
 #include "dialogs/dialog_results.h"
 
 #include <QDialog>
-#include <QPointer>
+#include <QStringList>
+
+// One user path through an element dialog, as a row of a table: the dialog opened from its
+// menu item over the selected text, the steps taken in it, then the editor's text and the
+// messages shown. A step names a control and what the user does with it:
+//   "txtName=text"   types into a text box, picks an item of a list, moves a slider to it
+//   "cmdName"        clicks a button or an option
+//   "cmdName=answer" clicks a button whose picker or question then answers: "color:" and
+//                    the colour number in hex, "font:" and the face, "file:" and a name in
+//                    the test folder (or a whole path), "picture:" or "bytes:" and a name
+//                    written there first (a picture, or 56,000 bytes of no picture),
+//                    "cancel", or "answer:" and the message boxes' buttons ("Ok,Cancel")
+//   "?name=text"     the label, text box or list shows text
+//   "+name", "-name" the control is enabled, disabled
+//   "?open"          the dialog stays open; otherwise it must have closed, the editor focused
+struct DialogPath
+{
+    const char *menuItem, *formName;
+    bool lowercase;
+    QString selected;
+    QStringList steps;
+    QString inserted;
+    QStringList messages = {};  // a part of each message shown, in order
+};
 
 // A program with element dialogs opened and driven as a user does: from the View menu,
 // by clicking the buttons, typing into the fields and picking list items.
@@ -31,11 +54,17 @@ protected:
     void fill(QDialog *dialog, const QString &textBox, const QString &text);
     // Picks an item of a list as the user does with the mouse.
     void pickItem(QDialog *dialog, const QString &comboBox, const QString &item);
-    QString caption(QDialog *dialog, const QString &label);
-    // The text a text box or a list shows.
-    QString fieldText(QDialog *dialog, const QString &control);
+    // The text a label, a text box or a list shows.
+    QString shown(QDialog *dialog, const QString &control);
     // Moves a slider with the keyboard to value.
     void slide(QDialog *dialog, const QString &slider, int value);
+
+    // Runs the path in a freshly started program.
+    void walk(const DialogPath &path);
+    void act(QDialog *dialog, const QString &step);
+    // Queues what the picker or the message boxes a click opens will answer.
+    void answerNext(const QString &answer);
+    bool resultsEmpty();
 
     // The active document holds text, all of it selected.
     void selectText(const QString &text);
