@@ -54,7 +54,7 @@ void DocumentJournal::WriteNow()
         entry.richText = editor.RichText();
     } else {
         entry.text = editor.Text();
-        entry.lineEndings = RememberedLineEndings(*editor.document(), entry.format.lineEnding);
+        entry.lineEndings = RememberedLineEndings(*editor.document(), entry.text, entry.format.lineEnding);
     }
     folder_->Write(name_, entry);
 }

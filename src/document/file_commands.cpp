@@ -174,9 +174,10 @@ bool SaveDocumentFile(Program &program, const QString &fileName)
         if (IsRichTextName(fileName)) {
             bytes = document->editor().RichText();
         } else {
+            const QString text = document->editor().Text();
             EncodedTextFile encoded = encodeTextFile(
-                document->editor().Text(), document->FileFormat,
-                RememberedLineEndings(*document->editor().document(), document->FileFormat.lineEnding));
+                text, document->FileFormat,
+                RememberedLineEndings(*document->editor().document(), text, document->FileFormat.lineEnding));
             bytes = std::move(encoded.bytes);
             written = encoded.format;
         }

@@ -36,16 +36,24 @@ void RememberLineEndings(QTextDocument &document, const LineEndings &endings)
         block.setUserState(stateOf(int(endings[line++]), BlockFlag(block.userState())));
 }
 
-LineEndings RememberedLineEndings(const QTextDocument &document, TextFileFormat::LineEnding fresh)
+LineEndings RememberedLineEndings(const QTextDocument &document, QStringView text, TextFileFormat::LineEnding fresh)
 {
     LineEndings endings;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        const qsizetype typedSeparators = block.text().count(QChar::LineSeparator);
-        endings.insert(endings.size(), typedSeparators, fresh);
-        if (!block.next().isValid())
-            break;
+    endings.reserve(document.blockCount());
+    QTextBlock block = document.begin();
+    // The text holds each paragraph followed by its one break, so the breaks are found
+    // with one fast search instead of building every paragraph's text; a break before
+    // the end of its paragraph is a line separator typed inside it.
+    qsizetype paragraphEnd = block.length() - 1;
+    for (qsizetype at = text.indexOf(u'\n'); at >= 0; at = text.indexOf(u'\n', at + 1)) {
+        if (at < paragraphEnd) {
+            endings.append(fresh);
+            continue;
+        }
         const int remembered = endingOf(block.userState());
         endings.append(remembered == noEnding ? fresh : TextFileFormat::LineEnding(remembered));
+        block = block.next();
+        paragraphEnd += block.length();
     }
     return endings;
 }

@@ -2,6 +2,8 @@
 
 #include "platform/text_file_codec.h"
 
+#include <QStringView>
+
 class QTextDocument;
 
 // Each paragraph of a document remembers the line ending that followed it in its file
@@ -16,7 +18,7 @@ void RememberLineEndings(QTextDocument &document, const LineEndings &endings);
 bool BlockFlag(int userState);
 int WithBlockFlag(int userState, bool flag);
 
-// One ending for each line break of the text as EditorSurface::Text gives it: each
-// paragraph's remembered one, and `fresh` for the lines that have none (a line separator
-// typed inside a paragraph among them).
-LineEndings RememberedLineEndings(const QTextDocument &document, TextFileFormat::LineEnding fresh);
+// One ending for each line break of `text`, the document's text as EditorSurface::Text
+// gives it: each paragraph's remembered one, and `fresh` for the lines that have none (a
+// line separator typed inside a paragraph among them).
+LineEndings RememberedLineEndings(const QTextDocument &document, QStringView text, TextFileFormat::LineEnding fresh);

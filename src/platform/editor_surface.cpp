@@ -78,14 +78,22 @@ qsizetype EditorSurface::FirstCharacterNotHeld(const QString &text)
 QString EditorSurface::Text() const
 {
     // toRawText keeps every character (toPlainText would turn no-break spaces into
-    // blanks); only the document's own separators need turning into "\n".
-    QString text = editor_->document()->toRawText();
-    for (QChar &c : text) {
-        const char16_t u = c.unicode();
-        if (u == QChar::ParagraphSeparator || u == QChar::LineSeparator || u == frameStart.unicode()
-            || u == frameEnd.unicode())
-            c = QLatin1Char('\n');
+    // blanks); only the document's own separators need turning into "\n". Every
+    // paragraph, and each edge of a table's frame, ends in one of them, so they are found
+    // from the paragraphs' lengths without looking at each character; line separators,
+    // the only others, are rare enough for one fast search.
+    const QTextDocument *document = editor_->document();
+    QString text = document->toRawText();
+    QChar *characters = text.data();
+    qsizetype end = -1;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        end += block.length();
+        // The last paragraph's end is not part of the text.
+        if (end < text.size())
+            characters[end] = QLatin1Char('\n');
     }
+    for (qsizetype at = text.indexOf(QChar::LineSeparator); at >= 0; at = text.indexOf(QChar::LineSeparator, at + 1))
+        characters[at] = QLatin1Char('\n');
     return text;
 }
 

@@ -5,6 +5,7 @@
 #include <QVarLengthArray>
 #include <QtEndian>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -146,20 +147,26 @@ QStringView lineBreak(LineEnding ending)
     return u"\n";
 }
 
-QString withLineEndings(const QString &text, LineEnding fresh, const LineEndings &endings)
+// The text encoded with its n-th "\n" written as the n-th ending, straight into the bytes
+// after the mark: a copy of the whole page with its endings put in would cost as much
+// again, most of it in memory touched for the first time.
+QByteArray encodedLines(QStringEncoder &encoder, QByteArrayView mark, QStringView text, LineEnding fresh,
+                        const LineEndings &endings)
 {
-    QString written;
-    written.reserve(text.size() + endings.size());
+    // An ending takes at most two characters where "\n" took one.
+    QByteArray bytes(mark.size() + encoder.requiredSpace(text.size() + text.count(u'\n')), Qt::Uninitialized);
+    char *out = std::copy(mark.begin(), mark.end(), bytes.data());
     qsizetype copied = 0;
     qsizetype line = 0;
-    for (qsizetype i = text.indexOf(QLatin1Char('\n')); i >= 0; i = text.indexOf(QLatin1Char('\n'), copied)) {
-        written.append(QStringView(text).sliced(copied, i - copied));
-        written.append(lineBreak(line < endings.size() ? endings[line] : fresh));
+    for (qsizetype i = text.indexOf(u'\n'); i >= 0; i = text.indexOf(u'\n', copied)) {
+        out = encoder.appendToBuffer(out, text.sliced(copied, i - copied));
+        out = encoder.appendToBuffer(out, lineBreak(line < endings.size() ? endings[line] : fresh));
         ++line;
         copied = i + 1;
     }
-    written.append(QStringView(text).sliced(copied));
-    return written;
+    out = encoder.appendToBuffer(out, text.sliced(copied));
+    bytes.truncate(out - bytes.constData());
+    return bytes;
 }
 
 } // namespace
@@ -184,10 +191,9 @@ DecodedTextFile decodeTextFile(const QByteArray &bytes)
 EncodedTextFile encodeTextFile(const QString &text, const TextFileFormat &format, const LineEndings &lineEndings)
 {
     EncodedTextFile file{QByteArray(), format};
-    const QString written = withLineEndings(text, format.lineEnding, lineEndings);
     if (format.encoding == Encoding::Windows1252) {
         QStringEncoder eightBit(windows1252, QStringEncoder::Flag::Stateless);
-        file.bytes = eightBit.encode(written);
+        file.bytes = encodedLines(eightBit, {}, text, format.lineEnding, lineEndings);
         if (!eightBit.hasError())
             return file;
         file.format.encoding = Encoding::Utf8;
@@ -195,7 +201,8 @@ EncodedTextFile encodeTextFile(const QString &text, const TextFileFormat &format
     for (const UnicodeEncoding &unicode : unicodeEncodings) {
         if (unicode.encoding == file.format.encoding) {
             QStringEncoder encoder(unicode.converter, QStringEncoder::Flag::Stateless);
-            file.bytes = (file.format.byteOrderMark ? unicode.mark : QByteArray()) + encoder.encode(written);
+            file.bytes = encodedLines(encoder, file.format.byteOrderMark ? unicode.mark : QByteArray(), text,
+                                      format.lineEnding, lineEndings);
         }
     }
     return file;

@@ -178,6 +178,13 @@ TEST_F(OpenSaveTest, EditedLinesKeepTheirOwnEndingAndNewLinesTakeTheCommonestOne
     QTest::keyClick(activeEditor(), Qt::Key_Delete);
     choose("mnuFileSave");
     EXPECT_EQ(readFile(path), "a1\r\nb\r\nc\r\nd4\xE2\x80\xA8" "e");
+
+    // A line broken with Shift+Enter inside a line takes the new lines' ending, and the
+    // line keeps its own.
+    activeDocument()->editor().SetSelStart(8);
+    QTest::keyClick(activeEditor(), Qt::Key_Return, Qt::ShiftModifier);
+    choose("mnuFileSave");
+    EXPECT_EQ(readFile(path), "a1\r\nb\r\nc\r\nd\r\n4\xE2\x80\xA8" "e");
 }
 
 TEST_F(OpenSaveTest, ACharacterTheEditorCannotHoldIsToldOfOnOpeningBeforeASaveChangesIt)
