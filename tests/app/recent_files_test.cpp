@@ -45,8 +45,9 @@ protected:
     }
 };
 
-TEST_F(RecentFilesTest, FirstRunShowsNoListAndNoExtraSeparatorInEitherMenu)
+TEST_F(RecentFilesTest, FiveFilesOpenedInTurnLeaveTheLastFourMostRecentFirst)
 {
+    // A first run shows no list and no extra separator in either menu.
     start();
     EXPECT_FALSE(menuItem("mnuRecentFile0")->isVisible());
     EXPECT_TRUE(shownList().isEmpty());
@@ -55,11 +56,7 @@ TEST_F(RecentFilesTest, FirstRunShowsNoListAndNoExtraSeparatorInEitherMenu)
     EXPECT_TRUE(shownList().isEmpty());
     // The line after Exit is there all the same.
     EXPECT_EQ(linesInFrameFileMenu(), 1);
-}
 
-TEST_F(RecentFilesTest, FiveFilesOpenedInTurnLeaveTheLastFourMostRecentFirst)
-{
-    start();
     QStringList paths;
     for (const char *name : {"one.htm", "two.htm", "three.htm", "four.htm", "five.htm"})
         paths << writeFile(name, name);

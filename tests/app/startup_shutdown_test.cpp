@@ -73,17 +73,11 @@ TEST_F(StartupTest, FirstRunOpensOneUntitledWindowAtTheDesignSizeAndClosingItLea
     choose("mnuFileNew");
     EXPECT_EQ(activeDocument()->Caption(), "Untitled:1");
     EXPECT_NE(menuItem("mnuInsertBold"), nullptr);
-    choose("mnuFileExit");
-    EXPECT_FALSE(frame.isVisible());
-    EXPECT_EQ(stored("FormWidth", "FormWidth"), "1024");
-}
-
-TEST_F(StartupTest, ShutdownStoresGeometryThatTheNextRunRestoresExactly)
-{
-    frmMDI &frame = start();
+    // Shutdown stores the geometry, which the next run restores exactly.
     frame.resize(700, 500);
     frame.move(33, 44);
     choose("mnuFileExit");
+    EXPECT_FALSE(frame.isVisible());
     QStringList geometry;
     for (const char *key : {"FormHeight", "FormWidth", "FormTop", "FormLeft"})
         geometry << stored(key, key);

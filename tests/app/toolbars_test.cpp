@@ -66,28 +66,6 @@ TEST_F(ToolbarsTest, ThreeToolbarsStandOneBelowTheOtherWithTheirButtons)
     }
 }
 
-TEST_F(ToolbarsTest, ButtonsFollowTheDocuments)
-{
-    start();
-    EXPECT_TRUE(button("New")->isEnabled());
-    EXPECT_TRUE(button("Save")->isEnabled());
-
-    choose("mnuFileClose");
-    ASSERT_TRUE(openDocuments().isEmpty());
-    EXPECT_TRUE(toolbar("Toolbar1")->isVisible());
-    EXPECT_FALSE(toolbar("Toolbar2")->isVisible());
-    EXPECT_FALSE(toolbar("Toolbar3")->isVisible());
-    EXPECT_TRUE(button("New")->isEnabled());
-    for (const char *key : {"Print", "Save", "Cut", "Copy", "Paste", "Find", "Body", "Tables", "View", "Bold"})
-        EXPECT_FALSE(button(key)->isEnabled()) << key;
-
-    click("New");
-    ASSERT_EQ(openDocuments().size(), 1);
-    for (const char *name : {"Toolbar1", "Toolbar2", "Toolbar3"})
-        EXPECT_TRUE(toolbar(name)->isVisible()) << name;
-    EXPECT_TRUE(button("Save")->isEnabled());
-}
-
 TEST_F(ToolbarsTest, SpecialAndClipboardButtonsActOnTheActiveDocument)
 {
     start();
@@ -116,13 +94,12 @@ TEST_F(ToolbarsTest, SpecialAndClipboardButtonsActOnTheActiveDocument)
     EXPECT_EQ(editor.Text(), "say hello<B>hello</B><br><h6></h6>");
 }
 
-TEST_F(ToolbarsTest, HidingFromADocumentUnchecksTheFramesItem)
+TEST_F(ToolbarsTest, ToolbarsAndTheirMarksFollowTheDocumentsAndTheMenuItems)
 {
     start();
     frmNotePad *first = activeDocument();
     choose("mnuFileNew");
     frmNotePad *second = activeDocument();
-
     choose("mnuOptionsSpecialButtons");
     EXPECT_FALSE(toolbar("Toolbar3")->isVisible());
     EXPECT_FALSE(second->action("mnuOptionsSpecialButtons")->isChecked());
@@ -133,37 +110,35 @@ TEST_F(ToolbarsTest, HidingFromADocumentUnchecksTheFramesItem)
     EXPECT_FALSE(first->action("mnuOptionsSpecialButtons")->isChecked());
     EXPECT_TRUE(first->action("mnuOptionsToolbar")->isChecked());
     EXPECT_TRUE(first->action("mnuOptionsStandardButtons")->isChecked());
-
     choose("mnuOptionsSpecialButtons");
     EXPECT_TRUE(toolbar("Toolbar3")->isVisible());
     EXPECT_TRUE(frame().action("mnuOptionsSpecialButtons")->isChecked());
-}
 
-TEST_F(ToolbarsTest, NewShowsHiddenToolbarsAgainAndTheMarksFollow)
-{
-    start();
+    // New shows hidden toolbars again, and the marks follow.
     choose("mnuOptionsToolbar");
     choose("mnuOptionsStandardButtons");
     EXPECT_FALSE(toolbar("Toolbar1")->isVisible());
     EXPECT_FALSE(toolbar("Toolbar2")->isVisible());
-
     choose("mnuFileNew");
     EXPECT_TRUE(toolbar("Toolbar1")->isVisible());
     EXPECT_TRUE(toolbar("Toolbar2")->isVisible());
     openMenu(activeDocument(), "mnuView");
     EXPECT_TRUE(menuItem("mnuOptionsToolbar")->isChecked());
     EXPECT_TRUE(menuItem("mnuOptionsStandardButtons")->isChecked());
-}
 
-TEST_F(ToolbarsTest, TheFramesOwnItemsShowAndHideWithNoDocumentOpen)
-{
-    start();
-    choose("mnuFileClose");
+    // With no document, only the standard buttons stand, and only New works.
+    closeAll();
+    EXPECT_TRUE(toolbar("Toolbar1")->isVisible());
+    EXPECT_FALSE(toolbar("Toolbar2")->isVisible());
+    EXPECT_FALSE(toolbar("Toolbar3")->isVisible());
+    EXPECT_TRUE(button("New")->isEnabled());
+    for (const char *key : {"Print", "Save", "Cut", "Copy", "Paste", "Find", "Body", "Tables", "View", "Bold"})
+        EXPECT_FALSE(button(key)->isEnabled()) << key;
+    // The frame's own items show and hide them.
     openMenu(&frame(), "mnuOptions");
     EXPECT_TRUE(menuItem("mnuOptionsStandardButtons")->isChecked());
     EXPECT_FALSE(menuItem("mnuOptionsToolbar")->isChecked());
     EXPECT_FALSE(menuItem("mnuOptionsSpecialButtons")->isChecked());
-
     choose("mnuOptionsToolbar");
     EXPECT_TRUE(toolbar("Toolbar2")->isVisible());
     choose("mnuOptionsStandardButtons");
@@ -171,6 +146,13 @@ TEST_F(ToolbarsTest, TheFramesOwnItemsShowAndHideWithNoDocumentOpen)
     openMenu(&frame(), "mnuOptions");
     EXPECT_FALSE(menuItem("mnuOptionsStandardButtons")->isChecked());
     EXPECT_TRUE(menuItem("mnuOptionsToolbar")->isChecked());
+    choose("mnuOptionsStandardButtons");
+
+    click("New");
+    ASSERT_EQ(openDocuments().size(), 1);
+    for (const char *name : {"Toolbar1", "Toolbar2", "Toolbar3"})
+        EXPECT_TRUE(toolbar(name)->isVisible()) << name;
+    EXPECT_TRUE(button("Save")->isEnabled());
 }
 
 TEST_F(ToolbarsTest, NoPopUpOnTheMenuBarOrTheToolbarsOffersToHideThem)

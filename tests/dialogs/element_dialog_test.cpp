@@ -67,7 +67,8 @@ TEST_F(ElementDialogTest, CancelInsertsNothingAndOkWithNothingChosenInsertsTheBa
         {"mnuViewBody", "frmBody", "<BODY></BODY>"},
         {"mnuViewFont", "frmFont", "<FONT></FONT>"},
         {"mnuViewHex", "frmRGB", "#"},
-        {"mnuViewImage", "frmImage", R"(<IMAGE SRC="Insert image here" ALT="Image" HEIGHT="" WIDTH="" ALIGN="DEFAULT">)"},
+        {"mnuViewImage", "frmImage",
+         R"(<IMAGE SRC="Insert image here" ALT="Image" HEIGHT="" WIDTH="" ALIGN="DEFAULT">)"},
         {"mnuViewLinks", "frmLinks", R"(<A HREF="http://"></A>)"},
         {"mnuViewLists", "frmLists", "<UL>\n<LI></LI>\n</UL>\n"},
         {"mnuViewRules", "frmRules", "<HR WIDTH=\"75%\">\n"},
@@ -96,9 +97,11 @@ TEST_F(ElementDialogTest, DialogsOpenOnTheirFirstFieldAndTabAsTheirLayoutReads)
     } cases[] = {
         {"mnuEditFind", "frmFind", {"Text1", "cmdFind", "chkCase", "optDirection1", "cmdcancel"}},
         {"mnuEditReplace", "frmReplace", {"Text1", "cmdFind", "Text2", "chkCase", "optDirection1", "cmdUndo", "cmdCancel"}},
-        {"mnuViewLinks", "frmLinks", {"cboHREF", "txtLink", "cmdFindLink", "txtLinkName", "cboTarget", "cmdOK", "cmdCancel"}},
+        {"mnuViewLinks", "frmLinks", {"cboHREF", "txtLink", "cmdFindLink", "txtLinkName", "cboTarget", "cmdOK",
+         "cmdCancel"}},
         {"mnuViewHex", "frmRGB", {"cmdSelectColor", "cmdOK", "cmdCancel"}},
-        {"mnuViewSound", "frmSound", {"cmdFindSound", "txtSound", "cboBrowser", "cboLoop", "cboModem", "cmdOK", "cmdCancel"}},
+        {"mnuViewSound", "frmSound", {"cmdFindSound", "txtSound", "cboBrowser", "cboLoop", "cboModem", "cmdOK",
+         "cmdCancel"}},
     };
     start();
     selectText("abc");
@@ -273,7 +276,8 @@ TEST_F(ElementDialogTest, ImageLinksMetaRulesAndSoundWriteWhatIsChosen)
          {"cmdFindSound=bytes:Theme.MID", "?txtSound=" + theme, "cmdFindSound=cancel", "?txtSound=" + theme,
           "cmdFindSound=file:gone.wav", "cmdFindSound=file:.", "?txtSound=" + theme, "cmdOK"},
          "<embed src=\"" + theme.toLower() + "\" autostart=\"true\" loop=\"true\" hidden=\"true\">",
-         {"gone.wav\" cannot be read as a sound:\nFile not found", "\" cannot be read as a sound:\nNot a regular file"}},
+         {"gone.wav\" cannot be read as a sound:\nFile not found",
+          "\" cannot be read as a sound:\nNot a regular file"}},
     };
     for (const DialogPath &path : paths)
         walk(path);
@@ -377,8 +381,8 @@ TEST_F(ElementDialogTest, FontAndColoursGoOnTheTablesCaptionAndEveryCellOfEveryR
 
 TEST_F(ElementDialogTest, FramesWriteEachStyleWithItsSplitsAndEveryFramesOptions)
 {
-    const QString head = "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 3.2//EN\">\n<HTML>\n<HEAD>\n<TITLE></TITLE>\n"
-                         "</HEAD>\n<!-- This file must be named index.html and the other frame files linked to it -->\n";
+    const QString head = "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 3.2//EN\">\n<HTML>\n<HEAD>\n<TITLE></TITLE>\n</HEAD>\n"
+                         "<!-- This file must be named index.html and the other frame files linked to it -->\n";
     const QString tail = "</FRAMESET>\n<NOFRAMES>\n<!-- Put something here for non-frame browsers -->\n</NOFRAMES>\n"
                          "</HTML>";
     const auto frame = [](const QString &attributes = "", const QString &name = "", const QString &source = "") {
@@ -471,7 +475,8 @@ TEST_F(ElementDialogTest, ChoicesShowInTheDialogsPreviewAndEstimate)
         dialogs().answerColor(c.chosen);
         click(dialog, c.button);
         for (const QString &label : c.labels)
-            EXPECT_EQ(control<QLabel>(dialog, label)->palette().color(c.role), c.shown) << c.button << " " << label.toStdString();
+            EXPECT_EQ(control<QLabel>(dialog, label)->palette().color(c.role), c.shown)
+                << c.button << " " << label.toStdString();
         click(dialog, "cmdCancel");
     }
     for (const auto &[menuItem, formName, label] : {std::tuple{"mnuViewFont", "frmFont", "lblFontFace"},

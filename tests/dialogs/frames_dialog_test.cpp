@@ -48,6 +48,9 @@ TEST_F(FramesDialogTest, EachStyleChosenByItsOptionOrItsPictureEnablesItsControl
     dialog = openFromMenu("mnuViewFrames", "frmFrames");
     EXPECT_TRUE(control<QRadioButton>(dialog, "Option1")->isChecked());
     EXPECT_EQ(enabledGroups(), cases[3].enabled);
+    // Each slider's ends are named under it.
+    for (const char *end : {"Label5", "Label6", "Label7", "Label8"})
+        EXPECT_FALSE(shown(dialog, end).isEmpty()) << end;
     for (bool byPicture : {false, true}) {
         for (const auto &c : cases) {
             auto *option = control<QRadioButton>(dialog, c.option);

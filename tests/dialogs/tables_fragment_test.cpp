@@ -1,3 +1,4 @@
+#include "dialogs/fragment_counts.h"
 #include "dialogs/tables_fragment.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +17,15 @@ TEST(TablesFragmentTest, TablesPastTheSizeLimitAreRefused)
     EXPECT_FALSE(BuildTableFragment(fields, false));
     fields.numberColumns = "9999999999999999999999";
     fields.numberRows = "0";
+    EXPECT_FALSE(BuildTableFragment(fields, false));
+
+    // A table of just the limit's length still goes in, caption and all.
+    fields.numberColumns = "1";
+    fields.caption = "x";
+    const qsizetype around = BuildTableFragment(fields, false)->size() - 1;
+    fields.caption = QString(MaxFragmentLength - around, QLatin1Char('x'));
+    EXPECT_EQ(BuildTableFragment(fields, false)->size(), MaxFragmentLength);
+    fields.caption += QLatin1Char('x');
     EXPECT_FALSE(BuildTableFragment(fields, false));
 }
 

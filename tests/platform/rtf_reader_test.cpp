@@ -85,88 +85,63 @@ TEST(RtfReader, LineBreakStaysInsideTheParagraph)
     EXPECT_EQ(document.firstBlock().text(), QString::fromUtf8("a\u2028b"));
 }
 
-class RtfReaderFormats : public ::testing::Test
+// A character's properties written short: the face ("-" for the document's own) and the
+// size in half points, then b, i, u, s and the colour for those that are set.
+QString shortly(const CharacterProperties &p, const QTextDocument &document)
 {
-protected:
-    // The properties of each character of the document read from rtf.
-    std::vector<CharacterProperties> read(const QByteArray &rtf)
+    QString text = p.fontName == document.defaultFont().family() ? QStringLiteral("-") : p.fontName;
+    text += QLatin1Char(' ') + QString::number(p.halfPoints);
+    for (const auto &[set, letter] : {std::pair{p.bold, " b"}, {p.italic, " i"}, {p.underline, " u"},
+                                      {p.strikethrough, " s"}})
+        if (set)
+            text += QLatin1String(letter);
+    if (p.color.isValid())
+        text += QLatin1Char(' ') + p.color.name();
+    return text;
+}
+
+TEST(RtfReader, ReadsEachCharactersFormat)
+{
+    const struct
     {
-        EXPECT_TRUE(readRtf(rtf, document_, nullptr));
-        return propertiesOf(document_);
+        const char *what;
+        QByteArray rtf;
+        QStringList properties;  // of each character in turn
+    } cases[] = {
+        {"switches turn on and off; \\ulc is the underline's colour",
+         "{\\rtf1 \\b\\i\\ul\\strike A\\b0\\i0\\ulnone\\strike0 B\\uldb C\\ul0 D\\striked1 E\\striked0\\ulc1 F}",
+         {"- 24 b i u s", "- 24", "- 24 u", "- 24", "- 24 s", "- 24"}},
+        {"groups restore the format; sizes are half points, 12 points when nothing is said",
+         "{\\rtf1 a{\\b\\fs40 b{\\i c}d}e\\fs23 f}", {"- 24", "- 40 b", "- 40 b i", "- 40 b", "- 24", "- 23"}},
+        {"\\plain resets every property to the default font's",
+         "{\\rtf1{\\fonttbl{\\f0 Alpha;}{\\f1 Beta;}}{\\colortbl;\\red255\\green0\\blue0;}"
+         "\\f1\\fs40\\b\\i\\ul\\strike\\cf1 X\\plain Y}",
+         {"Beta 40 b i u s #ff0000", "Alpha 24"}},
+        {"font table forms: \\deff, no groups, alternates, escapes; a font not in the table",
+         "{\\rtf1\\deff1{\\fonttbl\\f0\\fswiss Helvetica;\\f1\\froman Times;"
+         "{\\f2\\fcharset0 Caf\\'e9 Sans{\\*\\falt Other};}{\\f3{\\*\\panose 02}Semi\\'3bcolon;}}"
+         "a\\f0 b\\f2 c\\f3 d\\f9 e}",
+         {"Times 24", "Helvetica 24", QString::fromUtf8("Café Sans 24"), "Semi;colon 24", "- 24"}},
+        {"every colour table separator counts; an empty entry, or one past the table, is automatic",
+         "{\\rtf1{\\colortbl;;\\red0\\green0\\blue255;}\\cf1 a\\cf2 b\\cf3 c\\cf0 d}",
+         {"- 24", "- 24 #0000ff", "- 24", "- 24"}},
+        {"colour zero is the automatic colour even when the table defines it",
+         "{\\rtf1{\\colortbl\\red255\\green0\\blue0;\\red0\\green255\\blue0;}\\cf0 a\\cf1 b}", {"- 24", "- 24 #00ff00"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        QTextDocument document;
+        ASSERT_TRUE(readRtf(c.rtf, document, nullptr));
+        QStringList read;
+        for (const CharacterProperties &p : propertiesOf(document))
+            read << shortly(p, document);
+        EXPECT_EQ(read, c.properties);
+        // Said or not, size and colour are the text's own and not left to the editor.
+        const QTextCharFormat first = document.begin().begin().fragment().charFormat();
+        EXPECT_DOUBLE_EQ(first.fontPointSize(), c.properties[0].section(' ', 1, 1).toDouble() / 2);
+        if (!c.properties[0].contains('#'))
+            EXPECT_EQ(first.foreground().style(), Qt::NoBrush);
     }
-
-    QTextDocument document_;
-};
-
-TEST_F(RtfReaderFormats, SwitchesTurnOnAndOff)
-{
-    const auto p =
-        read("{\\rtf1 \\b\\i\\ul\\strike A\\b0\\i0\\ulnone\\strike0 B\\uldb C\\ul0 D\\striked1 E\\striked0\\ulc1 F}");
-    ASSERT_EQ(p.size(), 6u);
-    EXPECT_TRUE(p[0].bold && p[0].italic && p[0].underline && p[0].strikethrough);
-    EXPECT_FALSE(p[1].bold || p[1].italic || p[1].underline || p[1].strikethrough);
-    EXPECT_TRUE(p[2].underline);
-    EXPECT_FALSE(p[3].underline);
-    EXPECT_TRUE(p[4].strikethrough);
-    EXPECT_FALSE(p[5].underline || p[5].strikethrough); // \\ulc is the underline's colour
-}
-
-TEST_F(RtfReaderFormats, GroupsRestoreTheFormat)
-{
-    const auto p = read("{\\rtf1 a{\\b\\fs40 b{\\i c}d}e}");
-    ASSERT_EQ(p.size(), 5u);
-    EXPECT_FALSE(p[0].bold);
-    EXPECT_TRUE(p[1].bold);
-    EXPECT_EQ(p[1].halfPoints, 40);
-    EXPECT_TRUE(p[2].bold && p[2].italic);
-    EXPECT_TRUE(p[3].bold && !p[3].italic);
-    EXPECT_FALSE(p[4].bold);
-    EXPECT_EQ(p[4].halfPoints, 24); // 12 points when nothing is said
-    EXPECT_DOUBLE_EQ(document_.begin().begin().fragment().charFormat().fontPointSize(), 12.0);
-    // Sizes are half points.
-    EXPECT_EQ(read("{\\rtf1 a\\fs23 b}").back().halfPoints, 23);
-}
-
-TEST_F(RtfReaderFormats, PlainResetsEveryProperty)
-{
-    const auto p = read("{\\rtf1{\\fonttbl{\\f0 Alpha;}{\\f1 Beta;}}{\\colortbl;\\red255\\green0\\blue0;}"
-                        "\\f1\\fs40\\b\\i\\ul\\strike\\cf1 X\\plain Y}");
-    ASSERT_EQ(p.size(), 2u);
-    EXPECT_EQ(p[0].fontName, "Beta");
-    EXPECT_EQ(p[0].color, QColor(255, 0, 0));
-    CharacterProperties plain;
-    plain.fontName = "Alpha";
-    EXPECT_EQ(p[1], plain);
-}
-
-TEST_F(RtfReaderFormats, FontTableForms)
-{
-    const auto p = read("{\\rtf1\\deff1{\\fonttbl\\f0\\fswiss Helvetica;\\f1\\froman Times;"
-                        "{\\f2\\fcharset0 Caf\\'e9 Sans{\\*\\falt Other};}{\\f3{\\*\\panose 02}Semi\\'3bcolon;}}"
-                        "a\\f0 b\\f2 c\\f3 d\\f9 e}");
-    ASSERT_EQ(p.size(), 5u);
-    EXPECT_EQ(p[0].fontName, "Times"); // \deff
-    EXPECT_EQ(p[1].fontName, "Helvetica");
-    EXPECT_EQ(p[2].fontName, QString::fromUtf8("Café Sans"));
-    EXPECT_EQ(p[3].fontName, "Semi;colon");
-    EXPECT_EQ(p[4].fontName, document_.defaultFont().family()); // not in the table
-}
-
-TEST_F(RtfReaderFormats, EveryColourTableSeparatorCounts)
-{
-    const auto p = read("{\\rtf1{\\colortbl;;\\red0\\green0\\blue255;}\\cf1 a\\cf2 b\\cf3 c\\cf0 d}");
-    ASSERT_EQ(p.size(), 4u);
-    EXPECT_FALSE(p[0].color.isValid()); // an empty entry is the automatic colour
-    EXPECT_EQ(p[1].color, QColor(0, 0, 255));
-    EXPECT_FALSE(p[2].color.isValid()); // past the table
-    EXPECT_FALSE(p[3].color.isValid());
-    EXPECT_EQ(document_.begin().begin().fragment().charFormat().foreground().style(), Qt::NoBrush);
-
-    // Colour zero is the automatic colour even when the table defines it.
-    const auto q = read("{\\rtf1{\\colortbl\\red255\\green0\\blue0;\\red0\\green255\\blue0;}\\cf0 a\\cf1 b}");
-    ASSERT_EQ(q.size(), 2u);
-    EXPECT_FALSE(q[0].color.isValid());
-    EXPECT_EQ(q[1].color, QColor(0, 255, 0));
 }
 
 TEST(RtfReaderInput, PlainTextNamedRtfOpensAsText)

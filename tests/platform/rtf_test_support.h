@@ -35,15 +35,6 @@ inline std::vector<CharacterProperties> propertiesOf(const QTextDocument &docume
     return all;
 }
 
-// Reads RTF given as text into a fresh document and returns its text ("\n" breaks).
-inline QString readText(const QByteArray &rtf)
-{
-    QTextDocument document;
-    QString error;
-    readRtf(rtf, document, &error);
-    return plainTextOf(document);
-}
-
 inline bool writeFileBytes(const QString &path, const QByteArray &data)
 {
     QFile file(path);
