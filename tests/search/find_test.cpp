@@ -27,21 +27,19 @@ protected:
     }
 };
 
-TEST_F(FindTest, FindIsUsableOnlyWithATextAndTheDirectionIsKept)
+TEST_F(FindTest, FindIsUsableOnlyWithATextTheDirectionIsKeptAndWithoutADocumentNothingIsFound)
 {
     start();
-    EXPECT_EQ(search().SearchDirection, 1);
-    choose("mnuEditFind");
+    // Find Next without a find text opens the dialog.
+    choose("mnuEditFindNext");
     SearchDialog *form = dialog("frmFind");
     ASSERT_NE(form, nullptr);
-    EXPECT_TRUE(control<QRadioButton>("frmFind", "optDirection1")->isChecked());
-    auto *find = control<QPushButton>("frmFind", "cmdFind");
-    EXPECT_FALSE(find->isEnabled());
-
-    enter("frmFind", "Text1", "x");
-    EXPECT_TRUE(find->isEnabled());
-    enter("frmFind", "Text1", "");
-    EXPECT_FALSE(find->isEnabled());
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(messages().shown.isEmpty());
+    for (const QString &text : {"", "x", ""}) {
+        enter("frmFind", "Text1", text);
+        EXPECT_EQ(control<QPushButton>("frmFind", "cmdFind")->isEnabled(), !text.isEmpty());
+    }
 
     // Up, chosen once, is what the dialog shows the next time it opens.
     tick("frmFind", "optDirection0");
@@ -50,9 +48,15 @@ TEST_F(FindTest, FindIsUsableOnlyWithATextAndTheDirectionIsKept)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     choose("mnuEditFind");
     EXPECT_TRUE(control<QRadioButton>("frmFind", "optDirection0")->isChecked());
+
+    // With no document, there is nothing to find.
+    search().FindText = "x";
+    choose("mnuFileClose");
+    FindNextMatch(frame(), search());
+    EXPECT_EQ(onlyMessage(), "Sorry, can't find \"x.\" Try another search ...");
 }
 
-TEST_F(FindTest, DownFindsEachOccurrenceOnceAndStopsAtTheEnd)
+TEST_F(FindTest, DownFindsEachOccurrenceOnceFromTheCaretAndStopsAtTheEnd)
 {
     startWith("abcabc", 0);
     // Desktop styles grey out an unfocused editor's selection.
@@ -67,13 +71,24 @@ TEST_F(FindTest, DownFindsEachOccurrenceOnceAndStopsAtTheEnd)
     EXPECT_EQ(palette.brush(QPalette::Inactive, QPalette::Highlight), palette.brush(QPalette::Active, QPalette::Highlight));
     EXPECT_EQ(palette.brush(QPalette::Inactive, QPalette::HighlightedText),
               palette.brush(QPalette::Active, QPalette::HighlightedText));
+
+    // Same caret, but a new text: the occurrence under the caret counts again.
+    enter("frmFind", "Text1", "b");
+    press("frmFind", "cmdFind");
+    expectSelection(1, 1);
     choose("mnuEditFindNext");
-    expectSelection(4, 2);
+    expectSelection(4, 1);
+    // A caret moved onto an occurrence starts a fresh search there.
+    editor().SetSelStart(1);
+    choose("mnuEditFindNext");
+    expectSelection(1, 1);
+    choose("mnuEditFindNext");
+    expectSelection(4, 1);
     EXPECT_TRUE(messages().shown.isEmpty());
 
     choose("mnuEditFindNext");
-    EXPECT_EQ(onlyMessage(), "Sorry, can't find \"bc.\" Try another search ...");
-    expectSelection(4, 2);
+    EXPECT_EQ(onlyMessage(), "Sorry, can't find \"b.\" Try another search ...");
+    expectSelection(4, 1);
 }
 
 TEST_F(FindTest, UpFindsBackwardsAndNothingBeforeTheStart)
@@ -82,20 +97,21 @@ TEST_F(FindTest, UpFindsBackwardsAndNothingBeforeTheStart)
     choose("mnuEditFind");
     tick("frmFind", "optDirection0");
     enter("frmFind", "Text1", "bc");
-    press("frmFind", "cmdFind");
-    expectSelection(4, 2);
-    press("frmFind", "cmdFind");
-    expectSelection(1, 2);
-    press("frmFind", "cmdFind");
-    EXPECT_EQ(lastMessage(), "Sorry, can't find \"bc.\" Try another search ...");
-    expectSelection(1, 2);
+    for (int start : {4, 1, 1}) {
+        press("frmFind", "cmdFind");
+        expectSelection(start, 2);
+    }
+    EXPECT_EQ(onlyMessage(), "Sorry, can't find \"bc.\" Try another search ...");
 
-    messages().shown.clear();
-    editor().SetSelStart(0);
-    search().FindTextChanged = true;
+    // An occurrence at the very start is found from just after its first character, and
+    // nothing from the start itself.
+    enter("frmFind", "Text1", "ab");
+    editor().SetSelStart(1);
     press("frmFind", "cmdFind");
-    EXPECT_EQ(messages().shown.size(), 1);
-    expectSelection(0, 0);
+    expectSelection(0, 2);
+    press("frmFind", "cmdFind");
+    EXPECT_EQ(messages().shown.size(), 2);
+    expectSelection(0, 2);
 }
 
 TEST_F(FindTest, AFreshUpwardSearchFindsTheOccurrenceJustBeforeTheCaret)
@@ -125,21 +141,6 @@ TEST_F(FindTest, IgnoringCaseComparesCharacterByCharacter)
     enter("frmFind", "Text1", "abc");
     press("frmFind", "cmdFind");
     expectSelection(11, 3);
-}
-
-TEST_F(FindTest, EditingTheFindTextOrMovingTheCaretStartsAFreshSearch)
-{
-    startWith("abcabc", 0);
-    findWithDialog("bc");
-    expectSelection(1, 2);
-    // Same caret, but a new text: the occurrence under the caret counts again.
-    enter("frmFind", "Text1", "b");
-    press("frmFind", "cmdFind");
-    expectSelection(1, 1);
-
-    editor().SetSelStart(3);
-    press("frmFind", "cmdFind");
-    expectSelection(4, 1);
 }
 
 TEST_F(FindTest, FindNextSearchesTheTextAsItIsNowAfterEveryKindOfChange)
@@ -180,20 +181,6 @@ TEST_F(FindTest, FindNextSearchesTheTextAsItIsNowAfterEveryKindOfChange)
     tick("frmFind", "chkCase");
     press("frmFind", "cmdFind");
     expectSelection(4, 3);
-}
-
-TEST_F(FindTest, FindNextWithoutAFindTextOpensTheDialogAndWithNoDocumentFindsNothing)
-{
-    startWith("abc", 0);
-    choose("mnuEditFindNext");
-    ASSERT_NE(dialog("frmFind"), nullptr);
-    EXPECT_TRUE(dialog("frmFind")->isVisible());
-    EXPECT_TRUE(messages().shown.isEmpty());
-
-    search().FindText = "x";
-    choose("mnuFileClose");
-    FindNextMatch(frame(), search());
-    EXPECT_EQ(lastMessage(), "Sorry, can't find \"x.\" Try another search ...");
 }
 
 TEST_F(FindTest, OpeningTakesTheSelectionAndCloseKeepsWhatTheDialogHolds)

@@ -1,6 +1,5 @@
 #include "search/search_fixture.h"
 
-#include <QLabel>
 #include <QMdiArea>
 #include <QTextEdit>
 
@@ -29,22 +28,18 @@ TEST_F(ReplaceTest, TheToolbarButtonOpensTheDialogWithNothingToApplyAndWithoutTh
     startWith("one two", 0);
     selection(0, 3);
     click("Find");
-    SearchDialog *form = dialog("frmReplace");
-    ASSERT_NE(form, nullptr);
+    ASSERT_NE(dialog("frmReplace"), nullptr);
     EXPECT_TRUE(control<QPushButton>("frmReplace", "cmdUndo")->isEnabled());
-    EXPECT_TRUE(control<QRadioButton>("frmReplace", "optDirection1")->isChecked());
     EXPECT_FALSE(control<QCheckBox>("frmReplace", "chkCase")->isChecked());
-    for (const char *name : {"cmdFind", "cmdReplace", "cmdReplaceAll"})
-        EXPECT_FALSE(control<QPushButton>("frmReplace", name)->isEnabled()) << name;
-
-    enter("frmReplace", "Text2", "x");
-    EXPECT_TRUE(control<QPushButton>("frmReplace", "cmdReplace")->isEnabled());
-    EXPECT_TRUE(control<QPushButton>("frmReplace", "cmdReplaceAll")->isEnabled());
-    enter("frmReplace", "Text2", "");
-    EXPECT_FALSE(control<QPushButton>("frmReplace", "cmdReplace")->isEnabled());
-    EXPECT_FALSE(control<QPushButton>("frmReplace", "cmdReplaceAll")->isEnabled());
     EXPECT_EQ(control<QLineEdit>("frmReplace", "Text1")->text(), "");
     EXPECT_FALSE(search().FindTextChanged);
+    EXPECT_FALSE(control<QPushButton>("frmReplace", "cmdFind")->isEnabled());
+    // Only a replacement makes the two Replace buttons usable.
+    for (const QString &with : {"x", ""})
+        for (const char *name : {"cmdReplace", "cmdReplaceAll"}) {
+            enter("frmReplace", "Text2", with);
+            EXPECT_EQ(control<QPushButton>("frmReplace", name)->isEnabled(), !with.isEmpty()) << name;
+        }
 
     // The menu item offers the selection.
     choose("mnuEditReplace");
@@ -52,43 +47,45 @@ TEST_F(ReplaceTest, TheToolbarButtonOpensTheDialogWithNothingToApplyAndWithoutTh
     EXPECT_TRUE(search().FindTextChanged);
 }
 
-TEST_F(ReplaceTest, ReplaceAllCountsWhatItReplaced)
+TEST_F(ReplaceTest, ReplaceAllLooksFirstWithinTheSelectionHonoursTheCaseAndCountsWhatItReplaced)
 {
-    startWith("one two one", 0);
-    replaceAll("one", "1");
-    EXPECT_EQ(editor().Text(), "1 two 1");
-    EXPECT_EQ(onlyMessage(), "2 replacements made");
-
-    replaceAll("two", "2");
-    EXPECT_EQ(editor().Text(), "1 2 1");
-    EXPECT_EQ(lastMessage(), "1 replacement made");
-
-    replaceAll("three", "3");
-    EXPECT_EQ(editor().Text(), "1 2 1");
-    EXPECT_EQ(lastMessage(), "Can't find \"three\"; try another search");
+    const struct
+    {
+        const char *text;
+        int selStart, selLength;
+        const char *find, *with;
+        bool matchCase;
+        const char *after, *message;
+    } cases[] = {
+        {"one two one", 0, 0, "one", "1", false, "1 two 1", "2 replacements made"},
+        {"1 two 1", 0, 0, "two", "2", false, "1 2 1", "1 replacement made"},
+        {"abc ABC Straße abc", 0, 0, "abc", "x", true, "x ABC Straße x", "2 replacements made"},
+        {"abc ABC Straße abc", 0, 0, "abc", "x", false, "x x Straße x", "3 replacements made"},
+        // Upper-casing the whole text would find SS in ß and shift every later position.
+        {"x Straße x", 0, 0, "STRASSE", "y", false, "x Straße x", "Can't find \"STRASSE\"; try another search"},
+        {"x Straße x", 0, 0, "e x", "E!", false, "x StraßE!", "1 replacement made"},
+        // A selection holding no occurrence: nothing at all is replaced, least of all the
+        // selected text.
+        {"cat dog cat", 4, 3, "cat", "cow", false, "cat dog cat", "Can't find \"cat\"; try another search"},
+        {"cat dog cat", 8, 3, "cat", "cow", false, "cat dog cow", "1 replacement made"},
+        {"keep this", 0, 4, "", "lose", false, "keep this", "Can't find \"\"; try another search"},
+        {"1 2 1", 0, 0, "three", "3", false, "1 2 1", "Can't find \"three\"; try another search"},
+    };
+    start();
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.find);
+        editor().SetText(QString::fromUtf8(c.text));
+        selection(c.selStart, c.selLength);
+        choose("mnuEditReplace");
+        if (control<QCheckBox>("frmReplace", "chkCase")->isChecked() != c.matchCase)
+            tick("frmReplace", "chkCase");
+        messages().shown.clear();
+        openReplace(c.find, c.with);
+        press("frmReplace", "cmdReplaceAll");
+        EXPECT_EQ(editor().Text(), QString::fromUtf8(c.after));
+        EXPECT_EQ(onlyMessage(), QString::fromUtf8(c.message));
+    }
     EXPECT_EQ(search().FindText, "");
-}
-
-TEST_F(ReplaceTest, ReplaceAllHonoursMatchCaseAndKeepsPositions)
-{
-    startWith("abc ABC Straße abc", 0);
-    choose("mnuEditReplace");
-    tick("frmReplace", "chkCase");
-    enter("frmReplace", "Text1", "abc");
-    enter("frmReplace", "Text2", "x");
-    press("frmReplace", "cmdReplaceAll");
-    EXPECT_EQ(editor().Text(), "x ABC Straße x");
-
-    tick("frmReplace", "chkCase");
-    enter("frmReplace", "Text1", "abc");
-    editor().SetSelStart(0);
-    press("frmReplace", "cmdReplaceAll");
-    EXPECT_EQ(editor().Text(), "x x Straße x");
-    replaceAll("STRASSE", "y");
-    EXPECT_EQ(editor().Text(), "x x Straße x");
-    editor().SetSelStart(0);
-    replaceAll("e x", "E!");
-    EXPECT_EQ(editor().Text(), "x x StraßE!");
 }
 
 TEST_F(ReplaceTest, ReplaceAllIsOneUndoStepAndCountsPastSixteenBits)
@@ -100,22 +97,6 @@ TEST_F(ReplaceTest, ReplaceAllIsOneUndoStepAndCountsPastSixteenBits)
     EXPECT_EQ(editor().Text(), QString(66000, QLatin1Char('b')) + QStringLiteral("\nend"));
     activeEditor()->undo();
     EXPECT_EQ(editor().Text(), many + QStringLiteral("\nend"));
-}
-
-TEST_F(ReplaceTest, ReplaceAllLooksFirstWithinTheSelection)
-{
-    startWith("cat dog cat", 0);
-    selection(4, 3);
-    // The selection holds no occurrence: nothing at all is replaced, least of all the
-    // selected text.
-    replaceAll("cat", "cow");
-    EXPECT_EQ(editor().Text(), "cat dog cat");
-    EXPECT_EQ(lastMessage(), "Can't find \"cat\"; try another search");
-
-    selection(8, 3);
-    replaceAll("cat", "cow");
-    EXPECT_EQ(editor().Text(), "cat dog cow");
-    EXPECT_EQ(lastMessage(), "1 replacement made");
 }
 
 TEST_F(ReplaceTest, ReplaceTakesTheSelectionOrFindsTheNextOccurrence)
@@ -140,24 +121,16 @@ TEST_F(ReplaceTest, ReplaceTakesTheSelectionOrFindsTheNextOccurrence)
     press("frmReplace", "cmdReplace");
     EXPECT_EQ(editor().Text(), "1 1 1");
     EXPECT_EQ(lastMessage(), "Sorry, can't find \"one.\" Try another search ...");
-}
 
-TEST_F(ReplaceTest, AnEmptyFindTextReplacesNothing)
-{
-    startWith("keep this", 0);
-    selection(0, 4);
-    choose("mnuEditReplace");
+    // An empty find text replaces nothing, not even the selection.
+    selection(0, 1);
     enter("frmReplace", "Text1", "");
-    enter("frmReplace", "Text2", "lose");
     press("frmReplace", "cmdReplace");
-    EXPECT_EQ(editor().Text(), "keep this");
+    EXPECT_EQ(editor().Text(), "1 1 1");
     EXPECT_EQ(lastMessage(), "Sorry, can't find \".\" Try another search ...");
-    press("frmReplace", "cmdReplaceAll");
-    EXPECT_EQ(editor().Text(), "keep this");
-    EXPECT_EQ(lastMessage(), "Can't find \"\"; try another search");
 }
 
-TEST_F(ReplaceTest, UndoLastRestoresOnceAndOnlyIntoItsOwnDocument)
+TEST_F(ReplaceTest, UndoLastRestoresOnceAndOnlyIntoItsOwnDocumentWhileItIsOpen)
 {
     startWith("one two one", 0);
     replaceAll("one", "1");
@@ -173,25 +146,20 @@ TEST_F(ReplaceTest, UndoLastRestoresOnceAndOnlyIntoItsOwnDocument)
     editor().SetText("other document");
     press("frmReplace", "cmdUndo");
     EXPECT_EQ(editor().Text(), "other document");
-
     frame().mdiArea()->setActiveSubWindow(first);
     press("frmReplace", "cmdUndo");
     EXPECT_EQ(editor().Text(), "typed since");
-}
 
-TEST_F(ReplaceTest, UndoLastDoesNothingOnceItsDocumentHasClosed)
-{
-    startWith("one", 0);
-    choose("mnuFileNew");
-    editor().SetText("one");
-    replaceAll("one", "two");
+    // Once the document replaced in has closed, Undo Last does nothing.
+    frame().mdiArea()->setActiveSubWindow(openDocuments()[1]);
+    replaceAll("other", "one");
     messages().queue({MsgAnswer::No});
     choose("mnuFileClose");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_EQ(openDocuments().size(), 1);
     click("Find");
     press("frmReplace", "cmdUndo");
-    EXPECT_EQ(editor().Text(), "one");
+    EXPECT_EQ(editor().Text(), "typed since");
 }
 
 }  // namespace
