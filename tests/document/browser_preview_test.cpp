@@ -54,13 +54,13 @@ protected:
     void SetUp() override { start(); }
 };
 
-TEST_F(BrowserPreviewTest, ChoosingBrowsersStoresTheirPathsUnderTheirSections)
+TEST_F(BrowserPreviewTest, ChosenBrowsersAreStoredUnderTheirSectionsAndTheDefaultNeverStandsInForTheAlternate)
 {
     const QString firefox = makeProgram("bin/firefox");
     const QString chromium = makeProgram("bin/chromium");
-
     dialogs().cancel();
     choose("mnuBrowserSelectBrowser1");
+    EXPECT_EQ(dialogs().requests[0].kind, ScriptedDialogs::Kind::Open);
     EXPECT_TRUE(settings().readAll("Browser1").isEmpty());
     EXPECT_TRUE(settings().readAll("BrowserDefault").isEmpty());
 
@@ -68,24 +68,27 @@ TEST_F(BrowserPreviewTest, ChoosingBrowsersStoresTheirPathsUnderTheirSections)
     choose("mnuBrowserSelectBrowser1");
     EXPECT_EQ(stored("Browser1", "BrowserName"), firefox);
     EXPECT_EQ(stored("BrowserDefault", "BrowserName"), firefox);
-    EXPECT_TRUE(settings().readAll("Browser2").isEmpty());
+    // The default browser chosen in this very session must not stand in for the alternate.
+    const QString path = nameDocument("page.htm", "<P>x</P>");
+    writeFile("page.htm", "stale");
+    choose("mnuBrowserView2");
+    EXPECT_EQ(onlyMessage(), "Please select a browser");
+    EXPECT_TRUE(starter().calls.isEmpty());
+    EXPECT_EQ(readFile(path), "<P>x</P>");
 
     dialogs().answerFile(chromium);
+    choose("mnuBrowserSelectBrowser2");
+    dialogs().cancel();
     choose("mnuBrowserSelectBrowser2");
     EXPECT_EQ(stored("Browser2", "BrowserName"), chromium);
     EXPECT_EQ(stored("Browser1", "BrowserName"), firefox);
     EXPECT_EQ(stored("BrowserDefault", "BrowserName"), firefox);
-
-    dialogs().cancel();
-    choose("mnuBrowserSelectBrowser2");
-    EXPECT_EQ(stored("Browser2", "BrowserName"), chromium);
-    EXPECT_EQ(dialogs().requests.size(), 4);
-    EXPECT_EQ(dialogs().requests[0].kind, ScriptedDialogs::Kind::Open);
 }
 
-TEST_F(BrowserPreviewTest, AutosaveWithUntitledDocumentViewsOnlyOnceANameIsChosen)
+TEST_F(BrowserPreviewTest, WithAutosaveAnUntitledDocumentIsViewedOnceNamedAndAChangedOneIsSavedFirst)
 {
     store("Browser1", "BrowserName", "/usr/bin/firefox");
+    store("Browser2", "BrowserName", "/opt/other/browser");
     setAutosave(true);
     type("<P>new</P>");
     dialogs().cancel();
@@ -101,24 +104,16 @@ TEST_F(BrowserPreviewTest, AutosaveWithUntitledDocumentViewsOnlyOnceANameIsChose
     const QString path = tempPath("new.htm");
     dialogs().answerFile(path);
     choose("mnuBrowserView1");
-    EXPECT_TRUE(messages().shown.isEmpty());
     EXPECT_EQ(activeDocument()->Caption(), path);
     EXPECT_EQ(readFile(path), "<P>new</P>");
     expectStarted("/usr/bin/firefox", path);
-}
 
-TEST_F(BrowserPreviewTest, AutosaveWithNamedChangedDocumentSavesThenViews)
-{
-    store("Browser2", "BrowserName", "/opt/other/browser");
-    const QString path = nameDocument("page.htm", "<P>one</P>");
-    setAutosave(true);
     type("two");
-    ASSERT_TRUE(activeDocument()->state().Changed);
+    starter().calls.clear();
     choose("mnuBrowserView2");
     EXPECT_TRUE(messages().shown.isEmpty());
-    EXPECT_TRUE(dialogs().requests.isEmpty());
+    EXPECT_EQ(dialogs().requests.size(), 2);
     EXPECT_EQ(QString::fromUtf8(readFile(path)), activeDocument()->editor().Text());
-    EXPECT_TRUE(readFile(path).contains("two"));
     EXPECT_FALSE(activeDocument()->state().Changed);
     expectStarted("/opt/other/browser", path);
 }
@@ -144,50 +139,28 @@ TEST_F(BrowserPreviewTest, WithoutAutosaveAnUnchangedDocumentRewritesItsFileAndV
     EXPECT_EQ(frame().focusWidget(), activeEditor());
 }
 
-TEST_F(BrowserPreviewTest, NoAlternateBrowserStoredAsksForOneEvenWithADefault)
-{
-    // The default browser chosen in this very session must not stand in for the alternate.
-    const QString firefox = makeProgram("bin/firefox");
-    dialogs().answerFile(firefox);
-    choose("mnuBrowserSelectBrowser1");
-    const QString path = nameDocument("page.htm", "<P>x</P>");
-    writeFile("page.htm", "stale");
-    choose("mnuBrowserView2");
-    EXPECT_EQ(onlyMessage(), "Please select a browser");
-    EXPECT_TRUE(starter().calls.isEmpty());
-    EXPECT_EQ(readFile(path), "<P>x</P>");
-}
-
-TEST_F(BrowserPreviewTest, PathsWithBlanksAndShellCharactersReachTheBrowserWhole)
+TEST_F(BrowserPreviewTest, PathsWithBlanksReachTheBrowserWholeAndABrowserOrFileThatFailsIsToldOf)
 {
     const QString browser = tempPath("Web Browsers/my browser $HOME");
     store("Browser1", "BrowserName", browser);
-    const QString path = nameDocument("site folder/a page; rm -rf ~ & 'x'.htm", "<P>x</P>");
+    const QString path = nameDocument("site folder/a page; rm -rf ~ & 'x'.htm", "<P>keep</P>");
     choose("mnuBrowserView1");
     expectStarted(browser, path);
-}
+    EXPECT_TRUE(messages().shown.isEmpty());
 
-TEST_F(BrowserPreviewTest, BrowserThatCannotStartIsNamedAndTheDocumentKept)
-{
-    store("Browser1", "BrowserName", "/nowhere/browser");
-    const QString path = nameDocument("page.htm", "<P>keep</P>");
     starter().succeed = false;
     choose("mnuBrowserView1");
-    EXPECT_EQ(onlyMessage(), "Can't start the browser:\r\n/nowhere/browser " + path);
+    EXPECT_EQ(onlyMessage(), "Can't start the browser:\r\n" + browser + " " + path);
     EXPECT_EQ(activeDocument()->editor().Text(), "<P>keep</P>");
     EXPECT_EQ(readFile(path), "<P>keep</P>");
-    EXPECT_EQ(openDocuments().size(), 1);
-}
 
-TEST_F(BrowserPreviewTest, FileThatCannotBeWrittenStartsNoBrowser)
-{
-    store("Browser1", "BrowserName", "/usr/bin/firefox");
-    nameDocument("gone/page.htm", "<P>keep</P>");
-    QDir(tempPath("gone")).removeRecursively();
+    // A file that cannot be written starts no browser.
+    QDir(tempPath("site folder")).removeRecursively();
     choose("mnuBrowserView1");
-    EXPECT_EQ(messages().shown.size(), 1);
-    EXPECT_TRUE(starter().calls.isEmpty());
+    EXPECT_EQ(messages().shown.size(), 2);
+    EXPECT_EQ(starter().calls.size(), 2);
     EXPECT_EQ(activeDocument()->editor().Text(), "<P>keep</P>");
+    EXPECT_EQ(openDocuments().size(), 1);
 }
 
 TEST_F(BrowserPreviewTest, AutosaveMarkIsStoredAndOnlyThisWindowChanges)
