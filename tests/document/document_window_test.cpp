@@ -11,19 +11,15 @@
 
 namespace {
 
-class DocumentWindowTest : public ProgramTest
-{
-};
+using DocumentWindowTest = ProgramTest;
 
-TEST_F(DocumentWindowTest, ClosedSlotIsReusedByTheNextNewDocument)
+TEST_F(DocumentWindowTest, ClosedSlotIsReusedByTheNextNewDocumentAndTypingOrMovingTheCaretMarksItChanged)
 {
     start();
     choose("mnuFileNew");
     choose("mnuFileNew");
     ASSERT_EQ(openDocuments().size(), 3);
-    frmNotePad *second = openDocuments()[1];
-    EXPECT_EQ(second->Caption(), "Untitled:2");
-    second->close();
+    openDocuments()[1]->close();
     EXPECT_TRUE(frame().Documents().state(2).Deleted);
 
     choose("mnuFileNew");
@@ -31,47 +27,25 @@ TEST_F(DocumentWindowTest, ClosedSlotIsReusedByTheNextNewDocument)
     EXPECT_EQ(activeDocument()->Caption(), "Untitled:2");
     EXPECT_EQ(activeDocument()->Tag(), "2");
     EXPECT_FALSE(activeDocument()->state().Changed);
-}
-
-TEST_F(DocumentWindowTest, TypingAndMovingTheCaretMarkTheDocumentChanged)
-{
-    start();
-    EXPECT_FALSE(activeDocument()->state().Changed);
     type("x");
     EXPECT_TRUE(activeDocument()->state().Changed);
-
-    choose("mnuFileNew");
-    EXPECT_FALSE(activeDocument()->state().Changed);
-    activeDocument()->editor().SetText("abc");
     activeDocument()->state().Changed = false;
-    QTest::keyClick(activeEditor(), Qt::Key_End);
+    QTest::keyClick(activeEditor(), Qt::Key_Home);
     EXPECT_TRUE(activeDocument()->state().Changed);
 }
 
-TEST_F(DocumentWindowTest, SavePromptNoDiscardsAndCancelKeeps)
-{
-    start();
-    type("keep me");
-    messages().queue({MsgAnswer::Cancel});
-    choose("mnuFileClose");
-    EXPECT_EQ(onlyMessage(), "The text in [Untitled] has changed.\r\nDo you want to save the changes?");
-    EXPECT_EQ(messages().shown[0].buttons, MsgButtons::YesNoCancel);
-    ASSERT_EQ(openDocuments().size(), 1);
-    EXPECT_EQ(activeDocument()->editor().Text(), "keep me");
-
-    messages().queue({MsgAnswer::No});
-    choose("mnuFileClose");
-    EXPECT_TRUE(openDocuments().isEmpty());
-    EXPECT_TRUE(dialogs().requests.isEmpty());
-}
-
-TEST_F(DocumentWindowTest, SavePromptYesOnUntitledAsksForANameAndACancelledNameKeepsTheWindow)
+TEST_F(DocumentWindowTest, SavePromptCancelKeepsNoDiscardsAndYesSavesUnderANameAskedForOrTheFilesOwn)
 {
     start();
     type("<p>hello</p>");
-    messages().queue({MsgAnswer::Yes});
+    // Cancel, and Yes with the name then cancelled, keep the window.
+    messages().queue({MsgAnswer::Cancel, MsgAnswer::Yes});
     dialogs().cancel();
     choose("mnuFileClose");
+    choose("mnuFileClose");
+    ASSERT_EQ(messages().shown.size(), 2);
+    EXPECT_EQ(messages().shown[0].text, "The text in [Untitled] has changed.\r\nDo you want to save the changes?");
+    EXPECT_EQ(messages().shown[0].buttons, MsgButtons::YesNoCancel);
     ASSERT_EQ(openDocuments().size(), 1);
     EXPECT_EQ(activeDocument()->editor().Text(), "<p>hello</p>");
     EXPECT_TRUE(activeDocument()->state().Changed);
@@ -85,18 +59,20 @@ TEST_F(DocumentWindowTest, SavePromptYesOnUntitledAsksForANameAndACancelledNameK
     EXPECT_EQ(dialogs().requests[1].fileName, "untitled.htm");
     EXPECT_EQ(readFile(path), "<p>hello</p>");
     EXPECT_TRUE(openDocuments().isEmpty());
-}
 
-TEST_F(DocumentWindowTest, SavePromptYesForAFileSavesToItsPathWithoutAsking)
-{
-    start();
-    const QString path = writeFile("old.htm", "old");
-    activeDocument()->SetCaption(path);
+    open(writeFile("old.htm", "old"));
     type("new ");
     messages().queue({MsgAnswer::Yes});
     choose("mnuFileClose");
-    EXPECT_TRUE(dialogs().requests.isEmpty());
-    EXPECT_EQ(readFile(path), "new ");
+    EXPECT_EQ(dialogs().requests.size(), 3);
+    EXPECT_EQ(readFile(tempPath("old.htm")), "new old");
+
+    choose("mnuFileNew");
+    type("thrown away");
+    messages().queue({MsgAnswer::No});
+    choose("mnuFileClose");
+    EXPECT_TRUE(openDocuments().isEmpty());
+    EXPECT_EQ(dialogs().requests.size(), 3);
 }
 
 TEST_F(DocumentWindowTest, AFailedSaveInThePromptKeepsTheWindowAndStopsTheFrameClosing)
