@@ -47,50 +47,39 @@ TEST_F(TagCaseTest, UseLowercaseTagsTogglesStoresAndChangesWhatIsInserted)
     EXPECT_EQ(editor().Text(), "<B></B>");
 }
 
-TEST_F(TagCaseTest, LowercasePassLowersWholeTagsAndCommentsButNotTheText)
-{
-    start();
-    setText("<A HREF=\"Docs/Page.HTM\">Read THIS</A>\n<!-- Keep IN Sync -->\n<IMG SRC=Logo.GIF ALT='Tagsmith'>");
-    choose("mnuOptionsTagsLowercase");
-    EXPECT_EQ(editor().Text(),
-              "<a href=\"docs/page.htm\">Read THIS</a>\n<!-- keep in sync -->\n<img src=logo.gif alt='tagsmith'>");
-    EXPECT_EQ(editor().SelStart(), 0);
-    EXPECT_EQ(editor().SelLength(), 0);
-    EXPECT_TRUE(activeDocument()->state().Changed);
-    EXPECT_FALSE(frame().LowercaseTags);
-
-    // Text without tags stays as it is and still counts as changed.
-    setText("Nothing To Convert > here");
-    choose("mnuOptionsTagsLowercase");
-    EXPECT_EQ(editor().Text(), "Nothing To Convert > here");
-    EXPECT_TRUE(activeDocument()->state().Changed);
-}
-
-TEST_F(TagCaseTest, UppercasePassChangesWhatABrowserReadsAsTagsAndLeavesTextAndCodeAlone)
+TEST_F(TagCaseTest, PassesChangeWhatABrowserReadsAsTagsAndCommentsAndLeaveTextAndCodeAlone)
 {
     const struct
     {
-        const char *text, *expected;
+        const char *item, *text, *expected;
     } cases[] = {
-        {"if x > y <p>then</p> say <!-- so --> & a < b", "if x > y <P>then</P> say <!-- SO --> & a < b"},
-        {"if a < b then <b>yes</b>", "if a < b then <B>yes</B>"},
-        {"<a href=\"Page.htm\" title='x > y'>go</a>", "<A HREF=\"PAGE.HTM\" TITLE='X > Y'>go</A>"},
-        {"<!-- a > b -->c", "<!-- A > B -->c"},
-        {"<script>if (a<b && c>d) go();</script>", "<SCRIPT>if (a<b && c>d) go();</SCRIPT>"},
-        {"<style>b > i { color: red }</style>", "<STYLE>b > i { color: red }</STYLE>"},
+        {"mnuOptionsTagsLowercase",
+         "<A HREF=\"Docs/Page.HTM\">Read THIS</A>\n<!-- Keep IN Sync -->\n<IMG SRC=Logo.GIF ALT='Tagsmith'>",
+         "<a href=\"docs/page.htm\">Read THIS</a>\n<!-- keep in sync -->\n<img src=logo.gif alt='tagsmith'>"},
+        // Text without tags stays as it is and still counts as changed.
+        {"mnuOptionsTagsLowercase", "Nothing To Convert > here", "Nothing To Convert > here"},
+        {"mnuOptionsTagsUppercase", "if x > y <p>then</p> say <!-- so --> & a < b",
+         "if x > y <P>then</P> say <!-- SO --> & a < b"},
+        {"mnuOptionsTagsUppercase", "if a < b then <b>yes</b>", "if a < b then <B>yes</B>"},
+        {"mnuOptionsTagsUppercase", "<a href=\"Page.htm\" title='x > y'>go</a>", "<A HREF=\"PAGE.HTM\" TITLE='X > Y'>go</A>"},
+        {"mnuOptionsTagsUppercase", "<!-- a > b -->c", "<!-- A > B -->c"},
+        {"mnuOptionsTagsUppercase", "<script>if (a<b && c>d) go();</script>", "<SCRIPT>if (a<b && c>d) go();</SCRIPT>"},
+        {"mnuOptionsTagsUppercase", "<style>b > i { color: red }</style>", "<STYLE>b > i { color: red }</STYLE>"},
+        {"mnuOptionsTagsUppercase", "<table\nborder=1 class=\"wide\">cell", "<TABLE\nBORDER=1 CLASS=\"WIDE\">cell"},
     };
     start();
     for (const auto &c : cases) {
+        SCOPED_TRACE(c.text);
         setText(c.text);
-        choose("mnuOptionsTagsUppercase");
+        const int blocks = editor().document()->blockCount();
+        choose(c.item);
         EXPECT_EQ(editor().Text(), c.expected);
+        EXPECT_EQ(editor().document()->blockCount(), blocks);
+        EXPECT_EQ(editor().SelStart(), 0);
+        EXPECT_EQ(editor().SelLength(), 0);
+        EXPECT_TRUE(activeDocument()->state().Changed);
     }
-
-    setText("<table\nborder=1 class=\"wide\">cell");
-    const int blocks = editor().document()->blockCount();
-    choose("mnuOptionsTagsUppercase");
-    EXPECT_EQ(editor().Text(), "<TABLE\nBORDER=1 CLASS=\"WIDE\">cell");
-    EXPECT_EQ(editor().document()->blockCount(), blocks);
+    EXPECT_FALSE(frame().LowercaseTags);
 }
 
 TEST_F(TagCaseTest, APassIsOneUndoStepAndKeepsTheTagColour)

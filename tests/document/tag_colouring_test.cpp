@@ -42,21 +42,23 @@ protected:
 
 const QColor Red(255, 0, 0);
 
-TEST_F(TagColouringTest, ColorTagsNowPaintsTheTagsOnlyAndMarksTheDocumentChanged)
+TEST_F(TagColouringTest, ColorTagsNowPaintsTheTagsOnlyInOneUndoStepAndMarksTheDocumentChanged)
 {
     store("ColorOfTags", "ColorOfTags", "255");
     start();
-    setText("a <b>bold</b> c");
+    setText("a <b>bold</b>\n<p>c</p>");
     editor().SetSelStart(6);
     editor().SetSelLength(3);
     choose("mnuOptionsColorTagBrackets");
-    EXPECT_EQ(paintedIn(Red), QStringList({"<b>", "</b>"}));
-    EXPECT_EQ(editor().Text(), "a <b>bold</b> c");
+    EXPECT_EQ(paintedIn(Red), QStringList({"<b>", "</b>", "<p>", "</p>"}));
+    EXPECT_EQ(editor().Text(), "a <b>bold</b>\n<p>c</p>");
     EXPECT_EQ(editor().SelStart(), 0);
     EXPECT_EQ(editor().SelLength(), 0);
     EXPECT_TRUE(activeDocument()->state().Changed);
     EXPECT_FALSE(frame().TagPassActive);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    choose("mnuEditUndoLast");
+    EXPECT_TRUE(paintedIn(Red).isEmpty());
 
     // The pass by itself, as opening runs it, leaves the document unchanged.
     activeDocument()->state().Changed = true;
@@ -64,6 +66,13 @@ TEST_F(TagColouringTest, ColorTagsNowPaintsTheTagsOnlyAndMarksTheDocumentChanged
     EXPECT_FALSE(activeDocument()->state().Changed);
     QTest::keyClick(activeEditor(), Qt::Key_Right);
     EXPECT_TRUE(activeDocument()->state().Changed);
+
+    // Color Tags on Opening is a stored switch.
+    for (const char *stays : {"True", "False"}) {
+        choose("mnuOptionsColorTagBracketsOpening");
+        EXPECT_EQ(menuItem("mnuOptionsColorTagBracketsOpening")->isChecked(), QString(stays) == "True");
+        EXPECT_EQ(stored("ColorTags", "ColorTags"), stays);
+    }
 }
 
 TEST_F(TagColouringTest, PaintsTheTagsABrowserWouldReadAndNothingElse)
@@ -96,47 +105,28 @@ TEST_F(TagColouringTest, PaintsTheTagsABrowserWouldReadAndNothingElse)
     }
 }
 
-TEST_F(TagColouringTest, TheStoredColourWinsOverTheOneChosenSinceStart)
-{
-    start();
-    setText("<p>x</p>");
-    frame().TagColor = QString::number(toColorNumber(QColor(0, 128, 0)));
-    ColorTags(frame());
-    EXPECT_EQ(paintedIn(QColor(0, 128, 0)).size(), 2);
-
-    store("ColorOfTags", "ColorOfTags", "255");
-    ColorTags(frame());
-    EXPECT_EQ(paintedIn(Red).size(), 2);
-}
-
-TEST_F(TagColouringTest, WithoutAnyColourTheTagsStandOutFromTheText)
+TEST_F(TagColouringTest, TheStoredColourWinsOverTheOneChosenSinceStartAndWithoutAnyTheTagsStandOut)
 {
     const QColor blue(0, 0, 255);
     start();
     setText("<p>x</p>");
     ColorTags(frame());
     EXPECT_EQ(paintedIn(blue), QStringList({"<p>", "</p>"}));
+    frame().TagColor = QString::number(toColorNumber(QColor(0, 128, 0)));
+    ColorTags(frame());
+    EXPECT_EQ(paintedIn(QColor(0, 128, 0)).size(), 2);
+    store("ColorOfTags", "ColorOfTags", "255");
+    ColorTags(frame());
+    EXPECT_EQ(paintedIn(Red).size(), 2);
 
-    // Text written in that colour itself gets its tags in another; so does a stored
-    // value that is no colour number.
+    // Text written in the colour the tags would get gets its tags in another; so does a
+    // stored value that is no colour number.
     setText("");
     editor().SetSelColor(blue);
     type("<b>");
     store("ColorOfTags", "ColorOfTags", "not a colour");
     ColorTags(frame());
     EXPECT_EQ(paintedIn(QColor(128, 0, 0)), QStringList({"<b>"}));
-}
-
-TEST_F(TagColouringTest, UndoTakesBackTheWholePassAtOnce)
-{
-    store("ColorOfTags", "ColorOfTags", "255");
-    start();
-    setText("<h1>a</h1>\n<p>b</p>");
-    choose("mnuOptionsColorTagBrackets");
-    ASSERT_EQ(paintedIn(Red).size(), 4);
-    choose("mnuEditUndoLast");
-    EXPECT_TRUE(paintedIn(Red).isEmpty());
-    EXPECT_EQ(editor().Text(), "<h1>a</h1>\n<p>b</p>");
 }
 
 TEST_F(TagColouringTest, TagColorStoresTheChosenColourForTheNextPassAndCancelTakesTheTextColour)
@@ -160,16 +150,6 @@ TEST_F(TagColouringTest, TagColorStoresTheChosenColourForTheNextPassAndCancelTak
     const QString green = QString::number(toColorNumber(QColor(0, 128, 0)));
     EXPECT_EQ(stored("ColorOfTags", "ColorOfTags"), green);
     EXPECT_EQ(frame().TagColor, green);
-}
-
-TEST_F(TagColouringTest, ColorTagsOnOpeningIsAStoredSwitch)
-{
-    start();
-    for (const char *stays : {"True", "False"}) {
-        choose("mnuOptionsColorTagBracketsOpening");
-        EXPECT_EQ(menuItem("mnuOptionsColorTagBracketsOpening")->isChecked(), QString(stays) == "True");
-        EXPECT_EQ(stored("ColorTags", "ColorTags"), stays);
-    }
 }
 
 } // namespace
