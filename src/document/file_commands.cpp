@@ -214,6 +214,7 @@ void SaveActiveDocumentAs(Program &program)
     const QString fileName = ChooseSaveName(program, document->isUntitled() ? QString() : document->Caption());
     if (fileName.isEmpty())
         return;
-    SaveDocumentFile(program, fileName);
-    program.RecordRecentFile(fileName);
+    // A name the save could not write would only lead to a file that is not there.
+    if (SaveDocumentFile(program, fileName))
+        program.RecordRecentFile(fileName);
 }
