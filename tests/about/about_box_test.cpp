@@ -31,7 +31,7 @@ protected:
     }
 };
 
-TEST_F(AboutBoxTest, ShowsNoFiguresBeforeTheFirstTickThenTheFiveLinesInDecimalMegabytes)
+TEST_F(AboutBoxTest, ShowsTheFiveLinesInDecimalMegabytesFromTheFirstTickAndOkOrClosingTheLastDocumentClosesIt)
 {
     start();
     frmAbout *about = openAbout();
@@ -54,6 +54,17 @@ TEST_F(AboutBoxTest, ShowsNoFiguresBeforeTheFirstTickThenTheFiveLinesInDecimalMe
     EXPECT_EQ(shown, QStringList({"Memory Utilization: 74%", "Physical Memory: 67 mB", "Free Physical Memory: 16 mB",
                                   "Virtual Memory: 6000 mB", "Free Virtual Memory: 0 mB"}));
     EXPECT_TRUE(messages().shown.isEmpty());
+
+    frame().setFocus();
+    QTest::mouseClick(about->findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(frame().dialogs().find("frmAbout"), nullptr);
+    EXPECT_EQ(frame().focusWidget(), activeEditor());
+
+    ASSERT_NE(openAbout(), nullptr);
+    choose("mnuFileClose");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(frame().dialogs().find("frmAbout"), nullptr);
 }
 
 TEST_F(AboutBoxTest, LowMemoryWarnsOnEachTickButNeverStacks)
@@ -77,23 +88,6 @@ TEST_F(AboutBoxTest, LowMemoryWarnsOnEachTickButNeverStacks)
     // Once answered, the next tick warns again.
     about->Timer1_Timer();
     EXPECT_EQ(messages().shown.size(), 3);
-}
-
-TEST_F(AboutBoxTest, OkClosesTheBoxAndGivesTheEditorTheFocusAndClosingTheLastDocumentClosesIt)
-{
-    start();
-    frmAbout *about = openAbout();
-    ASSERT_NE(about, nullptr);
-    frame().setFocus();
-    QTest::mouseClick(about->findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(frame().dialogs().find("frmAbout"), nullptr);
-    EXPECT_EQ(frame().focusWidget(), activeEditor());
-
-    ASSERT_NE(openAbout(), nullptr);
-    choose("mnuFileClose");
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(frame().dialogs().find("frmAbout"), nullptr);
 }
 
 } // namespace

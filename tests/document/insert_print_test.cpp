@@ -22,7 +22,7 @@ protected:
     }
 };
 
-TEST_F(InsertPrintTest, InsertFileGoesInAtTheCaretOrOverTheSelectionAsPlainText)
+TEST_F(InsertPrintTest, InsertFileGoesInAtTheCaretOrOverTheSelectionAsPlainTextAndAMissingFileIsReported)
 {
     start();
     type("before after");
@@ -45,18 +45,14 @@ TEST_F(InsertPrintTest, InsertFileGoesInAtTheCaretOrOverTheSelectionAsPlainText)
     dialogs().answerFile(writeFile("doc.rtf", "{\\rtf1 x}"));
     choose("mnuInsertFile");
     EXPECT_EQ(editor.Text(), "{\\rtf1 x}");
-}
 
-TEST_F(InsertPrintTest, InsertFileCancelledChangesNothingAndAnUnreadableFileIsReported)
-{
-    start();
-    type("keep");
+    // Cancelled, nothing changes; an unreadable file is told of.
     dialogs().cancel();
     choose("mnuInsertFile");
     EXPECT_TRUE(messages().shown.isEmpty());
     dialogs().answerFile(tempPath("missing.htm"));
     choose("mnuInsertFile");
-    EXPECT_EQ(activeDocument()->editor().Text(), "keep");
+    EXPECT_EQ(editor.Text(), "{\\rtf1 x}");
     EXPECT_EQ(onlyMessage(), "Can't open file " + tempPath("missing.htm"));
 }
 

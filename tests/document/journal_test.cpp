@@ -108,7 +108,7 @@ protected:
     }
 };
 
-TEST_F(JournalTest, TypingIsJournaledUntilSavedOrAnsweredForAndACleanExitLeavesNothing)
+TEST_F(JournalTest, TypingIsJournaledUntilSavedOrAnsweredForNotTakenByAnotherProgramAndACleanExitLeavesNothing)
 {
     startQuick();
     type("<p>kept</p>");
@@ -116,6 +116,9 @@ TEST_F(JournalTest, TypingIsJournaledUntilSavedOrAnsweredForAndACleanExitLeavesN
     const QByteArray journal = readFile(journalFiles().constFirst());
     EXPECT_EQ(DecodeJournal(journal)->text, "<p>kept</p>");
     EXPECT_EQ(DecodeJournal(journal)->caption, "Untitled");
+    // Another program started meanwhile does not take a running program's journals.
+    EXPECT_TRUE(JournalFolder(JournalLocation(), clock(), messages()).ClaimLeftRuns().isEmpty());
+    EXPECT_EQ(journalFiles().size(), 1);
 
     dialogs().answerFile(tempPath("kept.htm"));
     choose("mnuFileSave");
@@ -141,16 +144,6 @@ TEST_F(JournalTest, TypingIsJournaledUntilSavedOrAnsweredForAndACleanExitLeavesN
     start();
     EXPECT_EQ(recoveryDialog(), nullptr);
     EXPECT_TRUE(QDir(JournalLocation()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
-}
-
-TEST_F(JournalTest, ARunningProgramsJournalsAreNotTakenByAnother)
-{
-    startQuick();
-    type("mine");
-    waitForJournals(1);
-    JournalFolder other(JournalLocation(), clock(), messages());
-    EXPECT_TRUE(other.ClaimLeftRuns().isEmpty());
-    EXPECT_EQ(journalFiles().size(), 1);
 }
 
 TEST_F(JournalTest, AJournalThatCannotBeWrittenIsReportedOnceAndTypingGoesOn)

@@ -25,33 +25,30 @@ QFont fontAt(QTextEdit *editor, int position = -1)
 
 class WindowFontTest : public ProgramTest
 {
+protected:
+    // Opens Window Font and cancels it: what the dialog offered.
+    ScriptedDialogs::Request offered()
+    {
+        dialogs().cancel();
+        choose("mnuOptionsWindowFont");
+        return dialogs().requests.back();
+    }
 };
 
-TEST_F(WindowFontTest, FreshInstallKeepsTheEditorsFontAndOffersIt)
+TEST_F(WindowFontTest, TheFontOfferedIsTheEditorsUntilOneIsChosenWhichIsStoredAndShownByEveryLaterWindow)
 {
     start();
-    QTextEdit *editor = activeEditor();
-    const QFont before = editor->font();
-    const QColor textColor = editor->palette().color(QPalette::Text);
-
-    dialogs().cancel();
-    choose("mnuOptionsWindowFont");
-    ASSERT_EQ(dialogs().requests.size(), 1);
-    const ScriptedDialogs::Request &asked = dialogs().requests[0];
-    EXPECT_EQ(asked.fontName, before.family());
-    EXPECT_DOUBLE_EQ(asked.fontSize, before.pointSizeF());
-    EXPECT_EQ(asked.bold, before.bold());
-    EXPECT_EQ(asked.color, toColorNumber(textColor));
-
+    const QFont before = activeEditor()->font();
+    const ScriptedDialogs::Request fresh = offered();
+    EXPECT_EQ(fresh.fontName, before.family());
+    EXPECT_DOUBLE_EQ(fresh.fontSize, before.pointSizeF());
+    EXPECT_EQ(fresh.bold, before.bold());
+    EXPECT_EQ(fresh.color, toColorNumber(activeEditor()->palette().color(QPalette::Text)));
     // Cancelled: nothing stored, nothing applied.
     EXPECT_TRUE(settings().readAll("Font").isEmpty());
     type("abc");
-    EXPECT_EQ(fontAt(editor), before);
-}
+    EXPECT_EQ(fontAt(activeEditor()), before);
 
-TEST_F(WindowFontTest, ChosenFontIsStoredAndShownByTheNextWindowsTextAndTyping)
-{
-    start();
     dialogs().answerFont("DejaVu Serif", 10, true, 0x0000C0);
     choose("mnuOptionsWindowFont");
     EXPECT_EQ(stored("Font", {"FontName", "FontSize", "FontBold", "FontItalic", "FontStrikethru", "FontUnderline", "ForeColor"}),
@@ -60,32 +57,28 @@ TEST_F(WindowFontTest, ChosenFontIsStoredAndShownByTheNextWindowsTextAndTyping)
     choose("mnuFileNew");
     QTextEdit *editor = activeEditor();
     activeDocument()->editor().SetText("<P>loaded\r\ntext</P>");
-    for (int position : {1, 12}) {
-        const QFont shown = fontAt(editor, position);
-        EXPECT_EQ(shown.family(), "DejaVu Serif");
-        EXPECT_DOUBLE_EQ(shown.pointSizeF(), 10);
-        EXPECT_TRUE(shown.bold());
-        EXPECT_FALSE(shown.italic());
-    }
     QTextCursor end = editor->textCursor();
     end.movePosition(QTextCursor::End);
     editor->setTextCursor(end);
     type("typed");
-    EXPECT_EQ(fontAt(editor).family(), "DejaVu Serif");
-    EXPECT_TRUE(fontAt(editor).bold());
+    for (int position : {1, 12, -1}) {
+        const QFont shown = fontAt(editor, position);
+        EXPECT_EQ(shown.family(), "DejaVu Serif") << position;
+        EXPECT_DOUBLE_EQ(shown.pointSizeF(), 10) << position;
+        EXPECT_TRUE(shown.bold()) << position;
+        EXPECT_FALSE(shown.italic()) << position;
+    }
     EXPECT_EQ(editor->palette().color(QPalette::Text), QColor(0xC0, 0, 0));
 
     // A later start offers what was stored, the italic switch included.
     store("Font", "FontItalic", "True");
     start();
-    dialogs().cancel();
-    choose("mnuOptionsWindowFont");
-    ASSERT_EQ(dialogs().requests.size(), 1);
-    EXPECT_EQ(dialogs().requests[0].fontName, "DejaVu Serif");
-    EXPECT_DOUBLE_EQ(dialogs().requests[0].fontSize, 10);
-    EXPECT_TRUE(dialogs().requests[0].bold);
-    EXPECT_TRUE(dialogs().requests[0].italic);
-    EXPECT_EQ(dialogs().requests[0].color, 0x0000C0u);
+    const ScriptedDialogs::Request later = offered();
+    EXPECT_EQ(later.fontName, "DejaVu Serif");
+    EXPECT_DOUBLE_EQ(later.fontSize, 10);
+    EXPECT_TRUE(later.bold);
+    EXPECT_TRUE(later.italic);
+    EXPECT_EQ(later.color, 0x0000C0u);
 }
 
 TEST_F(WindowFontTest, AStoredSizeThatIsNotAFiniteNumberOrBeyondTheFontDialogsIsPassedOver)
@@ -98,9 +91,7 @@ TEST_F(WindowFontTest, AStoredSizeThatIsNotAFiniteNumberOrBeyondTheFontDialogsIs
         start();
         EXPECT_EQ(activeEditor()->font().family(), "DejaVu Serif") << size;
         EXPECT_DOUBLE_EQ(activeEditor()->font().pointSizeF(), usual) << size;
-        dialogs().cancel();
-        choose("mnuOptionsWindowFont");
-        EXPECT_DOUBLE_EQ(dialogs().requests.back().fontSize, usual) << size;
+        EXPECT_DOUBLE_EQ(offered().fontSize, usual) << size;
     }
 }
 
@@ -163,31 +154,20 @@ TEST(ApplyStoredFontTest, SwitchesTakeTrueFalseAndEmptyAndOtherValuesLeaveTheEdi
         QFont font = editor.font();
         font.setItalic(startItalic);
         editor.setFont(font);
-        FontSettings stored;
-        stored.FontItalic = QString::fromLatin1(value);
-        ApplyStoredFont(editor, stored);
+        ApplyStoredFont(editor, {.FontItalic = QString::fromLatin1(value)});
         EXPECT_EQ(editor.font().italic(), expected) << value;
     }
 
-    // Empty or unreadable values leave the editor's own.
+    // Unreadable values leave the editor's own; readable ones are applied.
     QTextEdit editor;
     const QFont before = editor.font();
-    const QColor color = editor.palette().color(QPalette::Text);
-    FontSettings stored;
-    stored.FontBold = "maybe";
-    stored.FontStrikethru = "maybe";
-    stored.FontUnderline = "maybe";
-    stored.FontSize = "big";
-    stored.ForeColor = "red";
+    FontSettings stored{.FontSize = "big", .FontBold = "maybe", .FontStrikethru = "maybe", .FontUnderline = "maybe",
+                        .ForeColor = "red"};
     ApplyStoredFont(editor, stored);
-    EXPECT_EQ(editor.font().family(), before.family());
-    EXPECT_DOUBLE_EQ(editor.font().pointSizeF(), before.pointSizeF());
-    EXPECT_EQ(editor.font().bold(), before.bold());
-    EXPECT_EQ(editor.palette().color(QPalette::Text), color);
+    EXPECT_EQ(editor.font(), before);
+    EXPECT_EQ(editor.palette().color(QPalette::Text), QTextEdit().palette().color(QPalette::Text));
 
-    stored.FontSize = "10.5";
-    stored.ForeColor = QString::number(255);
-    stored.FontUnderline = "True";
+    stored = {.FontSize = "10.5", .FontUnderline = "True", .ForeColor = "255"};
     ApplyStoredFont(editor, stored);
     EXPECT_DOUBLE_EQ(editor.font().pointSizeF(), 10.5);
     EXPECT_TRUE(editor.font().underline());
