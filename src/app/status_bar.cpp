@@ -28,6 +28,21 @@ int charactersBefore(const QTextCursor &cursor)
     return characters;
 }
 
+// Shows a text that may change with every key. A label that keeps its size does not lay
+// the status bar out again, so it is held at the size its text needs and measured anew
+// only when the text's width changes (as the column goes from 9 to 10).
+void showInPlace(QLabel *label, const QString &text)
+{
+    const QString shown = label->text();
+    if (text == shown)
+        return;
+    const QFontMetrics metrics = label->fontMetrics();
+    const bool sameWidth = metrics.horizontalAdvance(text) == metrics.horizontalAdvance(shown);
+    label->setText(text);
+    if (!sameWidth || label->minimumSize() != label->maximumSize())
+        label->setFixedSize(label->sizeHint());
+}
+
 } // namespace
 
 QString EncodingCaption(const TextFileFormat &format)
@@ -114,19 +129,15 @@ void DocumentStatusBar::Refresh()
     frmNotePad *document = program_.ActiveDocument();
     if (!document) {
         for (QLabel *label : {lblCaret, lblSelection, lblEncoding, lblLineEnding, lblChanged})
-            label->clear();
+            showInPlace(label, QString());
         return;
     }
     const QTextCursor cursor = document->RichTextBox1->textCursor();
-    lblCaret->setText(QStringLiteral("Ln %1, Col %2").arg(cursor.blockNumber() + 1).arg(charactersBefore(cursor) + 1));
+    showInPlace(lblCaret, QStringLiteral("Ln %1, Col %2").arg(cursor.blockNumber() + 1).arg(charactersBefore(cursor) + 1));
     const int selected = cursor.selectionEnd() - cursor.selectionStart();
-    lblSelection->setText(selected > 0 ? QStringLiteral("%1 selected").arg(selected) : QString());
-    if (IsRichTextName(document->Caption())) {
-        lblEncoding->setText(QStringLiteral("RTF"));
-        lblLineEnding->clear();
-    } else {
-        lblEncoding->setText(EncodingCaption(document->FileFormat));
-        lblLineEnding->setText(LineEndingCaption(document->FileFormat));
-    }
-    lblChanged->setText(document->state().Changed ? QStringLiteral("Changed") : QString());
+    showInPlace(lblSelection, selected > 0 ? QStringLiteral("%1 selected").arg(selected) : QString());
+    const bool rich = IsRichTextName(document->Caption());
+    showInPlace(lblEncoding, rich ? QStringLiteral("RTF") : EncodingCaption(document->FileFormat));
+    showInPlace(lblLineEnding, rich ? QString() : LineEndingCaption(document->FileFormat));
+    showInPlace(lblChanged, document->state().Changed ? QStringLiteral("Changed") : QString());
 }

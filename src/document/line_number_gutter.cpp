@@ -12,6 +12,9 @@
 namespace {
 
 constexpr int padding = 4;
+// Typing and scrolling by lines move the top of the view by a few lines at most; further
+// than a page or so, asking the layout costs less than walking.
+constexpr int walkedLines = 64;
 
 } // namespace
 
@@ -25,7 +28,7 @@ LineNumberGutter::LineNumberGutter(QTextEdit *editor, QWidget *parent) : QWidget
 
     QTextDocument *document = editor->document();
     connect(editor->verticalScrollBar(), &QScrollBar::valueChanged, this, qOverload<>(&QWidget::update));
-    connect(document, &QTextDocument::contentsChanged, this, qOverload<>(&QWidget::update));
+    connect(document, &QTextDocument::contentsChanged, this, &LineNumberGutter::contentsChanged);
     connect(document, &QTextDocument::blockCountChanged, this, &LineNumberGutter::fitWidth);
     // Rewrapping on a resize moves the lines without changing the text.
     editor->viewport()->installEventFilter(this);
@@ -45,6 +48,43 @@ bool LineNumberGutter::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
+// Most keys change neither which lines are in view nor where they stand: the numbers are
+// painted again only when they would change.
+void LineNumberGutter::contentsChanged()
+{
+    if (shownNumbers() != painted_)
+        update();
+}
+
+// The first block whose bottom is below `top` (in the document's coordinates), walked to
+// from the one found last time.
+QTextBlock LineNumberGutter::blockAtTop(int top) const
+{
+    const QTextDocument *document = editor_->document();
+    QAbstractTextDocumentLayout *layout = document->documentLayout();
+    QTextBlock block = document->findBlockByNumber(topLine_);
+    if (!block.isValid())
+        block = document->lastBlock();
+    for (int step = 0;; ++step) {
+        if (step == walkedLines) {
+            block = document->findBlock(qMax(0, layout->hitTest(QPointF(0, top), Qt::FuzzyHit)));
+            break;
+        }
+        if (layout->blockBoundingRect(block).bottom() <= top) {
+            if (!block.next().isValid())
+                break;
+            block = block.next();
+            continue;
+        }
+        const QTextBlock previous = block.previous();
+        if (!previous.isValid() || layout->blockBoundingRect(previous).bottom() <= top)
+            break;
+        block = previous;
+    }
+    topLine_ = block.blockNumber();
+    return block;
+}
+
 QList<LineNumberGutter::ShownNumber> LineNumberGutter::shownNumbers() const
 {
     QList<ShownNumber> shown;
@@ -54,10 +94,7 @@ QList<LineNumberGutter::ShownNumber> LineNumberGutter::shownNumbers() const
     const int viewportTop = viewport->mapTo(window(), QPoint()).y() - mapTo(window(), QPoint()).y();
     const int viewportBottom = viewportTop + viewport->height();
     const int offset = viewportTop - editor_->verticalScrollBar()->value();
-    // The hit test finds the top line through the layout's own index, without walking
-    // the lines above it.
-    for (QTextBlock block = editor_->cursorForPosition(QPoint(0, 0)).block(); block.isValid();
-         block = block.next()) {
+    for (QTextBlock block = blockAtTop(editor_->verticalScrollBar()->value()); block.isValid(); block = block.next()) {
         const QRectF bounds = layout->blockBoundingRect(block);
         if (!block.isVisible() || block.layout()->lineCount() == 0)
             continue;
@@ -77,7 +114,8 @@ void LineNumberGutter::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::Disabled, QPalette::ButtonText));
     const QFontMetrics metrics = fontMetrics();
-    for (const ShownNumber &number : shownNumbers()) {
+    painted_ = shownNumbers();
+    for (const ShownNumber &number : painted_) {
         const QString text = QString::number(number.line);
         painter.drawText(width() - padding - metrics.horizontalAdvance(text), number.baseline, text);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QTextBlock>
 #include <QWidget>
 
 class QTextEdit;
@@ -19,6 +20,8 @@ public:
     {
         int line = 0;      // counted from 1
         int baseline = 0;  // in the gutter's coordinates
+
+        bool operator==(const ShownNumber &) const = default;
     };
     // The numbers a paint draws now: one per line whose first row is in view.
     QList<ShownNumber> shownNumbers() const;
@@ -29,8 +32,12 @@ protected:
 
 private:
     void fitWidth();
+    void contentsChanged();
+    QTextBlock blockAtTop(int top) const;
 
     QTextEdit *editor_;
+    QList<ShownNumber> painted_;
+    mutable int topLine_ = 0;  // the block found at the top of the view last time
 };
 
 // The editor beside its gutter, in one widget that stands in for the editor in a window.
