@@ -285,11 +285,21 @@ private:
             mismatch(operation + QStringLiteral(": the program's text differs from the floor's"));
     }
 
+    // A page opens into a new window, never into one already filled, so the floor's editor
+    // is made afresh as well: the memory the last one gave back is taken again, as the
+    // program takes it again for the page's new window.
+    void dropFloorEditor()
+    {
+        floor_.reset();
+        settle();
+    }
+
     void measureOpen()
     {
         measure(
-            QStringLiteral("open"), [&] { closeDocuments(); }, [&] { openPage(); }, [] {},
+            QStringLiteral("open"), [&] { closeDocuments(); }, [&] { openPage(); }, [&] { dropFloorEditor(); },
             [&] {
+                buildFloorEditor();
                 floor_->setPlainText(QString::fromUtf8(readAll(htmlFile_)));
                 settle();
             });
@@ -307,8 +317,9 @@ private:
                 openPage();
                 paintAndGoToEnd(productEditor());
             },
-            [] {},
+            [&] { dropFloorEditor(); },
             [&] {
+                buildFloorEditor();
                 floor_->setPlainText(QString::fromUtf8(readAll(htmlFile_)));
                 paintAndGoToEnd(floor_.get());
             });
