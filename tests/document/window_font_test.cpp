@@ -10,7 +10,6 @@
 #include <QTest>
 #include <QTextEdit>
 
-#include <utility>
 
 namespace {
 
@@ -95,7 +94,7 @@ TEST_F(WindowFontTest, AStoredSizeThatIsNotAFiniteNumberOrBeyondTheFontDialogsIs
     }
 }
 
-TEST_F(WindowFontTest, WithoutSelectionOnlyTypedTextChangesWithSelectionAllOfIt)
+TEST_F(WindowFontTest, WithoutSelectionOnlyTypedTextChangesAndASelectionMadeEitherWayIsChangedAndStored)
 {
     start();
     frmNotePad *document = activeDocument();
@@ -109,36 +108,30 @@ TEST_F(WindowFontTest, WithoutSelectionOnlyTypedTextChangesWithSelectionAllOfIt)
     EXPECT_EQ(fontAt(editor, 5).family(), "DejaVu Serif");
     EXPECT_DOUBLE_EQ(fontAt(editor, 5).pointSizeF(), 20);
 
-    document->editor().SelectAll();
-    dialogs().answerFont("DejaVu Sans", 12, true);
+    // "new" selected right to left: the caret stands after "old", outside the selection.
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(editor, Qt::Key_Left, Qt::ShiftModifier);
+    dialogs().answerFont("DejaVu Sans", 12, true, 192);
     choose("mnuOptionsWindowFont");
-    for (int position = 1; position <= 6; ++position) {
+    EXPECT_NE(fontAt(editor, 3).family(), "DejaVu Sans");
+    for (int position = 4; position <= 6; ++position) {
         EXPECT_EQ(fontAt(editor, position).family(), "DejaVu Sans") << position;
         EXPECT_TRUE(fontAt(editor, position).bold()) << position;
     }
     EXPECT_EQ(document->editor().Text(), "oldnew");
-}
+    EXPECT_EQ(stored("Font", {"FontName", "FontSize", "FontBold", "ForeColor"}),
+              QStringList({"DejaVu Sans", "12", "True", "192"}));
 
-TEST_F(WindowFontTest, FontChosenForASelectionMadeRightToLeftOrEndingAtALineBreakIsStored)
-{
-    // "abc", a line break, "defg": the caret at the end of "defg" moved left, and at the
-    // start moved down a line.
-    for (const auto &[caret, key] : {std::pair{8, Qt::Key_Left}, std::pair{0, Qt::Key_Down}}) {
-        start();
-        activeDocument()->editor().SetText("abc\r\ndefg");
-        activeDocument()->editor().SetSelStart(caret);
-        for (int i = 0; i < (key == Qt::Key_Left ? 5 : 1); ++i)
-            QTest::keyClick(activeEditor(), key, Qt::ShiftModifier);
-        ASSERT_GT(activeDocument()->editor().SelLength(), 0);
-        dialogs().answerFont("DejaVu Serif", 14, true, 192);
-        choose("mnuOptionsWindowFont");
-        EXPECT_EQ(stored("Font", {"FontName", "FontSize", "FontBold", "ForeColor"}),
-                  QStringList({"DejaVu Serif", "14", "True", "192"})) << key;
-
-        choose("mnuFileNew");
-        EXPECT_EQ(activeEditor()->font().family(), "DejaVu Serif");
-        EXPECT_TRUE(activeEditor()->font().bold());
-    }
+    // Selected to the end of a line, its line break included.
+    document->editor().SetText("abc\r\ndefg");
+    document->editor().SetSelStart(0);
+    QTest::keyClick(editor, Qt::Key_Down, Qt::ShiftModifier);
+    dialogs().answerFont("DejaVu Serif", 14, true, 192);
+    choose("mnuOptionsWindowFont");
+    EXPECT_EQ(stored("Font", {"FontName", "FontSize", "FontBold"}), QStringList({"DejaVu Serif", "14", "True"}));
+    choose("mnuFileNew");
+    EXPECT_EQ(activeEditor()->font().family(), "DejaVu Serif");
+    EXPECT_TRUE(activeEditor()->font().bold());
 }
 
 TEST(ApplyStoredFontTest, SwitchesTakeTrueFalseAndEmptyAndOtherValuesLeaveTheEditorsOwn)
