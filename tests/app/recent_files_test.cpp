@@ -74,6 +74,9 @@ TEST_F(RecentFilesTest, FiveFilesOpenedInTurnLeaveTheLastFourMostRecentFirst)
         EXPECT_TRUE(document->findChild<QAction *>("mnuRecentFile0")->isVisible());
         EXPECT_EQ(document->action("mnuRecentFile4")->data().toString(), paths[1]);
     }
+    // The last of the four is listed too: opening it again moves nothing.
+    open(paths[1]);
+    EXPECT_EQ(storedList(), expected);
     // And so does the frame's own menu, once no document is left.
     closeAll();
     EXPECT_EQ(shownList(), expected);

@@ -118,7 +118,7 @@ TEST_F(ElementDialogTest, DialogsOpenOnTheirFirstFieldAndTabAsTheirLayoutReads)
     }
 }
 
-TEST_F(ElementDialogTest, ClosingTheLastDocumentClosesEveryDialog)
+TEST_F(ElementDialogTest, ClosingTheLastDocumentClosesEveryDialogAndOkThenInsertsNothingAndStillCloses)
 {
     start();
     for (const Opener &opener : openers)
@@ -126,12 +126,6 @@ TEST_F(ElementDialogTest, ClosingTheLastDocumentClosesEveryDialog)
     choose("mnuFileClose");
     for (const Opener &opener : openers)
         EXPECT_FALSE(isOpen(opener.formName)) << opener.formName;
-}
-
-TEST_F(ElementDialogTest, WithNoDocumentOpenOkInsertsNothingAndStillCloses)
-{
-    start();
-    choose("mnuFileClose");
     ASSERT_EQ(activeDocument(), nullptr);
     for (const char *formName : {"frmBody", "frmFont", "frmRGB", "frmImage", "frmLinks", "frmFrames", "frmLists",
                                  "frmMetaName", "frmRules", "frmSound", "frmTables"}) {

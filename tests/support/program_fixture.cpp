@@ -27,27 +27,27 @@ ProgramTest::~ProgramTest()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// Puts a scripted seam in the platform's slot; the test keeps a way to reach it.
+template <class Scripted, class Slot>
+static Scripted *install(Slot &slot)
+{
+    auto seam = std::make_unique<Scripted>();
+    Scripted *kept = seam.get();
+    slot = std::move(seam);
+    return kept;
+}
+
 frmMDI &ProgramTest::start()
 {
     frame_.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     Platform platform;
     platform.settings = makeIniSettingsStore(settingsFile_);
-    auto dialogs = std::make_unique<ScriptedDialogs>();
-    auto messages = std::make_unique<ScriptedMessages>();
-    auto starter = std::make_unique<RecordingStarter>();
-    auto clock = std::make_unique<FixedClock>();
-    auto memory = std::make_unique<FixedMemory>();
-    dialogs_ = dialogs.get();
-    messages_ = messages.get();
-    starter_ = starter.get();
-    clock_ = clock.get();
-    memory_ = memory.get();
-    platform.dialogs = std::move(dialogs);
-    platform.messages = std::move(messages);
-    platform.starter = std::move(starter);
-    platform.clock = std::move(clock);
-    platform.memory = std::move(memory);
+    dialogs_ = install<ScriptedDialogs>(platform.dialogs);
+    messages_ = install<ScriptedMessages>(platform.messages);
+    starter_ = install<RecordingStarter>(platform.starter);
+    clock_ = install<FixedClock>(platform.clock);
+    memory_ = install<FixedMemory>(platform.memory);
     frame_ = std::make_unique<frmMDI>(std::move(platform));
     frame_->MDIForm_Load();
     return *frame_;
