@@ -47,6 +47,7 @@ TEST(JournalFile, KeepsEverythingAndRefusesWhatIsNotAWholeJournal)
         {"not a journal", "<p>hello</p>"},
         {"empty", QByteArray()},
         {"unknown encoding", QByteArray(bytes).replace("utf-16be", "ebcdic")},
+        {"unknown ending for new lines", QByteArray(bytes).replace("line-ending=r\n", "line-ending=x\n")},
         {"unknown line ending", QByteArray(bytes).replace("line-endings=pn", "line-endings=px")},
         {"fewer line endings than breaks", QByteArray(bytes).replace("line-endings=pn", "line-endings=p")},
         {"bad time", QByteArray(bytes).replace("journaled=2026", "journaled=x026")},
