@@ -123,11 +123,15 @@ TEST_F(DocumentWindowTest, WindowMenuTilesOneAboveTheOtherAndListsTheWindows)
     choose("mnuFileOpen");
     QMenu *window = activeDocument()->findChild<QMenu *>("mnuWindow");
     emit window->aboutToShow();
-    QStringList listed;
+    QStringList listed, ticked;
     for (QAction *item : window->actions())
-        if (item->objectName() == "mnuWindowList")
+        if (item->objectName() == "mnuWindowList") {
             listed << item->iconText();
+            if (item->isChecked())
+                ticked << item->iconText();
+        }
     EXPECT_EQ(listed, QStringList({"1 Untitled", "2 Untitled:2", "3 " + page}));
+    EXPECT_EQ(ticked, QStringList({"3 " + page})) << "the window being worked in is ticked";
 }
 
 TEST_F(DocumentWindowTest, CascadeKeepsEveryTitleInSightWithRoomyWindowsAndTheActiveOneInFront)
