@@ -338,6 +338,9 @@ struct FailedSave
     const char *name;
     QString fileName;
     QByteArray old;
+    // A second name for the file: the new content cannot come in as a new file, so it is
+    // written in place.
+    bool hardLinked = false;
 };
 
 void PrintTo(const FailedSave &value, std::ostream *out)
@@ -353,6 +356,8 @@ TEST_P(SaveCutShort, KeepsTheOldFileWholeSaysWhyAndLeavesTheDocumentChanged)
 {
     start();
     const QString path = writeFile(GetParam().fileName, GetParam().old);
+    if (GetParam().hardLinked)
+        ASSERT_EQ(link(QFile::encodeName(path), QFile::encodeName(tempPath("other.htm"))), 0);
     open(path);
     type("new ");
     const QStringList entries = QDir(temp_.path()).entryList(QDir::Files | QDir::Hidden);
@@ -372,7 +377,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(FailedSave{"Plain", "page.htm", QByteArray(40000, 'p')},
                       FailedSave{"Rich", "page.rtf", richTextOfSize(40000)},
                       FailedSave{"PlainInPlace", longestName(".htm"), QByteArray(40000, 'p')},
-                      FailedSave{"RichInPlace", longestName(".rtf"), richTextOfSize(40000)}),
+                      FailedSave{"RichInPlace", longestName(".rtf"), richTextOfSize(40000)},
+                      FailedSave{"PlainHardLinked", "page.htm", QByteArray(40000, 'p'), true}),
     [](const ::testing::TestParamInfo<FailedSave> &info) { return std::string(info.param.name); });
 
 // Files the user may write that a save beside them cannot replace, or must not.
