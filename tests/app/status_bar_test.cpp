@@ -48,6 +48,14 @@ TEST_F(StatusBarTest, CaretLineColumnAndSelectionFollowMovesAndSelections)
     EXPECT_EQ(shown("lblSelection"), "5 selected");
     press(Qt::Key_Left);
     EXPECT_EQ(shown("lblCaret"), "Ln 3, Col 1");
+
+    // Where the caret is reads at the left; the page's state and format keep to the right.
+    int left = -1;
+    for (const char *label : {"lblCaret", "lblSelection", "lblChanged", "lblEncoding", "lblLineEnding"}) {
+        const int x = frame().statusBar()->findChild<QLabel *>(QLatin1String(label))->x();
+        EXPECT_GT(x, left) << label;
+        left = x;
+    }
     EXPECT_EQ(shown("lblSelection"), "");
 }
 

@@ -86,13 +86,14 @@ TEST(FindPageProblems, ATwoMegabytePageOfUnclosedTagsGivesOrderedRowsToItsEnd)
 
 TEST(PositionOfLineColumn, StaysInsideLinesAndText)
 {
-    const QString text = QStringLiteral("ab\ncde\n");
     const struct
     {
+        const char *text;
         int line, column, position;
-    } cases[] = {{1, 1, 0}, {1, 3, 2}, {1, 9, 2}, {2, 2, 4}, {3, 1, 7}, {4, 5, 7}, {0, 0, 0}};
+    } cases[] = {{"ab\ncde\n", 1, 1, 0}, {"ab\ncde\n", 1, 3, 2}, {"ab\ncde\n", 1, 9, 2}, {"ab\ncde\n", 2, 2, 4},
+                 {"ab\ncde\n", 3, 1, 7},  {"ab\ncde\n", 4, 5, 7}, {"ab\ncde\n", 0, 0, 0},  {"\nab", 2, 2, 2}};
     for (const auto &c : cases)
-        EXPECT_EQ(PositionOfLineColumn(text, c.line, c.column), c.position) << c.line << ":" << c.column;
+        EXPECT_EQ(PositionOfLineColumn(QLatin1String(c.text), c.line, c.column), c.position) << c.line << ":" << c.column;
 }
 
 class CheckPageTest : public ProgramTest
