@@ -81,22 +81,23 @@ void decodeCharacters(const QByteArray &bytes, DecodedTextFile *file)
 }
 
 // Turns every line break into "\n", noting which it was; the commonest of CR LF, LF and
-// CR becomes the ending of new lines.
+// CR becomes the ending of new lines. The text only ever shrinks, so it is rewritten where
+// it lies: a second copy of a large page would cost as much again in fresh memory.
 void splitLines(DecodedTextFile *file)
 {
-    const QString text = file->text;
-    QString lines;
-    lines.reserve(text.size());
+    QString &text = file->text;
+    QChar *const chars = text.isEmpty() ? nullptr : text.data();
     LineEndings &endings = file->lineEndings;
     std::array<qsizetype, 3> counts{};
     QVarLengthArray<LineEnding, 3> firstSeen;
     qsizetype copied = 0;
+    qsizetype written = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const qsizetype breakStart = i;
         LineEnding ending;
-        switch (text[i].unicode()) {
+        switch (chars[i].unicode()) {
         case u'\r':
-            ending = i + 1 < text.size() && text[i + 1] == QLatin1Char('\n') ? LineEnding::CrLf : LineEnding::Cr;
+            ending = i + 1 < text.size() && chars[i + 1] == QLatin1Char('\n') ? LineEnding::CrLf : LineEnding::Cr;
             if (ending == LineEnding::CrLf)
                 ++i;
             break;
@@ -112,16 +113,19 @@ void splitLines(DecodedTextFile *file)
         default:
             continue;
         }
-        lines.append(QStringView(text).sliced(copied, breakStart - copied));
-        lines.append(QLatin1Char('\n'));
+        // Until the first CR LF every line is where it was, and stays.
+        if (written < copied)
+            std::copy(chars + copied, chars + breakStart, chars + written);
+        written += breakStart - copied;
+        chars[written++] = QLatin1Char('\n');
         copied = i + 1;
         const auto kind = std::size_t(ending);
         if (kind < counts.size() && counts[kind]++ == 0)
             firstSeen.append(ending);
         endings.append(ending);
     }
-    lines.append(QStringView(text).sliced(copied));
-    file->text = lines;
+    if (written < copied)
+        text.truncate(std::copy(chars + copied, chars + text.size(), chars + written) - chars);
 
     LineEnding &fresh = file->format.lineEnding;
     fresh = firstSeen.isEmpty() ? TextFileFormat::platformLineEnding() : firstSeen.front();
