@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 
 namespace {
 
@@ -161,12 +162,20 @@ QByteArray encodedLines(QStringEncoder &encoder, QByteArrayView mark, QStringVie
     // costs nothing but addresses, cheaper than counting the breaks first.
     QByteArray bytes(mark.size() + encoder.requiredSpace(2 * text.size()), Qt::Uninitialized);
     char *out = std::copy(mark.begin(), mark.end(), bytes.data());
+    // A "\n" that stays one is encoded with the lines around it, and past the last line
+    // that ends otherwise the rest of the text goes at once.
+    const auto other = std::find_if(endings.crbegin(), endings.crend(),
+                                    [](LineEnding ending) { return ending != LineEnding::Lf; });
+    const qsizetype lastOther =
+        fresh != LineEnding::Lf ? text.size() : qsizetype(std::distance(other, endings.crend())) - 1;
     qsizetype copied = 0;
     qsizetype line = 0;
-    for (qsizetype i = text.indexOf(u'\n'); i >= 0; i = text.indexOf(u'\n', copied)) {
+    for (qsizetype i = text.indexOf(u'\n'); i >= 0 && line <= lastOther; i = text.indexOf(u'\n', i + 1), ++line) {
+        const LineEnding ending = line < endings.size() ? endings[line] : fresh;
+        if (ending == LineEnding::Lf)
+            continue;
         out = encoder.appendToBuffer(out, text.sliced(copied, i - copied));
-        out = encoder.appendToBuffer(out, lineBreak(line < endings.size() ? endings[line] : fresh));
-        ++line;
+        out = encoder.appendToBuffer(out, lineBreak(ending));
         copied = i + 1;
     }
     out = encoder.appendToBuffer(out, text.sliced(copied));
