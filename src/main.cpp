@@ -1,6 +1,7 @@
 #include "app/application_identity.h"
 #include "app/command_line.h"
 #include "app/frame_window.h"
+#include "platform/large_block_reuse.h"
 
 #include <QApplication>
 #include <QDir>
@@ -35,6 +36,7 @@ int main(int argc, char *argv[])
         return 0;
     }
 
+    KeepLargeBlocksForReuse();
 #ifdef SIGXFSZ
     // A save past the user's file-size limit fails and says so; by default the signal would
     // end the program, and every unsaved window with it.

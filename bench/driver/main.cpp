@@ -1,6 +1,8 @@
 #include "generated_page.h"
 #include "operations.h"
 
+#include "platform/large_block_reuse.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -83,6 +85,9 @@ void printMemory(const MemoryFigure &m)
 
 int main(int argc, char **argv)
 {
+    // As the program starts; both sides are timed in this one process, so the floor's
+    // memory is kept for reuse alike.
+    KeepLargeBlocksForReuse();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     Options options;
