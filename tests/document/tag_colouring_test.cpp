@@ -95,6 +95,10 @@ TEST_F(TagColouringTest, PaintsTheTagsABrowserWouldReadAndNothingElse)
         {"<i>a</i> and <b title=\"open>rest", {"<i>", "</i>"}},
         {"<p>a</p> <!-- never closed <b>", {"<p>", "</p>"}},
         {"<p>a</p> <script>if (a<b) x(); <p>", {"<p>", "</p>", "<script>"}},
+        {"<zoo> <Zed> <a=b=\">\">c", {"<zoo>", "<Zed>", "<a=b=\">"}},
+        {"<a  =\">\"> <a x =\">\"> <a x y=\">\">", {"<a  =\">", "<a x =\">\">", "<a x y=\">\">"}},
+        {"<script\tx>a<b></script\f> <style\nx>a<b></style> <i>",
+         {"<script\tx>", "</script\f>", "<style", "x>", "</style>", "<i>"}},
     };
     store("ColorOfTags", "ColorOfTags", "255");
     start();
