@@ -5,7 +5,6 @@
 #include "document/journal_file.h"
 #include "document/journal_folder.h"
 #include "document/notepad_window.h"
-#include "platform/block_line_endings.h"
 #include "platform/clock.h"
 #include "platform/editor_surface.h"
 
@@ -53,8 +52,7 @@ void DocumentJournal::WriteNow()
     if (IsRichTextName(entry.caption)) {
         entry.richText = editor.RichText();
     } else {
-        entry.text = editor.Text();
-        entry.lineEndings = RememberedLineEndings(*editor.document(), entry.text, entry.format.lineEnding);
+        entry.text = editor.Text(entry.format.lineEnding, entry.lineEndings);
     }
     folder_->Write(name_, entry);
 }

@@ -174,10 +174,9 @@ bool SaveDocumentFile(Program &program, const QString &fileName)
         if (IsRichTextName(fileName)) {
             bytes = document->editor().RichText();
         } else {
-            const QString text = document->editor().Text();
-            EncodedTextFile encoded = encodeTextFile(
-                text, document->FileFormat,
-                RememberedLineEndings(*document->editor().document(), text, document->FileFormat.lineEnding));
+            LineEndings endings;
+            const QString text = document->editor().Text(document->FileFormat.lineEnding, endings);
+            EncodedTextFile encoded = encodeTextFile(text, document->FileFormat, endings);
             bytes = std::move(encoded.bytes);
             written = encoded.format;
         }

@@ -36,6 +36,12 @@ void RememberLineEndings(QTextDocument &document, const LineEndings &endings)
         block.setUserState(stateOf(int(endings[line++]), BlockFlag(block.userState())));
 }
 
+TextFileFormat::LineEnding RememberedLineEnding(const QTextBlock &paragraph, TextFileFormat::LineEnding fresh)
+{
+    const int remembered = endingOf(paragraph.userState());
+    return remembered == noEnding ? fresh : TextFileFormat::LineEnding(remembered);
+}
+
 LineEndings RememberedLineEndings(const QTextDocument &document, QStringView text, TextFileFormat::LineEnding fresh)
 {
     LineEndings endings;
@@ -50,8 +56,7 @@ LineEndings RememberedLineEndings(const QTextDocument &document, QStringView tex
             endings.append(fresh);
             continue;
         }
-        const int remembered = endingOf(block.userState());
-        endings.append(remembered == noEnding ? fresh : TextFileFormat::LineEnding(remembered));
+        endings.append(RememberedLineEnding(block, fresh));
         block = block.next();
         paragraphEnd += block.length();
     }

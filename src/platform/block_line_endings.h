@@ -4,6 +4,7 @@
 
 #include <QStringView>
 
+class QTextBlock;
 class QTextDocument;
 
 // Each paragraph of a document remembers the line ending that followed it in its file
@@ -17,6 +18,9 @@ void RememberLineEndings(QTextDocument &document, const LineEndings &endings);
 // lowest, so that neither overwrites the other. A block never touched has the state -1.
 bool BlockFlag(int userState);
 int WithBlockFlag(int userState, bool flag);
+
+// The ending remembered for the paragraph, `fresh` where it has none.
+TextFileFormat::LineEnding RememberedLineEnding(const QTextBlock &paragraph, TextFileFormat::LineEnding fresh);
 
 // One ending for each line break of `text`, the document's text as EditorSurface::Text
 // gives it: each paragraph's remembered one, and `fresh` for the lines that have none (a

@@ -1,5 +1,6 @@
 #include "platform/editor_surface.h"
 
+#include "platform/block_line_endings.h"
 #include "platform/rtf_reader.h"
 #include "platform/rtf_writer.h"
 
@@ -77,6 +78,17 @@ qsizetype EditorSurface::FirstCharacterNotHeld(const QString &text)
 
 QString EditorSurface::Text() const
 {
+    return text(nullptr, TextFileFormat::LineEnding::Lf);
+}
+
+QString EditorSurface::Text(TextFileFormat::LineEnding fresh, LineEndings &endings) const
+{
+    endings.clear();
+    return text(&endings, fresh);
+}
+
+QString EditorSurface::text(LineEndings *endings, TextFileFormat::LineEnding fresh) const
+{
     // toRawText keeps every character (toPlainText would turn no-break spaces into
     // blanks); only the document's own separators need turning into "\n". Every
     // paragraph, and each edge of a table's frame, ends in one of them, so they are found
@@ -89,11 +101,19 @@ QString EditorSurface::Text() const
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
         end += block.length();
         // The last paragraph's end is not part of the text.
-        if (end < text.size())
+        if (end < text.size()) {
             characters[end] = QLatin1Char('\n');
+            if (endings)
+                endings->append(RememberedLineEnding(block, fresh));
+        }
     }
-    for (qsizetype at = text.indexOf(QChar::LineSeparator); at >= 0; at = text.indexOf(QChar::LineSeparator, at + 1))
+    const qsizetype separator = text.indexOf(QChar::LineSeparator);
+    for (qsizetype at = separator; at >= 0; at = text.indexOf(QChar::LineSeparator, at + 1))
         characters[at] = QLatin1Char('\n');
+    // Breaks inside a paragraph come between the paragraphs' own: the endings are counted
+    // again, break by break.
+    if (endings && separator >= 0)
+        *endings = RememberedLineEndings(*document, text, fresh);
     return text;
 }
 

@@ -5,6 +5,8 @@
 #include <QPoint>
 #include <QString>
 
+#include "platform/text_file_codec.h"
+
 class QPrinter;
 class QTextCharFormat;
 class QTextDocument;
@@ -25,6 +27,10 @@ public:
     QTextDocument *document() const;
 
     QString Text() const;
+    // The same, with one line ending for each of its line breaks: the one each paragraph
+    // remembers from its file, `fresh` where it has none (a line separator typed inside a
+    // paragraph among them).
+    QString Text(TextFileFormat::LineEnding fresh, LineEndings &endings) const;
     void SetText(const QString &text);
     // Goes up with every change of the text (and of its formats), so an unchanged count
     // means the text read before still holds. Edits inside an edit block count only once
@@ -83,6 +89,8 @@ protected:
 
 private:
     void keepPagesFinite();
+    // Text, and the endings of its lines where they are wanted.
+    QString text(LineEndings *endings, TextFileFormat::LineEnding fresh) const;
 
     QTextEdit *editor_;
     quint64 changes_ = 0;
