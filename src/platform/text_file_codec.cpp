@@ -158,9 +158,13 @@ QStringView lineBreak(LineEnding ending)
 QByteArray encodedLines(QStringEncoder &encoder, QByteArrayView mark, QStringView text, LineEnding fresh,
                         const LineEndings &endings)
 {
-    // An ending takes at most two characters where "\n" took one. Room never written to
-    // costs nothing but addresses, cheaper than counting the breaks first.
-    QByteArray bytes(mark.size() + encoder.requiredSpace(2 * text.size()), Qt::Uninitialized);
+    // Only CR LF takes more characters than the "\n" it stands for: room is made for one
+    // more with each, and room never written to costs nothing but addresses. Sized no
+    // larger, the block is small enough to be kept and used again by the next save.
+    const auto longer = [](LineEnding ending) { return ending == LineEnding::CrLf; };
+    const qsizetype unlisted = longer(fresh) ? qMax<qsizetype>(0, text.size() - endings.size()) : 0;
+    const qsizetype characters = text.size() + std::count_if(endings.cbegin(), endings.cend(), longer) + unlisted;
+    QByteArray bytes(mark.size() + encoder.requiredSpace(characters), Qt::Uninitialized);
     char *out = std::copy(mark.begin(), mark.end(), bytes.data());
     // A "\n" that stays one is encoded with the lines around it, and past the last line
     // that ends otherwise the rest of the text goes at once.
