@@ -89,7 +89,7 @@ TEST_F(TagColouringTest, PaintsTheTagsABrowserWouldReadAndNothingElse)
         {"<!-- <b> > c -->text <!---->x<!-->y", {"<!-- <b> > c -->", "<!---->", "<!-->"}},
         {"<!DOCTYPE html> <?xml v?> </ x> </>", {"<!DOCTYPE html>", "<?xml v?>", "</ x>", "</>"}},
         {"<script>if (a<b && c>d) go();</script>", {"<script>", "</script>"}},
-        {"<script>s = '</strong>';</script>", {"<script>", "</script>"}},
+        {"<script>s = '</strong>';</scripts><b></script> </ a=\">\">", {"<script>", "</script>", "</ a=\">"}},
         {"<script src=\"a.js\"></script> <p>", {"<script src=\"a.js\"></script>", "<p>"}},
         {"<STYLE type=\"text/css\">p > b { x: '<i>' }</scripts></style >done", {"<STYLE type=\"text/css\">", "</style >"}},
         {"<i>a</i> and <b title=\"open>rest", {"<i>", "</i>"}},
