@@ -84,8 +84,12 @@ INSTANTIATE_TEST_SUITE_P(
                  {Encoding::Utf32LE, true, TextFileFormat::platformLineEnding()}},
         FileCase{"Utf16MarkAndNulLeftOver", QByteArray("\xFF\xFE\0\0<\0", 6), QString(QChar(0)) + QLatin1Char('<'),
                  {Encoding::Utf16LE, true, TextFileFormat::platformLineEnding()}},
-        FileCase{"Utf32SurrogateIsWindows1252", QByteArray("\0\0\xFE\xFF\0\0\xD8\0", 8),
-                 QString::fromLatin1(QByteArray("\0\0\xFE\xFF\0\0\xD8\0", 8)), cp1252Platform}),
+        FileCase{"Utf32LastCodePoint", QByteArray("\0\0\xFE\xFF\0\x10\xFF\xFF", 8), QString::fromUcs4(U"\U0010FFFF"),
+                 {Encoding::Utf32BE, true, TextFileFormat::platformLineEnding()}},
+        // A surrogate pair written as two UTF-32 units decodes to a valid pair, yet no
+        // UTF-32 writer makes it.
+        FileCase{"Utf32SurrogatesAreWindows1252", QByteArray("\0\0\xFE\xFF\0\0\xD8\0\0\0\xDC\0", 12),
+                 QString::fromLatin1(QByteArray("\0\0\xFE\xFF\0\0\xD8\0\0\0\xDC\0", 12)), cp1252Platform}),
     [](const ::testing::TestParamInfo<FileCase> &info) { return std::string(info.param.name); });
 
 TEST(TextFileCodec, EveryByteOutsideTheLineBreaksComesBackUnchanged)
