@@ -12,7 +12,9 @@
 #include <QTextEdit>
 
 #include <csignal>
+#include <optional>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -381,8 +383,16 @@ INSTANTIATE_TEST_SUITE_P(
                       FailedSave{"PlainHardLinked", "page.htm", QByteArray(40000, 'p'), true}),
     [](const ::testing::TestParamInfo<FailedSave> &info) { return std::string(info.param.name); });
 
-// Files the user may write that a save beside them cannot replace, or must not.
-enum class Writable { InReadOnlyFolder, LongestName, SymbolicLink, HardLink, OtherOwner };
+// Files the user may write: an ordinary one, and those a save beside them cannot replace, or
+// must not.
+enum class Writable { Ordinary, InReadOnlyFolder, LongestName, SymbolicLink, HardLink, OtherOwner };
+
+ino_t inodeOf(const QString &path)
+{
+    struct stat status {};
+    EXPECT_EQ(stat(QFile::encodeName(path).constData(), &status), 0);
+    return status.st_ino;
+}
 
 class SaveWherever : public OpenSaveTest, public ::testing::WithParamInterface<Writable>
 {
@@ -391,6 +401,8 @@ protected:
     QStringList makeFile()
     {
         switch (GetParam()) {
+        case Writable::Ordinary:
+            return {writeFile("page.htm", "old")};
         case Writable::InReadOnlyFolder: {
             QDir(temp_.path()).mkdir("locked");
             const QString path = writeFile("locked/page.htm", "old");
@@ -439,15 +451,17 @@ TEST_P(SaveWherever, TheUserMayWriteTheFileAndKeepsItsModeOwnerAndLinks)
     const uint owner = QFileInfo(target).ownerId();
     const uint group = QFileInfo(target).groupId();
     const QDir folder = QFileInfo(target).dir();
+    const ino_t inode = inodeOf(target);
+    const auto save = [this] {
+        std::optional<AsOrdinaryUser> user;
+        if (GetParam() == Writable::InReadOnlyFolder)
+            user.emplace();
+        choose("mnuFileSave");
+    };
     open(path);
     type("new ");
     const QStringList entries = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
-    if (GetParam() == Writable::InReadOnlyFolder) {
-        const AsOrdinaryUser user;
-        choose("mnuFileSave");
-    } else {
-        choose("mnuFileSave");
-    }
+    save();
 
     EXPECT_TRUE(messages().shown.isEmpty()) << messages().shown.value(0).text.toStdString();
     EXPECT_FALSE(activeDocument()->state().Changed);
@@ -459,12 +473,23 @@ TEST_P(SaveWherever, TheUserMayWriteTheFileAndKeepsItsModeOwnerAndLinks)
     EXPECT_EQ(QFileInfo(target).ownerId(), owner);
     EXPECT_EQ(QFileInfo(target).groupId(), group);
     EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden | QDir::System), entries) << "a file left behind";
+    // Wherever a new file can take the old one's place, it does: a crash halfway through
+    // the save leaves the old content whole.
+    const bool replaceable = GetParam() == Writable::Ordinary || GetParam() == Writable::SymbolicLink ||
+                             GetParam() == Writable::OtherOwner;
+    EXPECT_EQ(inodeOf(target) != inode, replaceable);
+
+    choose("mnuEditSelectAll");
+    QTest::keyClick(activeEditor(), Qt::Key_Delete);
+    save();
+    for (const QString &name : names)
+        EXPECT_EQ(readFile(name), "") << name.toStdString();
     // So that the temporary folder can go.
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, SaveWherever,
-                         ::testing::Values(Writable::InReadOnlyFolder, Writable::LongestName, Writable::SymbolicLink,
+                         ::testing::Values(Writable::Ordinary, Writable::InReadOnlyFolder, Writable::LongestName, Writable::SymbolicLink,
                                            Writable::HardLink, Writable::OtherOwner));
 
 } // namespace
