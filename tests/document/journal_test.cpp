@@ -51,6 +51,8 @@ TEST(JournalFile, KeepsEverythingAndRefusesWhatIsNotAWholeJournal)
         {"unknown line ending", QByteArray(bytes).replace("line-endings=pn", "line-endings=px")},
         {"fewer line endings than breaks", QByteArray(bytes).replace("line-endings=pn", "line-endings=p")},
         {"bad time", QByteArray(bytes).replace("journaled=2026", "journaled=x026")},
+        {"unknown byte-order mark", QByteArray(bytes).replace("byte-order-mark=yes", "byte-order-mark=maybe")},
+        {"unknown body", QByteArray(bytes).replace("body=text", "body=html")},
         {"text not UTF-8", QByteArray(bytes).replace("caf\xc3\xa9", "caf\xff\xfe")},
         {"no caption", QByteArray(bytes).replace("caption=", "title=")},
         {"rich text with line endings", QByteArray(bytes).replace("body=text", "body=rtf")},

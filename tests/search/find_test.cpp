@@ -3,11 +3,25 @@
 #include "search/find_next_match.h"
 
 #include <QMdiArea>
+#include <QProxyStyle>
 #include <QTextEdit>
 
 #include <functional>
 
 namespace {
+
+// Desktop styles grey out an unfocused editor's selection.
+class GreyingStyle : public QProxyStyle
+{
+public:
+    QPalette standardPalette() const override
+    {
+        QPalette palette = QProxyStyle::standardPalette();
+        palette.setBrush(QPalette::Inactive, QPalette::Highlight, Qt::lightGray);
+        palette.setBrush(QPalette::Inactive, QPalette::HighlightedText, Qt::darkGray);
+        return palette;
+    }
+};
 
 class FindTest : public SearchTest
 {
@@ -59,11 +73,9 @@ TEST_F(FindTest, FindIsUsableOnlyWithATextTheDirectionIsKeptAndWithoutADocumentN
 TEST_F(FindTest, DownFindsEachOccurrenceOnceFromTheCaretAndStopsAtTheEnd)
 {
     startWith("abcabc", 0);
-    // Desktop styles grey out an unfocused editor's selection.
-    QPalette greyed = activeEditor()->palette();
-    greyed.setBrush(QPalette::Inactive, QPalette::Highlight, Qt::lightGray);
-    greyed.setBrush(QPalette::Inactive, QPalette::HighlightedText, Qt::darkGray);
-    activeEditor()->setPalette(greyed);
+    GreyingStyle greying;
+    activeEditor()->setStyle(&greying);
+    activeEditor()->setPalette(greying.standardPalette());
     findWithDialog("bc");
     expectSelection(1, 2);
     // The occurrence stays highlighted while the focus is in the dialog.
@@ -89,6 +101,7 @@ TEST_F(FindTest, DownFindsEachOccurrenceOnceFromTheCaretAndStopsAtTheEnd)
     choose("mnuEditFindNext");
     EXPECT_EQ(onlyMessage(), "Sorry, can't find \"b.\" Try another search ...");
     expectSelection(4, 1);
+    activeEditor()->setStyle(nullptr);
 }
 
 TEST_F(FindTest, UpFindsBackwardsAndNothingBeforeTheStart)
