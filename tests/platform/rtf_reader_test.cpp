@@ -111,8 +111,8 @@ TEST(RtfReader, ReadsEachCharactersFormat)
         {"switches turn on and off; \\ulc is the underline's colour",
          "{\\rtf1 \\b\\i\\ul\\strike A\\b0\\i0\\ulnone\\strike0 B\\uldb C\\ul0 D\\striked1 E\\striked0\\ulc1 F}",
          {"- 24 b i u s", "- 24", "- 24 u", "- 24", "- 24 s", "- 24"}},
-        {"groups restore the format; sizes are half points, 12 points when nothing is said",
-         "{\\rtf1 a{\\b\\fs40 b{\\i c}d}e\\fs23 f}", {"- 24", "- 40 b", "- 40 b i", "- 40 b", "- 24", "- 23"}},
+        {"groups restore the format; sizes are half points, 12 points when nothing is said, none of 0",
+         "{\\rtf1 a{\\b\\fs40 b{\\i c}d}e\\fs23 f\\fs0 g}", {"- 24", "- 40 b", "- 40 b i", "- 40 b", "- 24", "- 23", "- 23"}},
         {"\\plain resets every property to the default font's",
          "{\\rtf1{\\fonttbl{\\f0 Alpha;}{\\f1 Beta;}}{\\colortbl;\\red255\\green0\\blue0;}"
          "\\f1\\fs40\\b\\i\\ul\\strike\\cf1 X\\plain Y}",

@@ -123,6 +123,10 @@ TEST_F(CheckPageTest, RowsLeadToTheirPlaceByReturnOrDoubleClickAndGoWithANewChec
     ASSERT_EQ(rows()->model()->rowCount(), knownRows.size());
     EXPECT_EQ(QStringList({cell(4, 0), cell(4, 1), cell(4, 2), cell(4, 3)}),
               QStringList({"4", "8", "Warning", "inserting implicit <b>"}));
+    QStringList headers;
+    for (int column = 0; column < 4; ++column)
+        headers << rows()->model()->headerData(column, Qt::Horizontal).toString();
+    EXPECT_EQ(headers, QStringList({"Line", "Column", "Severity", "Message"}));
     EXPECT_FALSE(panel().findChild<QLabel *>("lblCheckPageNone")->isVisible());
 
     const int lineFour = int(knownProblems.indexOf(QLatin1String("\t\t<foo>")));
