@@ -34,6 +34,7 @@ TEST(RtfReader, ReadsTheTextOfWhatWritersProduce)
         {"hex escapes in Windows-1252 by default", "{\\rtf1 caf\\'e9 \\'80\\'96}", QString::fromUtf8("café €–")},
         {"raw 8-bit bytes", "{\\rtf1 caf\xe9 na\xefve}", QString::fromUtf8("café naïve")},
         {"document code page", "{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'f0\\'e8}", QString::fromUtf8("При")},
+        {"an EBCDIC code page", "{\\rtf1\\ansi\\ansicpg1026 \\'c1\\'c2}", "AB"},
         {"Mac character set", "{\\rtf1\\mac caf\\'8e}", QString::fromUtf8("café")},
         {"double-byte code page joins byte pairs", "{\\rtf1\\ansi\\ansicpg932 \\'82\\'a0\x82\xa2}",
          QString::fromUtf8("あい")},
