@@ -362,12 +362,12 @@ TEST_F(ElementDialogTest, ListAndTableCountsAreCheckedBeforeAnythingGoesIn)
 
 TEST_F(ElementDialogTest, FontAndColoursGoOnTheTablesCaptionAndEveryCellOfEveryRow)
 {
-    const QString font = "<font color=\"#ff8000\" size=\"3\" face=\"times new roman\">";
+    const QString font = "<font color=\"#ff8000\" size=\"+1\" face=\"times new roman\">";
     const QString row = "<tr bgcolor=\"#0000ff\">\n" + ("<td>" + font + "</font></td>\n").repeated(2) + "</tr>\n";
     walk({"mnuViewTables", "frmTables", true, "",
           {"cmdFont=font:Times New Roman", "?lblFont=Times New Roman", "cmdFontColor=color:0080FF",
            "?lblFontColor=FF8000", "cmdTableColor=color:FF0000", "?lblTableColor=0000FF", "cmdTableColor=cancel",
-           "?lblTableColor=0000FF", "txtTableCaption=Price List", "cboCaptionAlignment=BOTTOM", "cboFontSize=3",
+           "?lblTableColor=0000FF", "txtTableCaption=Price List", "cboCaptionAlignment=BOTTOM", "cboFontSize=+1",
            "txtNumberColumns=2", "txtNumberRows=2", "cmdOK"},
           "<table width=\"100%\">\n<caption align=\"bottom\">" + font + "Price List</font></caption>\n" + row + row
               + "</table>\n"});
