@@ -57,6 +57,8 @@ TEST(CommandLineTest, ANameThatIsNotUtf8KeepsEveryByte)
         EXPECT_EQ(NativeFileName(kept).toHex(' '), name.toHex(' '));
         EXPECT_EQ(IsQtFileName(kept), name == "caf\xC3\xA9.html");
     }
+    // Around a stray byte, whole sequences still read as their characters.
+    EXPECT_EQ(FileNameFromNative("\xC2\xA9\xFF").left(1), QString::fromUtf8("\u00A9"));
 }
 
 } // namespace
