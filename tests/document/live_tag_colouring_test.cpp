@@ -101,6 +101,14 @@ TEST_F(LiveTagColouringTest, RememberedForEveryWindowAndTurnedOffEverywhere)
     EXPECT_TRUE(menuItem("mnuOptionsColorTagsWhileTyping")->isChecked());
     EXPECT_EQ(paint(), "TTTT");
 
+    // A new tag colour reaches every window's live colouring.
+    dialogs().answerColor(255);
+    choose("mnuOptionsChooseTagBracketColor");
+    settle();
+    for (frmNotePad *window : openDocuments())
+        EXPECT_EQ(window->RichTextBox1->document()->begin().layout()->formats().value(0).format.foreground().color(),
+                  QColor(Qt::red));
+
     choose("mnuOptionsColorTagsWhileTyping");
     for (frmNotePad *window : openDocuments()) {
         EXPECT_FALSE(window->action("mnuOptionsColorTagsWhileTyping")->isChecked());
