@@ -82,6 +82,8 @@ void DialogTest::walk(const DialogPath &path)
     selectText(path.selected);
     QDialog *dialog = openFromMenu(path.menuItem, path.formName);
     ASSERT_NE(dialog, nullptr);
+    // The page stays open to the user beside the dialog.
+    EXPECT_FALSE(dialog->isModal());
     bool staysOpen = false;
     for (const QString &step : path.steps) {
         // The dialog gives the keys back to the editor when it closes.
