@@ -25,7 +25,12 @@ frmNotePad::frmNotePad(Program &program, int slot)
     RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
     // An HTML source editor: pasted text arrives as text, never as formatted HTML.
     RichTextBox1->setAcceptRichText(false);
-    RichTextBox1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // Each character of the source shows as itself: no ligature joins two letters and no
+    // kerning moves a pair, as a code editor wants. It also spares Qt shaping Latin text,
+    // about half the cost of laying out a page; scripts that need shaping still get it.
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    RichTextBox1->setFont(font);
     RichTextBox1->setLineWrapMode(QTextEdit::FixedPixelWidth);
     setWidget(WithLineNumberGutter(RichTextBox1));
     // The editor's own size is what the wrap margin follows: the window's resize comes
