@@ -5,10 +5,53 @@
 #include "search/find_next_match.h"
 #include "search/search_state.h"
 
+#include <algorithm>
+#include <span>
+
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 
 namespace {
+
+// Where a paragraph's character format changes: the start of each run of one format,
+// as positions in the text before any replacement.
+QList<qsizetype> formatRunStarts(const QTextBlock &paragraph, qsizetype shift)
+{
+    QList<qsizetype> starts;
+    int format = -1;
+    for (QTextBlock::iterator it = paragraph.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        if (fragment.charFormatIndex() != format) {
+            starts.append(fragment.position() - shift);
+            format = fragment.charFormatIndex();
+        }
+    }
+    return starts;
+}
+
+qsizetype runOf(const QList<qsizetype> &runStarts, qsizetype at)
+{
+    return std::upper_bound(runStarts.cbegin(), runStarts.cend(), at) - runStarts.cbegin();
+}
+
+// `text`, which starts at the first of `at`, with `length` characters at each of them
+// replaced by `with`.
+QString withReplacements(const QString &text, std::span<const qsizetype> at, qsizetype length, const QString &with)
+{
+    QString result;
+    result.reserve(text.size() + at.size() * (with.size() - length));
+    qsizetype copied = 0;
+    for (const qsizetype position : at) {
+        const qsizetype offset = position - at.front();
+        result.append(QStringView(text).sliced(copied, offset - copied));
+        result.append(with);
+        copied = offset + length;
+    }
+    result.append(QStringView(text).sliced(copied));
+    return result;
+}
 
 int replaceOccurrences(EditorSurface &editor, const QString &find, const QString &with, bool matchCase)
 {
@@ -25,22 +68,47 @@ int replaceOccurrences(EditorSurface &editor, const QString &find, const QString
     const qsizetype first = text.indexOf(needle, selection.hasSelection() ? selection.selectionStart() : 0);
     if (first < 0 || (selection.hasSelection() && first + needle.size() > selection.selectionEnd()))
         return 0;
+    QList<qsizetype> found;
+    for (qsizetype at = first; at >= 0; at = text.indexOf(needle, at + needle.size()))
+        found.append(at);
+    text.clear();
 
+    // Each edit costs Qt about the same however much text it replaces, and a line of a
+    // page often holds many occurrences: those of one paragraph that lie in one run of
+    // one character format are replaced by one edit, the text between them kept. So the
+    // paragraphs themselves (and the line endings they remember) stay as they were, and
+    // every character keeps its format, as with one edit an occurrence.
     const QString replacement = EditorSurface::toEditorLineBreaks(with);
-    QTextCursor cursor(widget->document());
+    QTextDocument *document = widget->document();
+    QTextCursor cursor(document);
     cursor.beginEditBlock();
     qsizetype shift = 0;
-    int count = 0;
-    for (qsizetype at = first; at >= 0; at = text.indexOf(needle, at + needle.size())) {
-        cursor.setPosition(int(at + shift));
-        cursor.setPosition(int(at + shift + needle.size()), QTextCursor::KeepAnchor);
-        cursor.insertText(replacement);
-        shift += replacement.size() - needle.size();
-        ++count;
+    qsizetype paragraphEnd = -1;
+    QList<qsizetype> runStarts;
+    for (qsizetype i = 0; i < found.size();) {
+        if (found[i] >= paragraphEnd) {
+            const QTextBlock paragraph = document->findBlock(int(found[i] + shift));
+            paragraphEnd = paragraph.position() + paragraph.length() - 1 - shift;
+            runStarts = formatRunStarts(paragraph, shift);
+        }
+        const qsizetype run = runOf(runStarts, found[i]);
+        qsizetype next = i + 1;
+        while (next < found.size() && found[next] + needle.size() <= paragraphEnd
+               && runOf(runStarts, found[next] + needle.size() - 1) == run)
+            ++next;
+        cursor.setPosition(int(found[i] + shift));
+        cursor.setPosition(int(found[next - 1] + needle.size() + shift), QTextCursor::KeepAnchor);
+        if (next - i == 1)
+            cursor.insertText(replacement);
+        else
+            cursor.insertText(withReplacements(cursor.selectedText(), std::span(found.cbegin() + i, found.cbegin() + next),
+                                               needle.size(), replacement));
+        shift += (next - i) * (replacement.size() - needle.size());
+        i = next;
     }
     cursor.endEditBlock();
     widget->setTextCursor(cursor);
-    return count;
+    return int(found.size());
 }
 
 }  // namespace

@@ -99,6 +99,38 @@ TEST_F(ReplaceTest, ReplaceAllIsOneUndoStepAndCountsPastSixteenBits)
     EXPECT_EQ(editor().Text(), many + QStringLiteral("\nend"));
 }
 
+TEST_F(ReplaceTest, ReplaceAllKeepsEachCharactersColourEachLinesEndingAndBreaksInsideALine)
+{
+    store("ColorOfTags", "ColorOfTags", "255");
+    start();
+    open(writeFile("mixed.htm", "<a href=\"data\">data</a> DATA data\r\nx data <i>data</i>data\ndata"));
+    choose("mnuOptionsColorTagBrackets");
+    // A break typed inside the first line, between two of its occurrences.
+    selection(28, 1);
+    QTest::keyClick(activeEditor(), Qt::Key_Return, Qt::ShiftModifier);
+    replaceAll("data", "datum");
+    EXPECT_EQ(lastMessage(), "8 replacements made");
+    const QString after = "<a href=\"datum\">datum</a> datum\ndatum\nx datum <i>datum</i>datum\ndatum";
+    ASSERT_EQ(editor().Text(), after);
+    EXPECT_EQ(activeEditor()->document()->blockCount(), 3);
+    // Red exactly within the tags.
+    QString red, expected;
+    bool inTag = false;
+    for (int at = 0; at < after.size(); ++at) {
+        inTag = inTag || after[at] == '<';
+        expected += inTag ? 'r' : '.';
+        inTag = inTag && after[at] != '>';
+        red += colorAt(activeDocument(), at) == QColor(255, 0, 0) ? 'r' : '.';
+    }
+    EXPECT_EQ(red, expected);
+
+    choose("mnuFileSave");
+    EXPECT_EQ(readFile(tempPath("mixed.htm")),
+              "<a href=\"datum\">datum</a> datum\r\ndatum\r\nx datum <i>datum</i>datum\ndatum");
+    activeEditor()->undo();
+    EXPECT_EQ(editor().Text(), "<a href=\"data\">data</a> DATA\ndata\nx data <i>data</i>data\ndata");
+}
+
 TEST_F(ReplaceTest, ReplaceTakesTheSelectionOrFindsTheNextOccurrence)
 {
     startWith("one two one", 0);
