@@ -6,6 +6,7 @@
 #include "document/new_document.h"
 #include "document/program.h"
 #include "platform/editor_surface.h"
+#include "platform/script_shaping.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -25,12 +26,8 @@ frmNotePad::frmNotePad(Program &program, int slot)
     RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
     // An HTML source editor: pasted text arrives as text, never as formatted HTML.
     RichTextBox1->setAcceptRichText(false);
-    // Each character of the source shows as itself: no ligature joins two letters and no
-    // kerning moves a pair, as a code editor wants. It also spares Qt shaping Latin text,
-    // about half the cost of laying out a page; scripts that need shaping still get it.
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setStyleStrategy(QFont::PreferNoShaping);
-    RichTextBox1->setFont(font);
+    RichTextBox1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    ShapeOnlyWhereNeeded(*RichTextBox1);
     RichTextBox1->setLineWrapMode(QTextEdit::FixedPixelWidth);
     setWidget(WithLineNumberGutter(RichTextBox1));
     // The editor's own size is what the wrap margin follows: the window's resize comes

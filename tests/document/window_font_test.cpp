@@ -5,6 +5,7 @@
 #include "platform/color_number.h"
 #include "platform/editor_surface.h"
 
+#include <QKeyEvent>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTest>
@@ -78,6 +79,31 @@ TEST_F(WindowFontTest, TheFontOfferedIsTheEditorsUntilOneIsChosenWhichIsStoredAn
     EXPECT_TRUE(later.bold);
     EXPECT_TRUE(later.italic);
     EXPECT_EQ(later.color, 0x0000C0u);
+}
+
+TEST_F(WindowFontTest, TextIsShapedFromTheFirstCharacterThatNeedsItOnInThatWindow)
+{
+    const auto shaped = [this] { return !(activeEditor()->font().styleStrategy() & QFont::PreferNoShaping); };
+    store("Font", "FontName", "DejaVu Serif");
+    start();
+    open(writeFile("latin.htm", "<p>Caf\xC3\xA9 \xE2\x80\x93 \xE2\x80\x9Cna\xC3\xAFve\xE2\x80\x9D \xE2\x82\xAC" "5</p>"));
+    EXPECT_EQ(activeEditor()->font().family(), "DejaVu Serif");
+    EXPECT_FALSE(shaped());
+    type("x");
+    EXPECT_FALSE(shaped());
+    // Arabic letters join: typed in, the window shapes its text, and keeps doing so.
+    // (an Arabic keyboard layout sends each key with its letter as text)
+    for (const QChar letter : QString::fromUtf8("\xD8\xB3\xD9\x84\xD8\xA7\xD9\x85")) {
+        QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(letter));
+        QCoreApplication::sendEvent(activeEditor(), &key);
+    }
+    EXPECT_TRUE(shaped());
+    activeEditor()->undo();
+    EXPECT_TRUE(shaped());
+    open(writeFile("hindi.htm", "<p>\xE0\xA4\xA8\xE0\xA4\xAE\xE0\xA4\xB8\xE0\xA5\x8D\xE0\xA4\xA4\xE0\xA5\x87</p>"));
+    EXPECT_TRUE(shaped());
+    choose("mnuFileNew");
+    EXPECT_FALSE(shaped());
 }
 
 TEST_F(WindowFontTest, AStoredSizeThatIsNotAFiniteNumberOrBeyondTheFontDialogsIsPassedOver)

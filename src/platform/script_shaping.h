@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QStringView>
+
+class QTextEdit;
+
+// Whether every character of `text` draws right as one glyph of its own, placed after
+// the one before: no letters to join, no marks to place on another letter, nothing to
+// reorder. Latin, Greek and Cyrillic letters, punctuation and common symbols do.
+bool DrawsWithoutShaping(QStringView text);
+
+// Lays the editor's text out without shaping while every character it has held draws
+// right that way: shaping costs about half of laying out a page, and without it each
+// character of the source shows as itself (no ligature joins two, no kerning moves a
+// pair). The first character that needs shaping turns it on for good.
+void ShapeOnlyWhereNeeded(QTextEdit &editor);
