@@ -1,6 +1,7 @@
 #include "document/file_commands.h"
 
 #include "document/document_table.h"
+#include "document/line_number_gutter.h"
 #include "document/notepad_window.h"
 #include "document/program.h"
 #include "document/tag_colouring.h"
@@ -135,8 +136,11 @@ frmNotePad *OpenDocumentFile(Program &program, const QString &fileName)
     window->SetCaption(DisplayFileName(fileName));
     program.AddDocumentWindow(window);
     if (!richText) {
-        // Only now that the window has its size: text set before would be laid out
-        // twice, once more at the width the window takes on showing.
+        // Only now that the window has its size, and its line numbers their width: text
+        // set before would be laid out twice, once more at the width the window takes on
+        // showing, or once the numbers of its lines widen the gutter.
+        if (LineNumberGutter *gutter = GutterOf(window))
+            gutter->FitFor(int(plain.lineEndings.size()) + 1);
         window->editor().SetText(plain.text);
         RememberLineEndings(*window->editor().document(), plain.lineEndings);
         window->FileFormat = plain.format;

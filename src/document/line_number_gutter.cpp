@@ -3,6 +3,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QLayout>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -37,8 +38,15 @@ LineNumberGutter::LineNumberGutter(QTextEdit *editor, QWidget *parent) : QWidget
 
 void LineNumberGutter::fitWidth()
 {
-    const int digits = int(QString::number(qMax(editor_->document()->blockCount(), 99)).size());
+    FitFor(editor_->document()->blockCount());
+}
+
+void LineNumberGutter::FitFor(int lines)
+{
+    const int digits = int(QString::number(qMax(lines, 99)).size());
     setFixedWidth(2 * padding + digits * fontMetrics().horizontalAdvance(QLatin1Char('9')));
+    // The editor beside takes its new width now, not on the next pass of the event loop.
+    parentWidget()->layout()->activate();
 }
 
 bool LineNumberGutter::eventFilter(QObject *watched, QEvent *event)

@@ -26,6 +26,11 @@ public:
     // The numbers a paint draws now: one per line whose first row is in view.
     QList<ShownNumber> shownNumbers() const;
 
+    // As wide as the number of the `lines`th line needs. A window about to take a long
+    // text is given its final width first: the editor lays a text out afresh at each new
+    // width, so the text is then laid out once.
+    void FitFor(int lines);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;

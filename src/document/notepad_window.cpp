@@ -277,8 +277,11 @@ void frmNotePad::Form_Resize()
 {
     // Lines wrap at 95 % of the editor's width, so text never runs under the scroll bar.
     // The width is measured from the editor's own left edge, which the line numbers push
-    // to the right.
-    RichTextBox1->setLineWrapColumnOrWidth(int(0.95f * float(RichTextBox1->width())));
+    // to the right. Qt lays the whole text out again on every call, so only a new width
+    // is passed on: a window gets several resize events as it shows, mostly of one size.
+    const int width = int(0.95f * float(RichTextBox1->width()));
+    if (width != RichTextBox1->lineWrapColumnOrWidth())
+        RichTextBox1->setLineWrapColumnOrWidth(width);
 }
 
 bool frmNotePad::eventFilter(QObject *watched, QEvent *event)

@@ -84,6 +84,28 @@ void decodeCharacters(const QByteArray &bytes, DecodedTextFile *file)
 // Turns every line break into "\n", noting which it was; the commonest of CR LF, LF and
 // CR becomes the ending of new lines. The text only ever shrinks, so it is rewritten where
 // it lies: a second copy of a large page would cost as much again in fresh memory.
+// The first character from `from` on that can start a line break, or `size`. Lines are
+// long next to their breaks: blocks of characters holding none are passed over at once
+// (a loop of fixed length, which the compiler turns into a few vector instructions).
+qsizetype nextBreak(const QChar *chars, qsizetype from, qsizetype size)
+{
+    constexpr qsizetype block = 16;
+    const auto mayBreak = [](char16_t c) {
+        return unsigned(c == u'\n') | unsigned(c == u'\r') | unsigned((c | 1) == 0x2029);
+    };
+    qsizetype i = from;
+    for (; i + block <= size; i += block) {
+        unsigned any = 0;
+        for (qsizetype k = 0; k < block; ++k)
+            any |= mayBreak(chars[i + k].unicode());
+        if (any)
+            break;
+    }
+    while (i < size && !mayBreak(chars[i].unicode()))
+        ++i;
+    return i;
+}
+
 void splitLines(DecodedTextFile *file)
 {
     QString &text = file->text;
@@ -93,7 +115,7 @@ void splitLines(DecodedTextFile *file)
     QVarLengthArray<LineEnding, 3> firstSeen;
     qsizetype copied = 0;
     qsizetype written = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
+    for (qsizetype i = nextBreak(chars, 0, text.size()); i < text.size(); i = nextBreak(chars, i + 1, text.size())) {
         const qsizetype breakStart = i;
         LineEnding ending;
         switch (chars[i].unicode()) {
@@ -108,11 +130,9 @@ void splitLines(DecodedTextFile *file)
         case QChar::LineSeparator:
             ending = LineEnding::LineSeparator;
             break;
-        case QChar::ParagraphSeparator:
+        default: // the paragraph separator, the one other character nextBreak stops at
             ending = LineEnding::ParagraphSeparator;
             break;
-        default:
-            continue;
         }
         // Until the first CR LF every line is where it was, and stays.
         if (written < copied)

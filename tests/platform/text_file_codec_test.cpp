@@ -78,6 +78,14 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"FirstEndingWinsATie", "a\r\nb\nc\nd\r\n", "a\nb\nc\nd\n", utf8CrLf},
         FileCase{"SeparatorsAreNeverTheCommonest", "a\xE2\x80\xA8\xE2\x80\xA8" "b\xE2\x80\xA9\r\n", "a\n\nb\n\n",
                  utf8CrLf},
+        // Each kind of break after runs of characters longer than those read at once,
+        // a CR LF split across two of them among them.
+        FileCase{"BreaksAfterLongRuns",
+                 QByteArray(15, 'x') + "\r\n" + QByteArray(14, 'y') + "\r" + QByteArray(20, 'z') + "\n"
+                     + QByteArray(16, 'w') + "\xE2\x80\xA8" + QByteArray(31, 'v') + "\xE2\x80\xA9" + "end",
+                 QString(15, 'x') + "\n" + QString(14, 'y') + "\n" + QString(20, 'z') + "\n" + QString(16, 'w') + "\n"
+                     + QString(31, 'v') + "\nend",
+                 utf8CrLf},
         FileCase{"Utf16SecondMarkIsText", QByteArray("\xFF\xFE\xFF\xFE\r\0\n\0", 8),
                  QString(QChar(0xFEFF)) + QLatin1Char('\n'), utf16LECrLf},
         FileCase{"Utf16MarkAndNulIsUtf32", QByteArray("\xFF\xFE\0\0<\0\0\0", 8), "<",
