@@ -6,7 +6,6 @@
 #include "document/new_document.h"
 #include "document/program.h"
 #include "platform/editor_surface.h"
-#include "platform/script_shaping.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -27,7 +26,6 @@ frmNotePad::frmNotePad(Program &program, int slot)
     // An HTML source editor: pasted text arrives as text, never as formatted HTML.
     RichTextBox1->setAcceptRichText(false);
     RichTextBox1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    ShapeOnlyWhereNeeded(*RichTextBox1);
     RichTextBox1->setLineWrapMode(QTextEdit::FixedPixelWidth);
     setWidget(WithLineNumberGutter(RichTextBox1));
     // The editor's own size is what the wrap margin follows: the window's resize comes

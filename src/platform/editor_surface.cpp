@@ -3,6 +3,7 @@
 #include "platform/block_line_endings.h"
 #include "platform/rtf_reader.h"
 #include "platform/rtf_writer.h"
+#include "platform/script_shaping.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QEvent>
@@ -32,7 +33,8 @@ const QChar frameEnd(0xFDD1);
 
 } // namespace
 
-EditorSurface::EditorSurface(QTextEdit *editor) : QObject(editor), editor_(editor)
+EditorSurface::EditorSurface(QTextEdit *editor)
+    : QObject(editor), editor_(editor), shaping_(new ScriptShaping(*editor))
 {
     keepPagesFinite();
     connect(editor_->document()->documentLayout(), &QAbstractTextDocumentLayout::update, this,
@@ -123,7 +125,7 @@ QString EditorSurface::text(LineEndings *endings, TextFileFormat::LineEnding fre
 
 void EditorSurface::SetText(const QString &text)
 {
-    editor_->setPlainText(toEditorLineBreaks(text));
+    shaping_->SetPlainText(toEditorLineBreaks(text));
 }
 
 int EditorSurface::SelStart() const

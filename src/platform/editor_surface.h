@@ -8,6 +8,7 @@
 #include "platform/text_file_codec.h"
 
 class QPrinter;
+class ScriptShaping;
 class QTextCharFormat;
 class QTextDocument;
 class QTextEdit;
@@ -93,5 +94,6 @@ private:
     QString text(LineEndings *endings, TextFileFormat::LineEnding fresh) const;
 
     QTextEdit *editor_;
+    ScriptShaping *shaping_;
     quint64 changes_ = 0;
 };

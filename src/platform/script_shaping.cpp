@@ -4,7 +4,6 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
-#include <memory>
 
 namespace {
 
@@ -33,19 +32,6 @@ bool drawsWithoutShaping(char16_t c)
         if (c >= range.first && c <= range.last)
             return true;
     return false;
-}
-
-// Whether the document's text from `from` to `end` draws right without shaping. Most of
-// a page (one just opened, a large paste) is read far faster as the whole raw text than
-// as a selection, which is built piece by piece.
-bool changeDrawsWithoutShaping(QTextDocument *document, int from, int end)
-{
-    if (2 * (end - from) >= document->characterCount())
-        return DrawsWithoutShaping(QStringView(document->toRawText()).sliced(from, end - from));
-    QTextCursor range(document);
-    range.setPosition(from);
-    range.setPosition(end, QTextCursor::KeepAnchor);
-    return DrawsWithoutShaping(range.selectedText());
 }
 
 void setShaping(QTextEdit &editor, bool on)
@@ -82,17 +68,36 @@ bool DrawsWithoutShaping(QStringView text)
     return true;
 }
 
-void ShapeOnlyWhereNeeded(QTextEdit &editor)
+ScriptShaping::ScriptShaping(QTextEdit &editor) : QObject(&editor), editor_(editor)
 {
-    setShaping(editor, false);
-    QTextDocument *document = editor.document();
-    auto watch = std::make_shared<QMetaObject::Connection>();
-    *watch = QObject::connect(document, &QTextDocument::contentsChange, &editor,
-                              [&editor, document, watch](int from, int, int added) {
-                                  const int end = qMin(from + added, document->characterCount() - 1);
-                                  if (changeDrawsWithoutShaping(document, from, end))
-                                      return;
-                                  QObject::disconnect(*watch);
-                                  setShaping(editor, true);
-                              });
+    setShaping(editor_, false);
+    connect(editor_.document(), &QTextDocument::contentsChange, this,
+            [this](int from, int, int added) { changed(from, added); });
+}
+
+void ScriptShaping::SetPlainText(const QString &text)
+{
+    look(text);
+    settingText_ = true;
+    editor_.setPlainText(text);
+    settingText_ = false;
+}
+
+void ScriptShaping::changed(int from, int added)
+{
+    if (shaped_ || settingText_)
+        return;
+    QTextDocument *document = editor_.document();
+    QTextCursor range(document);
+    range.setPosition(from);
+    range.setPosition(qMin(from + added, document->characterCount() - 1), QTextCursor::KeepAnchor);
+    look(range.selectedText());
+}
+
+void ScriptShaping::look(QStringView text)
+{
+    if (shaped_ || DrawsWithoutShaping(text))
+        return;
+    shaped_ = true;
+    setShaping(editor_, true);
 }

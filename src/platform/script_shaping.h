@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QStringView>
 
 class QTextEdit;
@@ -9,8 +10,24 @@ class QTextEdit;
 // reorder. Latin, Greek and Cyrillic letters, punctuation and common symbols do.
 bool DrawsWithoutShaping(QStringView text);
 
-// Lays the editor's text out without shaping while every character it has held draws
+// Lays an editor's text out without shaping while every character it has held draws
 // right that way: shaping costs about half of laying out a page, and without it each
 // character of the source shows as itself (no ligature joins two, no kerning moves a
 // pair). The first character that needs shaping turns it on for good.
-void ShapeOnlyWhereNeeded(QTextEdit &editor);
+class ScriptShaping : public QObject
+{
+public:
+    explicit ScriptShaping(QTextEdit &editor);
+
+    // Makes `text` the editor's whole text. It is looked at where it already is: read
+    // back out of the document, a large page would be copied once more.
+    void SetPlainText(const QString &text);
+
+private:
+    void changed(int from, int added);
+    void look(QStringView text);
+
+    QTextEdit &editor_;
+    bool shaped_ = false;
+    bool settingText_ = false;
+};

@@ -91,7 +91,8 @@ TEST(PositionOfLineColumn, StaysInsideLinesAndText)
         const char *text;
         int line, column, position;
     } cases[] = {{"ab\ncde\n", 1, 1, 0}, {"ab\ncde\n", 1, 3, 2}, {"ab\ncde\n", 1, 9, 2}, {"ab\ncde\n", 2, 2, 4},
-                 {"ab\ncde\n", 3, 1, 7},  {"ab\ncde\n", 4, 5, 7}, {"ab\ncde\n", 0, 0, 0},  {"\nab", 2, 2, 2}};
+                 {"ab\ncde\n", 3, 1, 7},  {"ab\ncde\n", 4, 5, 7}, {"ab\ncde\n", 0, 0, 0},  {"\nab", 2, 2, 2},
+                 {"\nab", 1, 5, 0}};
     for (const auto &c : cases)
         EXPECT_EQ(PositionOfLineColumn(QLatin1String(c.text), c.line, c.column), c.position) << c.line << ":" << c.column;
 }
