@@ -120,11 +120,28 @@ TEST_F(RtfWriterOutput, IsSevenBitInShortLinesWithEveryCharacterEscapedByItsSet)
     EXPECT_TRUE(rtf.contains("a\\line b\\par")) << rtf.toStdString();
     EXPECT_TRUE(rtf.contains("c\\tab d\\par")) << rtf.toStdString();
 
+    // Control characters have no RTF that readers keep: they are left out.
+    const QByteArray controls = write(QString::fromUtf8("\x01k\x0c\u0080\u7FFF"));
+    EXPECT_FALSE(controls.contains('\x01') || controls.contains('\x0c')) << controls.toStdString();
+    EXPECT_TRUE(controls.contains("k\\u128\\'3f\\u32767\\'3f")) << controls.toStdString();
+
     const QByteArray longer = write(QString::fromUtf8("é€жx😀").repeated(2000) + QString(3000, 'y'));
     for (const char c : longer)
         ASSERT_EQ(c & 0x80, 0);
     for (const QByteArray &line : longer.split('\n'))
         ASSERT_LT(line.size(), 255) << line.toStdString();
+}
+
+TEST_F(RtfWriterOutput, EachFontAndColourIsListedOnceHoweverOftenItComesBack)
+{
+    QTextCursor cursor(&document_);
+    for (const QColor &color : {QColor(Qt::red), QColor(Qt::blue), QColor(Qt::red)})
+        for (const QString &font : {"Arial", "Courier New", "Arial"})
+            cursor.insertText(font, charFormatFor(props(font, 24, color)));
+    const QByteArray rtf = writeRtf(document_);
+    EXPECT_TRUE(rtf.contains("{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}")) << rtf.toStdString();
+    EXPECT_EQ(rtf.count("Arial;"), 1) << rtf.toStdString();
+    EXPECT_EQ(rtf.count("Courier New;"), 1) << rtf.toStdString();
 }
 
 } // namespace
