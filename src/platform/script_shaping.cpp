@@ -38,7 +38,8 @@ void setShaping(QTextEdit &editor, bool on)
 {
     QFont font = editor.font();
     const int strategy = font.styleStrategy();
-    font.setStyleStrategy(QFont::StyleStrategy(on ? strategy & ~QFont::PreferNoShaping : strategy | QFont::PreferNoShaping));
+    const int shaping = on ? strategy & ~QFont::PreferNoShaping : strategy | QFont::PreferNoShaping;
+    font.setStyleStrategy(QFont::StyleStrategy(shaping));
     editor.setFont(font);
 }
 

@@ -98,12 +98,12 @@ int replaceOccurrences(EditorSurface &editor, const QString &find, const QString
             ++next;
         cursor.setPosition(int(found[i] + shift));
         cursor.setPosition(int(found[next - 1] + needle.size() + shift), QTextCursor::KeepAnchor);
-        if (next - i == 1)
+        const std::span<const qsizetype> group(found.cbegin() + i, found.cbegin() + next);
+        if (group.size() == 1)
             cursor.insertText(replacement);
         else
-            cursor.insertText(withReplacements(cursor.selectedText(), std::span(found.cbegin() + i, found.cbegin() + next),
-                                               needle.size(), replacement));
-        shift += (next - i) * (replacement.size() - needle.size());
+            cursor.insertText(withReplacements(cursor.selectedText(), group, needle.size(), replacement));
+        shift += qsizetype(group.size()) * (replacement.size() - needle.size());
         i = next;
     }
     cursor.endEditBlock();

@@ -86,7 +86,8 @@ TEST_F(WindowFontTest, TextIsShapedFromTheFirstCharacterThatNeedsItOnInThatWindo
     const auto shaped = [this] { return !(activeEditor()->font().styleStrategy() & QFont::PreferNoShaping); };
     store("Font", "FontName", "DejaVu Serif");
     start();
-    open(writeFile("latin.htm", "<p>Caf\xC3\xA9 \xE2\x80\x93 \xE2\x80\x9Cna\xC3\xAFve\xE2\x80\x9D \xE2\x82\xAC" "5</p>"));
+    open(writeFile("latin.htm", "<p>Caf\xC3\xA9 \xE2\x80\x93 \xE2\x80\x9Cna\xC3\xAFve\xE2\x80\x9D "
+                                "\xE2\x82\xAC" "5</p>"));
     EXPECT_EQ(activeEditor()->font().family(), "DejaVu Serif");
     EXPECT_FALSE(shaped());
     type("x");
