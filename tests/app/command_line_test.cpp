@@ -49,7 +49,9 @@ TEST(CommandLineTest, ANameThatIsNotUtf8KeepsEveryByte)
 {
     for (const QByteArray &name : {QByteArray("caf\xC3\xA9.html"), QByteArray("caf\xE9.html"), QByteArray("\xC0\xAF"),
                                    QByteArray("\xED\xB2\x80"), QByteArray("\xF0\x9F\x98\x80\xFF"),
-                                   QByteArray("\xE2\x82"), QByteArray("\xEF\xBF\xBD\xFE")}) {
+                                   QByteArray("\xE2\x82"), QByteArray("\xEF\xBF\xBD\xFE"),
+                                   // a character whose second half looks like a stray byte's stand-in
+                                   QByteArray("\xF0\x9F\x92\x80\xFF")}) {
         QByteArray argument = name;
         char program[] = "tagsmith";
         char *argv[] = {program, argument.data()};
@@ -57,8 +59,12 @@ TEST(CommandLineTest, ANameThatIsNotUtf8KeepsEveryByte)
         EXPECT_EQ(NativeFileName(kept).toHex(' '), name.toHex(' '));
         EXPECT_EQ(IsQtFileName(kept), name == "caf\xC3\xA9.html");
     }
-    // Around a stray byte, whole sequences still read as their characters.
-    EXPECT_EQ(FileNameFromNative("\xC2\xA9\xFF").left(1), QString::fromUtf8("\u00A9"));
+    // Around a stray byte, whole sequences of two, three and four bytes still read as their
+    // characters.
+    for (const char *character : {"\xC2\xA9", "\xE0\xA4\xA8", "\xF0\x9F\x98\x80"}) {
+        const QString expected = QString::fromUtf8(character);
+        EXPECT_EQ(FileNameFromNative(QByteArray(character) + "\xFF").left(expected.size()), expected);
+    }
 }
 
 } // namespace
