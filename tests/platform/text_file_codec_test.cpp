@@ -86,6 +86,8 @@ INSTANTIATE_TEST_SUITE_P(
                  QString(15, 'x') + "\n" + QString(14, 'y') + "\n" + QString(20, 'z') + "\n" + QString(16, 'w') + "\n"
                      + QString(31, 'v') + "\nend",
                  utf8CrLf},
+        FileCase{"Utf16ManyCrLfLines", QByteArray("\xFF\xFE", 2) + QByteArray("a\0\r\0\n\0", 6).repeated(40),
+                 QStringLiteral("a\n").repeated(40), utf16LECrLf},
         FileCase{"Utf16SecondMarkIsText", QByteArray("\xFF\xFE\xFF\xFE\r\0\n\0", 8),
                  QString(QChar(0xFEFF)) + QLatin1Char('\n'), utf16LECrLf},
         FileCase{"Utf16MarkAndNulIsUtf32", QByteArray("\xFF\xFE\0\0<\0\0\0", 8), "<",
