@@ -126,6 +126,8 @@ TEST(RtfReader, ReadsEachCharactersFormat)
         {"every colour table separator counts; an empty entry, or one past the table, is automatic",
          "{\\rtf1{\\colortbl;;\\red0\\green0\\blue255;}\\cf1 a\\cf2 b\\cf3 c\\cf0 d}",
          {"- 24", "- 24 #0000ff", "- 24", "- 24"}},
+        {"text other than \";\" between colour table entries is no separator",
+         "{\\rtf1{\\colortbl; \\red255\\green0\\blue0; \\red0\\green0\\blue255; }\\cf2 a}", {"- 24 #0000ff"}},
         {"colour zero is the automatic colour even when the table defines it",
          "{\\rtf1{\\colortbl\\red255\\green0\\blue0;\\red0\\green255\\blue0;}\\cf0 a\\cf1 b}", {"- 24", "- 24 #00ff00"}},
     };
