@@ -230,6 +230,19 @@ QByteArray readNative(const QByteArray &name)
     return OpenRegularFile(file, FileNameFromNative(name)) ? file.readAll() : QByteArray("(missing)");
 }
 
+// Such a name reaches the file through its bytes: what is not there, a folder and a named
+// pipe are refused as under any other name.
+TEST_F(GivenFilesTest, ANameThatIsNotUtf8IsReadOnlyWhenItIsAnOrdinaryFile)
+{
+    const QByteArray folder = QFile::encodeName(temp_.path());
+    ASSERT_EQ(::mkdir(folder + "/folder\xE9", 0700), 0);
+    ASSERT_EQ(mkfifo(folder + "/pipe\xE9", 0600), 0);
+    writeNative(folder + "/page\xE9", "read");
+    for (const char *name : {"/gone\xE9", "/folder\xE9", "/pipe\xE9"})
+        EXPECT_EQ(readNative(folder + name), "(missing)") << name;
+    EXPECT_EQ(readNative(folder + "/page\xE9"), "read");
+}
+
 TEST_F(GivenFilesTest, NamesThatAreNotUtf8OpenFromTheCommandLineAndFromADrop)
 {
     const QByteArray folder = QFile::encodeName(temp_.path());
