@@ -228,4 +228,27 @@ TEST(QtFontDialog, GivesTheFaceNameAndAsksTheColourAsTheFontsOwn)
     EXPECT_EQ(dialog.Color, 192u);
 }
 
+// A colour chosen comes back as the colour number; a cancelled dialog leaves it as it was.
+TEST(QtColorDialog, GivesTheChosenColourOrNothingWhenCancelled)
+{
+    QtCommonDialogBackend backend;
+    CommonDialog dialog{backend};
+    dialog.Flags = cdl::CCRGBInit;
+    for (const bool accept : {false, true}) {
+        dialog.Color = 0x00FF00;
+        QColor offered;
+        thenAnswer([&](QWidget *modal) {
+            auto *colours = expectDialog<QColorDialog>(modal);
+            if (!colours)
+                return;
+            offered = colours->currentColor();
+            colours->setCurrentColor(QColor(0, 0, 192));
+            accept ? colours->accept() : colours->reject();
+        });
+        EXPECT_EQ(dialog.ShowColor(), accept);
+        EXPECT_EQ(offered, QColor(0, 255, 0));
+        EXPECT_EQ(dialog.Color, accept ? 0xC00000u : 0x00FF00u);
+    }
+}
+
 } // namespace
