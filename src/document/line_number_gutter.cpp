@@ -3,7 +3,6 @@
 #include <QAbstractTextDocumentLayout>
 #include <QEvent>
 #include <QHBoxLayout>
-#include <QLayout>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -46,7 +45,8 @@ void LineNumberGutter::FitFor(int lines)
     const int digits = int(QString::number(qMax(lines, 99)).size());
     setFixedWidth(2 * padding + digits * fontMetrics().horizontalAdvance(QLatin1Char('9')));
     // The editor beside takes its new width now, not on the next pass of the event loop.
-    parentWidget()->layout()->activate();
+    if (QWidget *pane = parentWidget(); pane && pane->layout())
+        pane->layout()->activate();
 }
 
 bool LineNumberGutter::eventFilter(QObject *watched, QEvent *event)
