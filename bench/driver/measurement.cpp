@@ -20,23 +20,35 @@ std::uint64_t statusField(const char *name)
     return 0;
 }
 
-} // namespace
-
-double medianMilliseconds(int repetitions, const std::function<void()> &prepare, const std::function<void()> &run)
+double median(std::vector<double> times)
 {
-    std::vector<double> times;
-    for (int i = 0; i <= repetitions; ++i) {
-        prepare();
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        const double ms = double(timer.nsecsElapsed()) / 1e6;
-        if (i > 0)
-            times.push_back(ms);
-    }
     std::sort(times.begin(), times.end());
     const size_t middle = times.size() / 2;
     return times.size() % 2 ? times[middle] : (times[middle - 1] + times[middle]) / 2;
+}
+
+double timedMilliseconds(const TimedRun &side)
+{
+    side.prepare();
+    QElapsedTimer timer;
+    timer.start();
+    side.run();
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+} // namespace
+
+MedianPair alternatingMedianMilliseconds(int repetitions, const TimedRun &first, const TimedRun &second)
+{
+    timedMilliseconds(first);
+    timedMilliseconds(second);
+    std::vector<double> firstTimes;
+    std::vector<double> secondTimes;
+    for (int i = 0; i < repetitions; ++i) {
+        firstTimes.push_back(timedMilliseconds(first));
+        secondTimes.push_back(timedMilliseconds(second));
+    }
+    return {median(firstTimes), median(secondTimes)};
 }
 
 void resetPeakResident()

@@ -249,8 +249,10 @@ private:
         if (!wanted(name))
             return;
         OperationFigures figures{name, text_.size(), tags_.size()};
-        figures.productMs = medianMilliseconds(repetitions_, prepareProduct, product);
-        figures.floorMs = medianMilliseconds(repetitions_, prepareFloor, floor);
+        const MedianPair times =
+            alternatingMedianMilliseconds(repetitions_, {prepareProduct, product}, {prepareFloor, floor});
+        figures.productMs = times.first;
+        figures.floorMs = times.second;
         figures.keys = keys;
         results_.operations.append(figures);
         report_(figures);
