@@ -142,7 +142,7 @@ frmNotePad *OpenDocumentFile(Program &program, const QString &fileName)
         if (LineNumberGutter *gutter = GutterOf(window))
             gutter->FitFor(int(plain.lineEndings.size()) + 1);
         window->editor().SetText(plain.text);
-        RememberLineEndings(*window->editor().document(), plain.lineEndings);
+        RememberLineEndings(*window->editor().document(), plain.lineEndings, plain.format.lineEnding);
         window->FileFormat = plain.format;
         reportCharacterNotHeld(program, fileName, plain.text);
     }

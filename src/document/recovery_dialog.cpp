@@ -126,7 +126,7 @@ bool RestoreJournaledDocument(Program &program, const JournalEntry &entry)
     program.AddDocumentWindow(window);
     if (!rich) {
         window->editor().SetText(entry.text);
-        RememberLineEndings(*window->editor().document(), entry.lineEndings);
+        RememberLineEndings(*window->editor().document(), entry.lineEndings, entry.format.lineEnding);
     }
     window->FileFormat = entry.format;
     // Counts as changed, so that closing asks and Save writes it to its file.

@@ -7,6 +7,10 @@ namespace {
 
 constexpr int noEnding = -1;
 
+// Set on a document some of whose lines remember an ending other than the one new lines
+// get; without it every line of the document ends in the fresh ending.
+constexpr char ownEndingsProperty[] = "lineEndingsOfTheirOwn";
+
 int endingOf(int userState)
 {
     return userState < 0 ? noEnding : (userState >> 1) - 1;
@@ -15,6 +19,13 @@ int endingOf(int userState)
 int stateOf(int ending, bool flag)
 {
     return ((ending + 1) << 1) | (flag ? 1 : 0);
+}
+
+// The ending remembered for the paragraph, `fresh` where it has none.
+TextFileFormat::LineEnding rememberedLineEnding(const QTextBlock &paragraph, TextFileFormat::LineEnding fresh)
+{
+    const int remembered = endingOf(paragraph.userState());
+    return remembered == noEnding ? fresh : TextFileFormat::LineEnding(remembered);
 }
 
 } // namespace
@@ -29,17 +40,21 @@ int WithBlockFlag(int userState, bool flag)
     return stateOf(endingOf(userState), flag);
 }
 
-void RememberLineEndings(QTextDocument &document, const LineEndings &endings)
+void RememberLineEndings(QTextDocument &document, const LineEndings &endings, TextFileFormat::LineEnding fresh)
 {
+    bool own = false;
     qsizetype line = 0;
-    for (QTextBlock block = document.begin(); block.isValid() && line < endings.size(); block = block.next())
-        block.setUserState(stateOf(int(endings[line++]), BlockFlag(block.userState())));
+    for (QTextBlock block = document.begin(); block.isValid() && line < endings.size(); block = block.next()) {
+        const TextFileFormat::LineEnding ending = endings[line++];
+        own = own || ending != fresh;
+        block.setUserState(stateOf(ending == fresh ? noEnding : int(ending), BlockFlag(block.userState())));
+    }
+    document.setProperty(ownEndingsProperty, own);
 }
 
-TextFileFormat::LineEnding RememberedLineEnding(const QTextBlock &paragraph, TextFileFormat::LineEnding fresh)
+bool HasOwnLineEndings(const QTextDocument &document)
 {
-    const int remembered = endingOf(paragraph.userState());
-    return remembered == noEnding ? fresh : TextFileFormat::LineEnding(remembered);
+    return document.property(ownEndingsProperty).toBool();
 }
 
 LineEndings RememberedLineEndings(const QTextDocument &document, QStringView text, TextFileFormat::LineEnding fresh)
@@ -56,7 +71,7 @@ LineEndings RememberedLineEndings(const QTextDocument &document, QStringView tex
             endings.append(fresh);
             continue;
         }
-        endings.append(RememberedLineEnding(block, fresh));
+        endings.append(rememberedLineEnding(block, fresh));
         block = block.next();
         paragraphEnd += block.length();
     }

@@ -1,6 +1,7 @@
 #include "platform/editor_surface.h"
 
 #include "platform/block_line_endings.h"
+#include "platform/line_feeds.h"
 #include "platform/rtf_reader.h"
 #include "platform/rtf_writer.h"
 #include "platform/script_shaping.h"
@@ -96,30 +97,13 @@ QString EditorSurface::Text(TextFileFormat::LineEnding fresh, LineEndings &endin
 QString EditorSurface::text(LineEndings *endings, TextFileFormat::LineEnding fresh) const
 {
     // toRawText keeps every character (toPlainText would turn no-break spaces into
-    // blanks); only the document's own separators need turning into "\n". Every
-    // paragraph, and each edge of a table's frame, ends in one of them, so they are found
-    // from the paragraphs' lengths without looking at each character; line separators,
-    // the only others, are rare enough for one fast search.
+    // blanks); only the document's own separators need turning into "\n".
     const QTextDocument *document = editor_->document();
     QString text = document->toRawText();
-    QChar *characters = text.data();
-    qsizetype end = -1;
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
-        end += block.length();
-        // The last paragraph's end is not part of the text.
-        if (end < text.size()) {
-            characters[end] = QLatin1Char('\n');
-            if (endings)
-                endings->append(RememberedLineEnding(block, fresh));
-        }
-    }
-    const qsizetype separator = text.indexOf(QChar::LineSeparator);
-    for (qsizetype at = separator; at >= 0; at = text.indexOf(QChar::LineSeparator, at + 1))
-        characters[at] = QLatin1Char('\n');
-    // Breaks inside a paragraph come between the paragraphs' own: the endings are counted
-    // again, break by break.
-    if (endings && separator >= 0)
-        *endings = RememberedLineEndings(*document, text, fresh);
+    const qsizetype breaks = TurnBreaksIntoLineFeeds(text);
+    if (endings)
+        *endings = HasOwnLineEndings(*document) ? RememberedLineEndings(*document, text, fresh)
+                                                : LineEndings(breaks, fresh);
     return text;
 }
 
@@ -162,9 +146,7 @@ void EditorSurface::SetSelection(int start, int length)
 QString EditorSurface::SelText() const
 {
     QString text = editor_->textCursor().selectedText();
-    for (QChar &c : text)
-        if (c.unicode() == QChar::ParagraphSeparator || c.unicode() == QChar::LineSeparator)
-            c = QLatin1Char('\n');
+    TurnBreaksIntoLineFeeds(text);
     return text;
 }
 

@@ -149,6 +149,25 @@ TEST_F(JournalTest, TypingIsJournaledUntilSavedOrAnsweredForNotTakenByAnotherPro
     EXPECT_TRUE(QDir(JournalLocation()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
 }
 
+// A journal whose endings do not match its line breaks is refused after a crash, so every
+// break counts, however long the page and wherever a break falls in it.
+TEST_F(JournalTest, APageWhoseLinesAllEndAlikeIsJournaledWithAnEndingForEveryBreak)
+{
+    startQuick();
+    const QString path =
+        writeFile("long.htm", QByteArray(32759, 'a') + "\r\n\r\n\r\n" + QByteArray(40000, 'b') + "\r\n");
+    dialogs().answerFile(path);
+    choose("mnuFileOpen");
+    QTest::keyClick(activeEditor(), Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(activeEditor(), Qt::Key_Return, Qt::ShiftModifier);
+    type("c");
+    waitForJournals(1);
+    const std::optional<JournalEntry> entry = DecodeJournal(readFile(journalFiles().constFirst()));
+    ASSERT_TRUE(entry.has_value());
+    EXPECT_EQ(entry->text, QString(32759, 'a') + "\n\n\n" + QString(40000, 'b') + "\n\nc");
+    EXPECT_EQ(entry->lineEndings, LineEndings(5, Ending::CrLf));
+}
+
 TEST_F(JournalTest, AJournalThatCannotBeWrittenIsReportedOnceAndTypingGoesOn)
 {
     // A file where the folder should be: nothing can be made there.
