@@ -96,6 +96,7 @@ TEST_F(OpenSaveTest, OpenThenSaveGivesBackTheIdenticalBytes)
         {"NoFinalLineBreak", "<p>a</p>\r\n<p>b</p>"},
         {"Empty", QByteArray()},
         {"MixedCrLfLfCr", "<p>\r\na\nb\n\rc\r\n\n</p>"},
+        {"MixedFromAnEmptyFirstLine", "\r\na\nb\n"},
         {"Utf8Separators", "<p>a\xE2\x80\xA8" "b\xE2\x80\xA9\xE2\x80\xA9" "c\r\n</p>\xE2\x80\xA8"},
         // U+2027, U+202A, U+FDCF and U+FDD2: beside the separators, yet ordinary characters.
         {"NextToSeparators", "<p>\xE2\x80\xA7\xE2\x80\xAA\xEF\xB7\x8F\xEF\xB7\x92</p>\n"},
