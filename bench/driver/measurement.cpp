@@ -38,15 +38,25 @@ double timedMilliseconds(const TimedRun &side)
 
 } // namespace
 
-MedianPair alternatingMedianMilliseconds(int repetitions, const TimedRun &first, const TimedRun &second)
+MedianPair medianMilliseconds(int repetitions, const TimedRun &first, const TimedRun &second, Turns turns)
 {
-    timedMilliseconds(first);
-    timedMilliseconds(second);
     std::vector<double> firstTimes;
     std::vector<double> secondTimes;
-    for (int i = 0; i < repetitions; ++i) {
-        firstTimes.push_back(timedMilliseconds(first));
-        secondTimes.push_back(timedMilliseconds(second));
+    const auto time = [](const TimedRun &side, std::vector<double> &times) {
+        if (times.empty())
+            timedMilliseconds(side);
+        times.push_back(timedMilliseconds(side));
+    };
+    if (turns == Turns::Alternating) {
+        for (int i = 0; i < repetitions; ++i) {
+            time(first, firstTimes);
+            time(second, secondTimes);
+        }
+    } else {
+        for (int i = 0; i < repetitions; ++i)
+            time(first, firstTimes);
+        for (int i = 0; i < repetitions; ++i)
+            time(second, secondTimes);
     }
     return {median(firstTimes), median(secondTimes)};
 }

@@ -244,13 +244,14 @@ private:
     // Both sides timed in the same run; `keys` is how many keys one run types, where it
     // types, so that the time of a key can be told as well.
     void measure(const QString &name, const std::function<void()> &prepareProduct, const std::function<void()> &product,
-                 const std::function<void()> &prepareFloor, const std::function<void()> &floor, int keys = 0)
+                 const std::function<void()> &prepareFloor, const std::function<void()> &floor, int keys = 0,
+                 Turns turns = Turns::OneSideThenTheOther)
     {
         if (!wanted(name))
             return;
         OperationFigures figures{name, text_.size(), tags_.size()};
         const MedianPair times =
-            alternatingMedianMilliseconds(repetitions_, {prepareProduct, product}, {prepareFloor, floor});
+            medianMilliseconds(repetitions_, {prepareProduct, product}, {prepareFloor, floor}, turns);
         figures.productMs = times.first;
         figures.floorMs = times.second;
         figures.keys = keys;
@@ -388,7 +389,8 @@ private:
                 QSaveFile file(floorFile);
                 if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
                     file.commit();
-            });
+            },
+            0, Turns::Alternating);
         if (readAll(productFile) != bytes)
             mismatch(QStringLiteral("save: the saved file differs from the opened one"));
     }
