@@ -28,17 +28,22 @@ int charactersBefore(const QTextCursor &cursor)
     return characters;
 }
 
+// The width of the text a label shows, kept with the label.
+constexpr char shownWidthProperty[] = "shownTextWidth";
+
 // Shows a text that may change with every key. A label that keeps its size does not lay
 // the status bar out again, so it is held at the size its text needs and measured anew
-// only when the text's width changes (as the column goes from 9 to 10).
+// only when the text's width changes (as the column goes from 9 to 10). Measuring a text
+// shapes it, which is most of what showing it costs: the width of the text shown is kept,
+// so that a change measures only the new text.
 void showInPlace(QLabel *label, const QString &text)
 {
-    const QString shown = label->text();
-    if (text == shown)
+    if (text == label->text())
         return;
-    const QFontMetrics metrics = label->fontMetrics();
-    const bool sameWidth = metrics.horizontalAdvance(text) == metrics.horizontalAdvance(shown);
+    const int width = label->fontMetrics().horizontalAdvance(text);
+    const bool sameWidth = label->property(shownWidthProperty) == QVariant(width);
     label->setText(text);
+    label->setProperty(shownWidthProperty, width);
     if (!sameWidth || label->minimumSize() != label->maximumSize())
         label->setFixedSize(label->sizeHint());
 }

@@ -49,6 +49,15 @@ TEST_F(StatusBarTest, CaretLineColumnAndSelectionFollowMovesAndSelections)
     press(Qt::Key_Left);
     EXPECT_EQ(shown("lblCaret"), "Ln 3, Col 1");
 
+    // Each label is as wide as its text, however often and however far its width changes.
+    QLabel *caret = frame().statusBar()->findChild<QLabel *>(QStringLiteral("lblCaret"));
+    activeDocument()->editor().SetText(QString(1000, 'w') + "\n" + QString(8, 'i'));
+    for (int at : {0, 1000, 1001, 1009, 999, 1005, 3}) {
+        activeDocument()->editor().SetSelStart(at);
+        EXPECT_EQ(caret->width(), caret->sizeHint().width()) << shown("lblCaret").toStdString();
+    }
+    EXPECT_EQ(shown("lblCaret"), "Ln 1, Col 4");
+
     // Where the caret is reads at the left; the page's state and format keep to the right.
     int left = -1;
     for (const char *label : {"lblCaret", "lblSelection", "lblChanged", "lblEncoding", "lblLineEnding"}) {
