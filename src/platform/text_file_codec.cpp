@@ -48,7 +48,8 @@ bool holdsOnlyCodePoints(const UnicodeEncoding &unicode, QByteArrayView body)
 }
 
 // Qt's UTF-16 and UTF-32 decoders let odd bytes, lone surrogates and values beyond
-// Unicode through without an error, so those are checked here.
+// Unicode through without an error, so those are checked here. Its UTF-8 decoder refuses
+// an encoded surrogate itself, and a page's text is not looked at once more for it.
 bool decodeStrictly(const UnicodeEncoding &unicode, QByteArrayView body, QString *text)
 {
     if (body.size() % unicode.unitSize != 0 || !holdsOnlyCodePoints(unicode, body))
@@ -58,7 +59,7 @@ bool decodeStrictly(const UnicodeEncoding &unicode, QByteArrayView body, QString
     QStringDecoder decoder(unicode.converter,
                            QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     *text = decoder.decode(body);
-    return !decoder.hasError() && text->isValidUtf16();
+    return !decoder.hasError() && (unicode.unitSize == 1 || text->isValidUtf16());
 }
 
 void decodeCharacters(const QByteArray &bytes, DecodedTextFile *file)

@@ -96,6 +96,8 @@ INSTANTIATE_TEST_SUITE_P(
                  {Encoding::Utf16LE, true, TextFileFormat::platformLineEnding()}},
         FileCase{"Utf32LastCodePoint", QByteArray("\0\0\xFE\xFF\0\x10\xFF\xFF", 8), QString::fromUcs4(U"\U0010FFFF"),
                  {Encoding::Utf32BE, true, TextFileFormat::platformLineEnding()}},
+        FileCase{"Utf16LoneSurrogateIsWindows1252", QByteArray("\xFF\xFE\x00\xD8<\0", 6),
+                 QString::fromLatin1(QByteArray("\xFF\xFE\x00\xD8<\0", 6)), cp1252Platform},
         // A surrogate pair written as two UTF-32 units decodes to a valid pair, yet no
         // UTF-32 writer makes it.
         FileCase{"Utf32SurrogatesAreWindows1252", QByteArray("\0\0\xFE\xFF\0\0\xD8\0\0\0\xDC\0", 12),
