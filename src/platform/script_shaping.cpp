@@ -89,9 +89,19 @@ void ScriptShaping::changed(int from, int added)
     if (shaped_ || settingText_)
         return;
     QTextDocument *document = editor_.document();
+    const int end = qMin(from + added, document->characterCount() - 1);
+    // A selection's text is gathered piece by piece of the document's store, each found
+    // again from its position: after a pass that edits every tag, that costs more than
+    // copying the whole text, pieces taken in order. So a large change is looked at in
+    // the whole text.
+    if (end - from > document->characterCount() / 8) {
+        const QString text = document->toRawText();
+        look(QStringView(text).sliced(from, end - from));
+        return;
+    }
     QTextCursor range(document);
     range.setPosition(from);
-    range.setPosition(qMin(from + added, document->characterCount() - 1), QTextCursor::KeepAnchor);
+    range.setPosition(end, QTextCursor::KeepAnchor);
     look(range.selectedText());
 }
 

@@ -5,6 +5,7 @@
 #include "platform/color_number.h"
 #include "platform/editor_surface.h"
 
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -105,6 +106,11 @@ TEST_F(WindowFontTest, TextIsShapedFromTheFirstCharacterThatNeedsItOnInThatWindo
     EXPECT_TRUE(shaped());
     choose("mnuFileNew");
     EXPECT_FALSE(shaped());
+    // A paste that is most of the page, a Hebrew letter its last character.
+    type("<p>");
+    QGuiApplication::clipboard()->setText(QStringLiteral("<p>plain</p>\n").repeated(200) + QChar(0x05D0));
+    choose("mnuEditPaste");
+    EXPECT_TRUE(shaped());
 }
 
 TEST_F(WindowFontTest, AStoredSizeThatIsNotAFiniteNumberOrBeyondTheFontDialogsIsPassedOver)
