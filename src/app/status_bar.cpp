@@ -106,6 +106,11 @@ QLabel *DocumentStatusBar::addLabel(const QString &name, bool permanent)
 {
     auto *label = new QLabel(this);
     label->setObjectName(name);
+    // The labels show only ASCII, which draws right unshaped; shaping would be most of
+    // what showing the caret's place costs at every move.
+    QFont font;
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    label->setFont(font);
     if (permanent)
         addPermanentWidget(label);
     else

@@ -58,6 +58,14 @@ TEST_F(StatusBarTest, CaretLineColumnAndSelectionFollowMovesAndSelections)
     }
     EXPECT_EQ(shown("lblCaret"), "Ln 1, Col 4");
 
+    // The labels draw in the bar's font, whatever the desktop makes it.
+    frame().statusBar()->setFont(QFont(QStringLiteral("DejaVu Serif"), 15));
+    for (const char *label : {"lblCaret", "lblSelection", "lblChanged", "lblEncoding", "lblLineEnding"}) {
+        const QFont font = frame().statusBar()->findChild<QLabel *>(QLatin1String(label))->font();
+        EXPECT_EQ(font.family(), "DejaVu Serif") << label;
+        EXPECT_EQ(font.pointSize(), 15) << label;
+    }
+
     // Where the caret is reads at the left; the page's state and format keep to the right.
     int left = -1;
     for (const char *label : {"lblCaret", "lblSelection", "lblChanged", "lblEncoding", "lblLineEnding"}) {
