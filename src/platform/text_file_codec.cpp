@@ -82,21 +82,19 @@ void decodeCharacters(const QByteArray &bytes, DecodedTextFile *file)
     file->format.encoding = Encoding::Windows1252;
 }
 
-// Turns every line break into "\n", noting which it was; the commonest of CR LF, LF and
-// CR becomes the ending of new lines. The text only ever shrinks, so it is rewritten where
-// it lies: a second copy of a large page would cost as much again in fresh memory.
 // The first character from `from` on that can start a line break, or `size`. Lines are
 // long next to their breaks: blocks of characters holding none are passed over at once
-// (a loop of fixed length, which the compiler turns into a few vector instructions).
+// (a loop of fixed length, which the compiler turns into a few vector instructions; kept
+// in lanes as wide as the characters, they need no widening).
 qsizetype nextBreak(const QChar *chars, qsizetype from, qsizetype size)
 {
     constexpr qsizetype block = 16;
     const auto mayBreak = [](char16_t c) {
-        return unsigned(c == u'\n') | unsigned(c == u'\r') | unsigned((c | 1) == 0x2029);
+        return char16_t(char16_t(c == u'\n') | char16_t(c == u'\r') | char16_t(char16_t(c | 1) == 0x2029));
     };
     qsizetype i = from;
     for (; i + block <= size; i += block) {
-        unsigned any = 0;
+        char16_t any = 0;
         for (qsizetype k = 0; k < block; ++k)
             any |= mayBreak(chars[i + k].unicode());
         if (any)
@@ -107,6 +105,9 @@ qsizetype nextBreak(const QChar *chars, qsizetype from, qsizetype size)
     return i;
 }
 
+// Turns every line break into "\n", noting which it was; the commonest of CR LF, LF and
+// CR becomes the ending of new lines. The text only ever shrinks, so it is rewritten where
+// it lies: a second copy of a large page would cost as much again in fresh memory.
 void splitLines(DecodedTextFile *file)
 {
     QString &text = file->text;
