@@ -46,6 +46,9 @@ TEST_F(StatusBarTest, CaretLineColumnAndSelectionFollowMovesAndSelections)
     press(Qt::Key_End, Qt::ShiftModifier);
     EXPECT_EQ(shown("lblCaret"), "Ln 3, Col 6");
     EXPECT_EQ(shown("lblSelection"), "5 selected");
+    // The count reads beside the caret's place, away from the page's state and format.
+    EXPECT_LT(frame().statusBar()->findChild<QLabel *>(QStringLiteral("lblSelection"))->x(),
+              frame().statusBar()->width() / 2);
     press(Qt::Key_Left);
     EXPECT_EQ(shown("lblCaret"), "Ln 3, Col 1");
 

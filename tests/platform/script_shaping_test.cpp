@@ -19,9 +19,9 @@ TEST(ScriptShapingTest, OnlyTextWithLettersToJoinMarksToPlaceOrJoinersNeedsShapi
         {"\u041F\u0440\u0438\u0432\u0435\u0442 \u0395\u03BB\u03BB\u03B7\u03BD\u03B9\u03BA\u03AC", true},
         {"\u1EBF \u02FF\u0370", true},
         {"line\u2028break\u2029", true},
-        // A combining mark, first within four characters read at once, then in the tail.
-        {"abcde\u0301fgh", false},
-        {"abcdefg\u0301", false},
+        // A combining mark, first within sixteen characters read at once, then in the tail.
+        {"abcdefghijklmno\u0301", false},
+        {"abcdefghijklmnopq\u0301", false},
         {"\u0300", false},
         {"\u0410\u0483", false},
         {"a\u200Db", false},
