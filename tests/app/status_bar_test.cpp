@@ -76,6 +76,8 @@ TEST_F(StatusBarTest, CaretLineColumnAndSelectionFollowMovesAndSelections)
         EXPECT_GT(x, left) << label;
         left = x;
     }
+    EXPECT_GT(frame().statusBar()->findChild<QLabel *>(QStringLiteral("lblChanged"))->x(),
+              frame().statusBar()->width() / 2);
     EXPECT_EQ(shown("lblSelection"), "");
 }
 
