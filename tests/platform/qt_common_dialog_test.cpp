@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -98,6 +99,29 @@ TEST(QtMessageBox, WaitsWithTheNormalPointerEvenInTheMiddleOfALongStep)
     // The step goes on under its hourglass.
     ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+}
+
+// Escape closes a box: a message alone has then been seen, a question has been cancelled.
+TEST(QtMessageBox, EachButtonGivesItsAnswerAndEscapeClosesAsOkOrCancel)
+{
+    const auto answer = [](MsgButtons buttons, const std::function<void(QMessageBox *)> &press) {
+        thenAnswer([press](QWidget *modal) {
+            if (auto *box = expectDialog<QMessageBox>(modal))
+                press(box);
+        });
+        return QtMessageBoxes().show(QStringLiteral("Save changes?"), QStringLiteral("Tagsmith"), buttons,
+                                     MsgIcon::Question);
+    };
+    const auto escape = [](QMessageBox *box) { QTest::keyClick(box, Qt::Key_Escape); };
+    const auto click = [](QMessageBox::StandardButton which) {
+        return [which](QMessageBox *box) { box->button(which)->click(); };
+    };
+    EXPECT_EQ(answer(MsgButtons::Ok, escape), MsgAnswer::Ok);
+    EXPECT_EQ(answer(MsgButtons::YesNoCancel, escape), MsgAnswer::Cancel);
+    EXPECT_EQ(answer(MsgButtons::OkCancel, escape), MsgAnswer::Cancel);
+    EXPECT_EQ(answer(MsgButtons::YesNoCancel, click(QMessageBox::Yes)), MsgAnswer::Yes);
+    EXPECT_EQ(answer(MsgButtons::YesNoCancel, click(QMessageBox::No)), MsgAnswer::No);
+    EXPECT_EQ(answer(MsgButtons::OkCancel, click(QMessageBox::Ok)), MsgAnswer::Ok);
 }
 
 class QtFileDialogFlags : public ::testing::Test
