@@ -5,6 +5,7 @@
 #include "tools/page_check.h"
 #include "tools/page_problems_panel.h"
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QTest>
 #include <QTextEdit>
@@ -128,6 +129,9 @@ TEST_F(CheckPageTest, RowsLeadToTheirPlaceByReturnOrDoubleClickAndGoWithANewChec
     for (int column = 0; column < 4; ++column)
         headers << rows()->model()->headerData(column, Qt::Horizontal).toString();
     EXPECT_EQ(headers, QStringList({"Line", "Column", "Severity", "Message"}));
+    // The message takes whatever width the panel has left.
+    const QHeaderView *header = rows()->header();
+    EXPECT_EQ(header->sectionPosition(3) + header->sectionSize(3), rows()->viewport()->width());
     EXPECT_FALSE(panel().findChild<QLabel *>("lblCheckPageNone")->isVisible());
 
     const int lineFour = int(knownProblems.indexOf(QLatin1String("\t\t<foo>")));
