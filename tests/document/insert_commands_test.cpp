@@ -2,7 +2,6 @@
 
 #include "document/insert_fragments.h"
 #include "document/notepad_window.h"
-#include "document/special_buttons.h"
 #include "platform/editor_surface.h"
 
 #include <QLocale>
@@ -30,7 +29,7 @@ protected:
     }
 };
 
-// What each button, and the Insert menu item beside it, writes around the selected word
+// What each Special toolbar button, and the Insert menu item beside it, writes around the selected word
 // "hello" when tags are upper case.
 const struct
 {
@@ -62,13 +61,13 @@ TEST_F(InsertCommandsTest, SpecialButtonsAndTheirMenuItemsWrapOrFollowTheSelecti
             if (button.item)
                 choose(button.item);
             else
-                RunSpecialButton(frame(), button.key);
+                click(button.key);
             EXPECT_EQ(editor().Text(), "say Hello " + expected + " now");
             expectCaretAfter(expected);
 
             QString empty = expected;
             setText("");
-            RunSpecialButton(frame(), button.key);
+            click(button.key);
             EXPECT_EQ(editor().Text(), empty.remove("hello"));
             expectCaretAfter(empty);
         }

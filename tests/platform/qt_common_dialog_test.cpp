@@ -37,30 +37,8 @@ void thenAnswer(std::function<void(QWidget *)> answer, int triesLeft = 500)
     });
 }
 
-// Each answer closes what it was given even when it is not what the test expected, so a
-// wrong window fails the test instead of hanging it.
-void closeFileDialog(QWidget *modal, bool accept)
-{
-    auto *dialog = qobject_cast<QFileDialog *>(modal);
-    EXPECT_NE(dialog, nullptr);
-    QDialogButtonBox *buttons = dialog ? dialog->findChild<QDialogButtonBox *>() : nullptr;
-    if (buttons && accept)
-        buttons->buttons().constFirst()->click();
-    else if (modal)
-        modal->close();
-}
-
-void acceptFileDialog(QWidget *modal)
-{
-    closeFileDialog(modal, true);
-}
-
-void rejectFileDialog(QWidget *modal)
-{
-    closeFileDialog(modal, false);
-}
-
-// The modal window as the dialog the test expects next; anything else is closed and fails.
+// The modal window as the dialog the test expects next; anything else is closed and fails,
+// so a wrong window fails the test instead of hanging it.
 template <class Dialog>
 Dialog *expectDialog(QWidget *modal)
 {
@@ -71,18 +49,35 @@ Dialog *expectDialog(QWidget *modal)
     return dialog;
 }
 
+void closeFileDialog(QWidget *modal, bool accept)
+{
+    if (auto *dialog = expectDialog<QFileDialog>(modal); dialog && accept)
+        dialog->findChild<QDialogButtonBox *>()->buttons().constFirst()->click();
+    else if (dialog)
+        dialog->close();
+}
+
 void pressInMessageBox(QWidget *modal, QMessageBox::StandardButton which, QString *text = nullptr)
 {
-    auto *box = qobject_cast<QMessageBox *>(modal);
-    EXPECT_NE(box, nullptr);
-    if (!box) {
-        if (modal)
-            modal->close();
-        return;
+    if (auto *box = expectDialog<QMessageBox>(modal)) {
+        if (text)
+            *text = box->text();
+        box->button(which)->click();
     }
-    if (text)
-        *text = box->text();
-    box->button(which)->click();
+}
+
+// Accepts the file dialog, then presses a button of the message box that follows; when
+// the box sends the user back to the file dialog, that one is cancelled.
+void acceptAndAnswerTheBox(QMessageBox::StandardButton which, QString *text, bool backToTheDialog)
+{
+    thenAnswer([=](QWidget *modal) {
+        thenAnswer([=](QWidget *box) {
+            if (backToTheDialog)
+                thenAnswer([](QWidget *again) { closeFileDialog(again, false); });
+            pressInMessageBox(box, which, text);
+        });
+        closeFileDialog(modal, true);
+    });
 }
 
 TEST(QtMessageBox, WaitsWithTheNormalPointerEvenInTheMiddleOfALongStep)
@@ -139,21 +134,12 @@ TEST_F(QtFileDialogFlags, CreatePromptAsksBeforeANewFileAndNoGoesBackToTheDialog
     dialog.FileName = fresh;
 
     QString asked;
-    thenAnswer([&](QWidget *modal) {
-        thenAnswer([&](QWidget *box) {
-            thenAnswer(rejectFileDialog);
-            pressInMessageBox(box, QMessageBox::No, &asked);
-        });
-        acceptFileDialog(modal);
-    });
+    acceptAndAnswerTheBox(QMessageBox::No, &asked, true);
     EXPECT_FALSE(dialog.ShowSave());
     EXPECT_TRUE(asked.startsWith(fresh)) << asked.toStdString();
     EXPECT_TRUE(asked.contains(QStringLiteral("Create the file?")));
 
-    thenAnswer([&](QWidget *modal) {
-        thenAnswer([&](QWidget *box) { pressInMessageBox(box, QMessageBox::Yes); });
-        acceptFileDialog(modal);
-    });
+    acceptAndAnswerTheBox(QMessageBox::Yes, nullptr, false);
     ASSERT_TRUE(dialog.ShowSave());
     EXPECT_EQ(dialog.FileName, fresh);
     EXPECT_EQ(dialog.FileTitle, QStringLiteral("fresh.htm"));
@@ -164,13 +150,7 @@ TEST_F(QtFileDialogFlags, PathMustExistTurnsAMissingFolderBack)
     dialog.Flags = cdl::OFNPathMustExist;
     dialog.FileName = folder.filePath(QStringLiteral("missing/page.htm"));
     QString told;
-    thenAnswer([&](QWidget *modal) {
-        thenAnswer([&](QWidget *box) {
-            thenAnswer(rejectFileDialog);
-            pressInMessageBox(box, QMessageBox::Ok, &told);
-        });
-        acceptFileDialog(modal);
-    });
+    acceptAndAnswerTheBox(QMessageBox::Ok, &told, true);
     EXPECT_FALSE(dialog.ShowSave());
     EXPECT_TRUE(told.contains(QStringLiteral("Path does not exist."))) << told.toStdString();
 }
@@ -199,7 +179,7 @@ TEST_F(QtFileDialogFlags, OpensInTheLastFolderChosenOrHomeAndShowsEachFilterAsWr
                 if (const auto *model = fileDialog->findChild<QFileSystemModel *>())
                     lastPatterns = model->nameFilters();
             }
-            rejectFileDialog(modal);
+            closeFileDialog(modal, false);
         });
         EXPECT_FALSE(dialog.ShowOpen());
         EXPECT_EQ(opened, QDir(expected).absolutePath()) << initDir.toStdString();

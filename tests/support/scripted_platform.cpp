@@ -24,16 +24,6 @@ bool ScriptedDialogs::file(Kind kind, CommonDialog &dialog)
     return true;
 }
 
-bool ScriptedDialogs::showOpen(CommonDialog &dialog)
-{
-    return file(Kind::Open, dialog);
-}
-
-bool ScriptedDialogs::showSave(CommonDialog &dialog)
-{
-    return file(Kind::Save, dialog);
-}
-
 bool ScriptedDialogs::showColor(CommonDialog &dialog)
 {
     Answer answer;

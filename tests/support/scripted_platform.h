@@ -61,8 +61,8 @@ public:
     QQueue<Answer> answers;
     QList<Request> requests;
 
-    bool showOpen(CommonDialog &dialog) override;
-    bool showSave(CommonDialog &dialog) override;
+    bool showOpen(CommonDialog &dialog) override { return file(Kind::Open, dialog); }
+    bool showSave(CommonDialog &dialog) override { return file(Kind::Save, dialog); }
     bool showColor(CommonDialog &dialog) override;
     bool showFont(CommonDialog &dialog) override;
     bool showPrinter(CommonDialog &dialog, QPrinter &printer) override;
