@@ -1,7 +1,9 @@
 #include "operations.h"
 
 #include "bench_platform.h"
+#include "editor_actions.h"
 #include "measurement.h"
+#include "plain_text_floor.h"
 
 #include "app/frame_window.h"
 #include "document/document_table.h"
@@ -22,7 +24,6 @@
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QFile>
-#include <QKeyEvent>
 #include <QSaveFile>
 #include <QScrollBar>
 #include <QSyntaxHighlighter>
@@ -42,13 +43,6 @@ namespace {
 const QString frequentWord = QStringLiteral("data");
 constexpr int scrolledPages = 200;
 const QString replacementWord = QStringLiteral("datum");
-
-// Lets the windows take their pending layout and paint events, as they would once
-// control returns to the user; timed alike on both sides.
-void settle()
-{
-    QCoreApplication::processEvents();
-}
 
 // The page laid out to its end now, which Qt would otherwise go on doing from a timer
 // while the other editor is being timed.
@@ -96,16 +90,6 @@ QList<QList<QTextLayout::FormatRange>> layoutColours(QTextDocument *page)
     for (QTextBlock line = page->begin(); line.isValid(); line = line.next())
         colours.append(line.layout()->formats());
     return colours;
-}
-
-// Paints the editor as it first shows and sends it Ctrl+End, which brings the end of the
-// page into view: answering it needs the whole page laid out.
-void paintAndGoToEnd(QTextEdit *editor)
-{
-    editor->viewport()->repaint();
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_End, Qt::ControlModifier);
-    QApplication::sendEvent(editor, &press);
-    settle();
 }
 
 QByteArray readAll(const QString &path)
@@ -216,12 +200,15 @@ public:
         text_ = document()->editor().Text();
         tags_ = FindTags(text_);
         buildFloorEditor();
+        plain_ = std::make_unique<PlainTextFloor>(productEditor());
         report_ = report;
 
         measureOpen();
         measureOpenShown();
+        measurePlainOpenShown();
         measureSave();
         measureColour();
+        measurePlainColour();
         measureCase(QStringLiteral("upper"), text_, &MakeTagsUppercase, &UppercaseLetters);
         measureCase(QStringLiteral("lower"), withConvertedTags(text_, tags_, &UppercaseLetters), &MakeTagsLowercase,
                     &LowercaseLetters);
@@ -378,6 +365,23 @@ private:
             });
     }
 
+    // The same opening against a bare plain-text editor.
+    void measurePlainOpenShown()
+    {
+        measure(
+            QStringLiteral("open_shown_plain"), [&] { closeDocuments(); },
+            [&] {
+                openPage();
+                paintAndGoToEnd(productEditor());
+            },
+            [&] { plain_->drop(); },
+            [&] {
+                plain_->rebuild();
+                plain_->setText(QString::fromUtf8(readAll(htmlFile_)));
+                paintAndGoToEnd(plain_->editor());
+            });
+    }
+
     void measureSave()
     {
         const QString productFile = temp_.filePath(QStringLiteral("saved.htm"));
@@ -397,26 +401,40 @@ private:
 
     void measureColour()
     {
-        QTextCharFormat format;
-        format.setForeground(QColor(0, 0, 255));
         measure(
             QStringLiteral("colour"), [&] { resetProduct(text_); },
             [&] {
                 ColorTags(frame_);
                 settle();
             },
-            [&] { resetFloor(text_); },
+            [&] { resetFloor(text_); }, [&] { colourTags(floor_->document()); });
+    }
+
+    void measurePlainColour()
+    {
+        measure(
+            QStringLiteral("colour_plain"), [&] { resetProduct(text_); },
             [&] {
-                QTextCursor cursor(floor_->document());
-                cursor.beginEditBlock();
-                for (const TagRange &tag : tags_) {
-                    cursor.setPosition(tag.start);
-                    cursor.setPosition(tag.start + tag.length, QTextCursor::KeepAnchor);
-                    cursor.mergeCharFormat(format);
-                }
-                cursor.endEditBlock();
+                ColorTags(frame_);
                 settle();
-            });
+            },
+            [&] { plain_->setText(text_); }, [&] { colourTags(plain_->editor()->document()); });
+    }
+
+    // Every tag given the colour the pass gives it, one cursor, one edit block.
+    void colourTags(QTextDocument *page)
+    {
+        QTextCharFormat format;
+        format.setForeground(QColor(0, 0, 255));
+        QTextCursor cursor(page);
+        cursor.beginEditBlock();
+        for (const TagRange &tag : tags_) {
+            cursor.setPosition(tag.start);
+            cursor.setPosition(tag.start + tag.length, QTextCursor::KeepAnchor);
+            cursor.mergeCharFormat(format);
+        }
+        cursor.endEditBlock();
+        settle();
     }
 
     void measureCase(const QString &name, const QString &start, void (*pass)(Program &),
@@ -586,47 +604,59 @@ private:
 
     // Characters typed where `caret` puts the caret, each as a key press and release
     // followed by what the window does before the next key: the program's with its line
-    // numbers, status bar and tags coloured while typing.
+    // numbers, status bar and tags coloured while typing; then the same against the bare
+    // plain-text editor.
     void measureTyping(const QString &name, QTextCursor (*caret)(QTextDocument *))
     {
-        if (!wanted(name))
-            return;
-        colourWhileTyping(true);
-        const auto type = [caret, keys = workload_.typedKeys](QTextEdit *editor) {
+        const int keys = workload_.typedKeys;
+        const auto type = [caret, keys](auto *editor) {
             editor->setTextCursor(caret(editor->document()));
-            editor->setFocus();
-            for (int key = 0; key < keys; ++key) {
-                const QString text = key % 8 == 0 ? QStringLiteral("<") : key % 8 == 3 ? QStringLiteral(">") : QStringLiteral("b");
-                QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, text);
-                QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, text);
-                QApplication::sendEvent(editor, &press);
-                QApplication::sendEvent(editor, &release);
-                settle();
-            }
+            typeKeys(editor, keys);
         };
         const auto settled = [&] { finishLayouts(); };
-        measure(name, settled, [&] { type(productEditor()); }, settled, [&] { type(floor_.get()); }, workload_.typedKeys);
-        compareTexts(name);
-        if (layoutColours(productEditor()->document()) != layoutColours(floor_->document()))
-            mismatch(name + QStringLiteral(": the program colours the page otherwise than the floor"));
-        colourWhileTyping(false);
+        if (wanted(name)) {
+            colourWhileTyping(true);
+            measure(name, settled, [&] { type(productEditor()); }, settled, [&] { type(floor_.get()); }, keys);
+            compareWith(floor_->document(), name);
+            colourWhileTyping(false);
+        }
+        const QString plainName = name + QStringLiteral("_plain");
+        if (wanted(plainName)) {
+            colourWhileTyping(true);
+            measure(plainName, settled, [&] { type(productEditor()); }, settled, [&] { type(plain_->editor()); }, keys);
+            compareWith(plain_->editor()->document(), plainName);
+            colourWhileTyping(false);
+        }
     }
 
-    // The program colours tags as the user types; the floor's page is coloured alike, the
+    // What the user sees after typing: the same text, coloured the same.
+    void compareWith(QTextDocument *floorPage, const QString &operation)
+    {
+        if (productEditor()->document()->toRawText() != floorPage->toRawText())
+            mismatch(operation + QStringLiteral(": the program's text differs from the floor's"));
+        if (layoutColours(productEditor()->document()) != layoutColours(floorPage))
+            mismatch(operation + QStringLiteral(": the program colours the page otherwise than the floor"));
+    }
+
+    // The program colours tags as the user types; each floor's page is coloured alike, the
     // same tags in the same colour, before anything is timed.
     void colourWhileTyping(bool on)
     {
         ColorTagsWhileTyping(frame_, *document(), on);
         floorHighlighter_.reset();
+        plain_->setHighlighter(nullptr);
         if (!on)
             return;
+        const QColor colour = TagColorFor(frame_, document()->editor());
         // Coloured as the text goes in, the page is laid out once rather than once a line.
         floor_->clear();
-        floorHighlighter_ = std::make_unique<BareTagHighlighter>(TagColorFor(frame_, document()->editor()));
+        floorHighlighter_ = std::make_unique<BareTagHighlighter>(colour);
         floorHighlighter_->setDocument(floor_->document());
         QCoreApplication::sendPostedEvents(floorHighlighter_.get(), QEvent::MetaCall);
         resetProduct(text_);
         resetFloor(text_);
+        plain_->setHighlighter(std::make_unique<BareTagHighlighter>(colour));
+        plain_->setText(text_);
     }
 
     // Neither side is timed while Qt still lays out the other side's page.
@@ -636,26 +666,25 @@ private:
         finishLayout(floor_.get());
     }
 
-    // The first pages of the page scrolled through a page at a time, each painted.
+    // The first pages of the page scrolled through a page at a time, each painted; then the
+    // same against the bare plain-text editor.
     void measureScroll()
     {
-        if (!wanted(QStringLiteral("scroll")))
-            return;
-        const auto scrollToTop = [&](QTextEdit *editor) {
+        const auto scrollToTop = [&](QAbstractScrollArea *editor) {
             editor->verticalScrollBar()->setValue(0);
             finishLayouts();
         };
-        const auto pageThrough = [](QTextEdit *editor) {
-            for (int page = 0; page < scrolledPages; ++page) {
-                editor->verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
-                settle();
-            }
+        const auto sides = [&](const QString &name, QAbstractScrollArea *floor) {
+            if (!wanted(name))
+                return;
+            colourWhileTyping(true);
+            measure(
+                name, [&] { scrollToTop(productEditor()); }, [&] { pageThrough(productEditor(), scrolledPages); },
+                [&] { scrollToTop(floor); }, [&] { pageThrough(floor, scrolledPages); });
+            colourWhileTyping(false);
         };
-        colourWhileTyping(true);
-        measure(
-            QStringLiteral("scroll"), [&] { scrollToTop(productEditor()); }, [&] { pageThrough(productEditor()); },
-            [&] { scrollToTop(floor_.get()); }, [&] { pageThrough(floor_.get()); });
-        colourWhileTyping(false);
+        sides(QStringLiteral("scroll"), floor_.get());
+        sides(QStringLiteral("scroll_plain"), plain_->editor());
     }
 
     QString htmlFile_;
@@ -669,6 +698,7 @@ private:
     QList<TagRange> tags_;
     std::unique_ptr<QTextEdit> floor_;
     std::unique_ptr<BareTagHighlighter> floorHighlighter_;
+    std::unique_ptr<PlainTextFloor> plain_;
     BenchResults results_;
     std::function<void(const OperationFigures &)> report_;
     bool measured_ = true;
