@@ -26,6 +26,8 @@ frmFind::frmFind(ProgramContext &program, SearchState &search)
     layout->addWidget(chkCase, 1, 0, 1, 2, Qt::AlignBottom);
     layout->addWidget(Frame1, 1, 2);
     layout->addWidget(cmdCancel, 1, 3, Qt::AlignTop);
+    layout->addWidget(chkRegularExpression, 2, 0, 1, 2);
+    layout->addWidget(chkWholeWord, 2, 2);
     layout->setColumnStretch(1, 1);
     Text1->setMinimumWidth(200);
 }

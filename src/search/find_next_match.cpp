@@ -2,7 +2,9 @@
 
 #include "platform/editor_surface.h"
 #include "platform/program_context.h"
+#include "search/search_options.h"
 #include "search/search_state.h"
+#include "search/text_matcher.h"
 
 namespace {
 
@@ -20,6 +22,13 @@ qsizetype locate(const QString &text, const QString &find, qsizetype caret, bool
     return from < 0 ? -1 : text.lastIndexOf(find, from);
 }
 
+void showNotFound(ProgramContext &program, const SearchState &search)
+{
+    program.messages().show(QStringLiteral("Sorry, can't find \"") + search.FindText
+                                + QStringLiteral(".\" Try another search ..."),
+                            QStringLiteral("Tagsmith"), MsgButtons::Ok, MsgIcon::None);
+}
+
 const QString &searchedText(EditorSurface &editor, SearchState &search, bool upperCased)
 {
     SearchState::SearchedText &searched = search.Searched;
@@ -35,8 +44,45 @@ const QString &searchedText(EditorSurface &editor, SearchState &search, bool upp
     return searched.text;
 }
 
+// The search with an expression or for whole words. A match of no length is selected as a
+// caret there; the next search in the same direction starts one character further on.
+void searchNextMatch(ProgramContext &program, SearchState &search, bool replace)
+{
+    const TextMatcher matcher(search.FindText, MatchOptionsOf(search));
+    if (!matcher.isValid())
+        return ShowSearchProblem(program, matcher.errorMessage());
+    if (replace && !matcher.replacementError(search.ReplaceText).isEmpty())
+        return ShowSearchProblem(program, matcher.replacementError(search.ReplaceText));
+    EditorSurface *editor = program.ActiveEditor();
+    std::optional<TextMatch> found;
+    if (editor && !search.FindText.isEmpty()) {
+        editor->SetHideSelection(false);
+        const QString &text = searchedText(*editor, search, false);
+        const int caret = editor->SelStart();
+        const bool repeat = caret == search.LastMatchStart && !search.FindTextChanged;
+        if (replace && editor->SelLength() > 0)
+            found = matcher.exactly(text, caret, editor->SelLength());
+        if (!found && search.SearchDirection == 1)
+            found = matcher.next(text, caret + (repeat ? 1 : 0));
+        else if (!found && caret > 0)
+            found = matcher.previous(text, caret - 1);
+    }
+    if (found) {
+        editor->SetSelection(int(found->start), int(found->length));
+        if (replace)
+            editor->SetSelText(matcher.replacement(*found, search.ReplaceText));
+    } else {
+        showNotFound(program, search);
+    }
+    if (editor)
+        search.LastMatchStart = editor->SelStart();
+    search.FindTextChanged = false;
+}
+
 void searchNext(ProgramContext &program, SearchState &search, bool replace)
 {
+    if (UsesMatcher(search))
+        return searchNextMatch(program, search, replace);
     EditorSurface *editor = program.ActiveEditor();
     qsizetype found = -1;
     if (editor) {
@@ -55,9 +101,7 @@ void searchNext(ProgramContext &program, SearchState &search, bool replace)
         if (replace)
             editor->SetSelText(search.ReplaceText);
     } else {
-        program.messages().show(QStringLiteral("Sorry, can't find \"") + search.FindText
-                                    + QStringLiteral(".\" Try another search ..."),
-                                QStringLiteral("Tagsmith"), MsgButtons::Ok, MsgIcon::None);
+        showNotFound(program, search);
     }
     if (editor)
         search.LastMatchStart = editor->SelStart();
@@ -65,6 +109,11 @@ void searchNext(ProgramContext &program, SearchState &search, bool replace)
 }
 
 }  // namespace
+
+void ShowSearchProblem(ProgramContext &program, const QString &problem)
+{
+    program.messages().show(problem, QStringLiteral("Tagsmith"), MsgButtons::Ok, MsgIcon::Exclamation);
+}
 
 void UpperCaseInPlace(QString &text)
 {

@@ -13,3 +13,7 @@ void FindAndReplaceNext(ProgramContext &program, SearchState &search);
 
 // Upper-cases character by character, so that every position stays that of the original.
 void UpperCaseInPlace(QString &text);
+
+// Tells the user why a search cannot run (an expression that does not compile, a
+// replacement naming a group the expression lacks); nothing is searched then.
+void ShowSearchProblem(ProgramContext &program, const QString &problem);

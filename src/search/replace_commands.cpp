@@ -2,7 +2,10 @@
 
 #include "platform/editor_surface.h"
 #include "platform/program_context.h"
+#include "search/editor_replacements.h"
 #include "search/find_next_match.h"
+#include "search/search_options.h"
+#include "search/text_matcher.h"
 #include "search/search_state.h"
 
 #include <algorithm>
@@ -111,6 +114,32 @@ int replaceOccurrences(EditorSurface &editor, const QString &find, const QString
     return int(found.size());
 }
 
+// With an expression or whole words. Without In selection the first match must lie within
+// a selection, as with plain text, and the rest may follow to the end of the text.
+std::optional<int> replaceMatches(ProgramContext &program, EditorSurface &editor, const SearchState &search)
+{
+    const TextMatcher matcher(search.ReplaceAllFind, MatchOptionsOf(search));
+    QString problem = matcher.isValid() ? matcher.replacementError(search.ReplaceAllWith) : matcher.errorMessage();
+    if (!problem.isEmpty()) {
+        ShowSearchProblem(program, problem);
+        return std::nullopt;
+    }
+    const QString text = editor.Text();
+    const int selStart = editor.SelStart();
+    const int selEnd = selStart + editor.SelLength();
+    const bool selected = selEnd > selStart;
+    const QList<TextMatch> matches =
+        matcher.all(text, selStart, selected && search.InSelection ? selEnd : text.size());
+    if (matches.isEmpty() || (selected && matches.first().start + matches.first().length > selEnd))
+        return 0;
+    QList<Replacement> replacements;
+    replacements.reserve(matches.size());
+    for (const TextMatch &match : matches)
+        replacements.append({match.start, match.length, matcher.replacement(match, search.ReplaceAllWith)});
+    ReplaceInEditor(editor, replacements);
+    return int(matches.size());
+}
+
 }  // namespace
 
 void ReplaceAll(ProgramContext &program, SearchState &search)
@@ -119,17 +148,20 @@ void ReplaceAll(ProgramContext &program, SearchState &search)
     if (!editor)
         return;
     // An empty find text would match everywhere without end: it finds nothing instead.
-    const int count = search.ReplaceAllFind.isEmpty()
-                          ? 0
-                          : replaceOccurrences(*editor, search.ReplaceAllFind, search.ReplaceAllWith,
-                                               search.MatchCase != 0);
+    std::optional<int> count = 0;
+    if (!search.ReplaceAllFind.isEmpty())
+        count = UsesMatcher(search) || search.InSelection
+                    ? replaceMatches(program, *editor, search)
+                    : replaceOccurrences(*editor, search.ReplaceAllFind, search.ReplaceAllWith, search.MatchCase != 0);
+    if (!count)
+        return;
     QString message;
-    if (count == 0)
+    if (*count == 0)
         message = QStringLiteral("Can't find \"") + search.ReplaceAllFind + QStringLiteral("\"; try another search");
-    else if (count == 1)
+    else if (*count == 1)
         message = QStringLiteral("1 replacement made");
     else
-        message = QString::number(count) + QStringLiteral(" replacements made");
+        message = QString::number(*count) + QStringLiteral(" replacements made");
     program.messages().show(message, QStringLiteral("Tagsmith"), MsgButtons::Ok, MsgIcon::None);
 }
 

@@ -4,6 +4,7 @@
 #include "platform/program_context.h"
 #include "search/find_next_match.h"
 #include "search/replace_commands.h"
+#include "search/search_options.h"
 #include "search/search_state.h"
 
 #include <QCheckBox>
@@ -29,12 +30,14 @@ frmReplace::frmReplace(ProgramContext &program, SearchState &search)
     Label2 = new QLabel(QStringLiteral("Replace &With:"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setBuddy(Text2);
+    chkInSelection = new QCheckBox(QStringLiteral("In &selection"), this);
+    chkInSelection->setObjectName(QStringLiteral("chkInSelection"));
+    RememberCheckBox(chkInSelection, program.settings(), SearchOption::InSelection, &search.InSelection);
     for (QPushButton *button : {cmdUndo, cmdReplaceAll, cmdReplace})
         button->setAutoDefault(false);
 
     // Form_Load: nothing to replace with yet.
-    cmdReplace->setEnabled(false);
-    cmdReplaceAll->setEnabled(false);
+    Text2_Change();
 
     auto *layout = new QGridLayout(this);
     layout->addWidget(Label1, 0, 0);
@@ -48,10 +51,14 @@ frmReplace::frmReplace(ProgramContext &program, SearchState &search)
     layout->addWidget(cmdReplaceAll, 2, 3);
     layout->addWidget(cmdUndo, 3, 3);
     layout->addWidget(cmdCancel, 4, 3);
+    layout->addWidget(chkRegularExpression, 5, 0, 1, 2);
+    layout->addWidget(chkWholeWord, 5, 2);
+    layout->addWidget(chkInSelection, 6, 0, 1, 2);
     layout->setColumnStretch(1, 1);
     Text1->setMinimumWidth(200);
 
     connect(Text2, &QLineEdit::textChanged, this, &frmReplace::Text2_Change);
+    connect(chkRegularExpression, &QCheckBox::toggled, this, &frmReplace::Text2_Change);
     connect(cmdReplace, &QPushButton::clicked, this, &frmReplace::cmdReplace_Click);
     connect(cmdReplaceAll, &QPushButton::clicked, this, &frmReplace::cmdReplaceAll_Click);
     connect(cmdUndo, &QPushButton::clicked, this, &frmReplace::cmdUndo_Click);
@@ -59,8 +66,9 @@ frmReplace::frmReplace(ProgramContext &program, SearchState &search)
 
 void frmReplace::Text2_Change()
 {
-    // An empty replacement can never be applied.
-    const bool replacement = !Text2->text().isEmpty();
+    // An empty replacement can never be applied, but for an expression, whose matches it
+    // then deletes.
+    const bool replacement = !Text2->text().isEmpty() || chkRegularExpression->isChecked();
     cmdReplace->setEnabled(replacement);
     cmdReplaceAll->setEnabled(replacement);
 }
@@ -73,7 +81,9 @@ void frmReplace::cmdReplace_Click()
     EditorSurface *editor = program_.ActiveEditor();
     // A selection is taken as the occurrence to replace, whatever it holds; without one, or
     // without a find text, the search decides (and finds nothing for an empty text).
-    if (editor && !search_.FindText.isEmpty() && !editor->SelText().isEmpty())
+    // An expression's replacement needs the groups of a match, which FindAndReplaceNext
+    // takes from a selection that is one.
+    if (editor && !search_.FindText.isEmpty() && !editor->SelText().isEmpty() && !search_.RegularExpression)
         editor->SetSelText(search_.ReplaceText);
     else
         FindAndReplaceNext(program_, search_);

@@ -16,6 +16,7 @@ public:
     QPushButton *cmdReplace = nullptr;
     QPushButton *cmdReplaceAll = nullptr;
     QPushButton *cmdUndo = nullptr;
+    QCheckBox *chkInSelection = nullptr;
 
 private:
     void Text2_Change();

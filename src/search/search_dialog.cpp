@@ -3,6 +3,7 @@
 #include "platform/editor_surface.h"
 #include "platform/program_context.h"
 #include "search/find_next_match.h"
+#include "search/search_options.h"
 #include "search/search_state.h"
 
 #include <QCheckBox>
@@ -34,6 +35,13 @@ SearchDialog::SearchDialog(ProgramContext &program, SearchState &search, const Q
     }
     chkCase = new QCheckBox(QStringLiteral("&Match Case"), this);
     chkCase->setObjectName(QStringLiteral("chkCase"));
+    chkRegularExpression = new QCheckBox(QStringLiteral("Regular &expression"), this);
+    chkRegularExpression->setObjectName(QStringLiteral("chkRegularExpression"));
+    RememberCheckBox(chkRegularExpression, program.settings(), SearchOption::RegularExpression,
+                     &search.RegularExpression);
+    chkWholeWord = new QCheckBox(QStringLiteral("Whole w&ord"), this);
+    chkWholeWord->setObjectName(QStringLiteral("chkWholeWord"));
+    RememberCheckBox(chkWholeWord, program.settings(), SearchOption::WholeWord, &search.WholeWord);
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     // A selection of any length is looked for whole.

@@ -22,6 +22,8 @@ public:
     QLabel *Label1 = nullptr;
     QLineEdit *Text1 = nullptr;
     QCheckBox *chkCase = nullptr;
+    QCheckBox *chkRegularExpression = nullptr;
+    QCheckBox *chkWholeWord = nullptr;
     QGroupBox *Frame1 = nullptr;
     QRadioButton *optDirection[2] = {};  // index 0 up, 1 down
     QPushButton *cmdFind = nullptr;

@@ -15,6 +15,11 @@ struct SearchState
     int LastMatchStart = 0;   // the editor's selection start when the last search ended
     bool FindTextChanged = false;  // the find text was edited, or a dialog opened, since then
     QString ReplaceText;
+    // Beyond the classic choices: the find text as a regular expression, only whole words,
+    // and Replace All only within the selection it started with.
+    bool RegularExpression = false;
+    bool WholeWord = false;
+    bool InSelection = false;
 
     QString ReplaceAllFind;
     QString ReplaceAllWith;

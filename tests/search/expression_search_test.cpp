@@ -1,0 +1,153 @@
+#include "search/search_fixture.h"
+
+#include <QTextEdit>
+
+namespace {
+
+class ExpressionSearchTest : public SearchTest
+{
+protected:
+    // Edit > Find (or Replace) with the options ticked as given and the pattern typed in.
+    void openWith(const char *form, const QString &pattern, bool expression, bool wholeWord = false)
+    {
+        choose(QLatin1String(form) == QLatin1String("frmFind") ? "mnuEditFind" : "mnuEditReplace");
+        for (const auto &[name, on] : {std::pair{"chkRegularExpression", expression}, {"chkWholeWord", wholeWord}})
+            if (control<QCheckBox>(form, name)->isChecked() != on)
+                tick(form, name);
+        enter(form, "Text1", pattern);
+    }
+
+    // Each Find Next's selection as "start+length", or "-" where it found nothing.
+    QString walk(int steps)
+    {
+        QStringList seen;
+        for (int i = 0; i < steps; ++i) {
+            messages().shown.clear();
+            press("frmFind", "cmdFind");
+            seen << (messages().shown.isEmpty() ? QStringLiteral("%1+%2").arg(editor().SelStart()).arg(editor().SelLength())
+                                                : QStringLiteral("-"));
+        }
+        return seen.join(' ');
+    }
+
+    void replaceAll(const QString &text, int selStart, int selLength, const QString &pattern, const QString &with)
+    {
+        editor().SetText(text);
+        selection(selStart, selLength);
+        messages().shown.clear();
+        enter("frmReplace", "Text1", pattern);
+        enter("frmReplace", "Text2", with);
+        press("frmReplace", "cmdReplaceAll");
+    }
+};
+
+TEST_F(ExpressionSearchTest, FindWalksMatchesOfAnyLengthOnceEachWayAndRefusesABrokenPattern)
+{
+    startWith("ab\n\nabb x", 0);
+    openWith("frmFind", "^", true);
+    // Empty matches at each line's start, then the end: no loop, no place twice.
+    EXPECT_EQ(walk(4), "0+0 3+0 4+0 -");
+    enter("frmFind", "Text1", "b+\\s+a");
+    editor().SetSelStart(0);
+    EXPECT_EQ(walk(2), "1+4 -") << "a pattern across lines sees each break as \\n";
+    tick("frmFind", "optDirection0");
+    enter("frmFind", "Text1", "a|x");
+    editor().SetSelStart(9);
+    EXPECT_EQ(walk(4), "8+1 4+1 0+1 -");
+
+    // Broken: the message names the error and where; nothing moves.
+    selection(2, 1);
+    messages().shown.clear();
+    enter("frmFind", "Text1", "a(b");
+    press("frmFind", "cmdFind");
+    EXPECT_EQ(onlyMessage(), "Can't use the regular expression \"a(b\": missing closing parenthesis at offset 3");
+    EXPECT_EQ(editor().SelStart(), 2);
+    EXPECT_EQ(editor().SelLength(), 1);
+}
+
+TEST_F(ExpressionSearchTest, IgnoringCaseKeepsPositionsExactAndWholeWordsStandAlone)
+{
+    // "ß" upper-cases to two letters; "ẞ" is its capital.
+    startWith(QStringLiteral("Straße ß x STRASSE"), 0);
+    openWith("frmFind", "X|\\x{1E9E}", true);
+    EXPECT_EQ(walk(4), "4+1 7+1 9+1 -");
+
+    editor().SetText("cat concat cat_s cat. Cat");
+    editor().SetSelStart(0);
+    openWith("frmFind", "cat", false, true);
+    EXPECT_EQ(walk(4), "0+3 17+3 22+3 -");
+    openWith("frmFind", "c\\w+", true, true);
+    editor().SetSelStart(0);
+    EXPECT_EQ(walk(2), "0+3 4+6");
+
+    // Remembered, each in its own section, for the next start.
+    EXPECT_EQ(stored("SearchRegularExpression", "SearchRegularExpression"), "True");
+    EXPECT_EQ(stored("SearchWholeWord", "SearchWholeWord"), "True");
+    start();
+    choose("mnuEditReplace");
+    EXPECT_TRUE(control<QCheckBox>("frmReplace", "chkRegularExpression")->isChecked());
+    EXPECT_TRUE(control<QCheckBox>("frmReplace", "chkWholeWord")->isChecked());
+    EXPECT_FALSE(control<QCheckBox>("frmReplace", "chkInSelection")->isChecked());
+}
+
+TEST_F(ExpressionSearchTest, ReplaceAllExpandsGroupsInOneUndoStepWithinTheSelectionWhenAsked)
+{
+    start();
+    openWith("frmReplace", "", true);
+    const struct
+    {
+        const char *text;
+        int selStart, selLength;
+        const char *pattern, *with, *after, *message;
+    } cases[] = {
+        {"ann@home bob@work", 0, 0, "(\\w+)@(?<place>\\w+)", "${place}:$1 $$2", "home:ann $2 work:bob $2",
+         "2 replacements made"},
+        {"a1 b2", 0, 0, "(\\w)(\\d)", "$21", "11 21", "2 replacements made"},
+        {"axb", 0, 0, "x*", "-", "-a-b-", "3 replacements made"},
+        {"one\ntwo\n", 0, 0, "^", "> ", "> one\n> two\n", "2 replacements made"},
+        {"end.\nnext", 0, 0, "\\.\\n", " ", "end next", "1 replacement made"},
+        {"trail  \nx ", 0, 0, " +$", "", "trail\nx", "2 replacements made"},
+        {"aa aa aa", 2, 4, "a", "b", "aa bb aa", "2 replacements made"},
+        {"aa aa", 0, 4, "a+", "b", "b b", "2 replacements made"},
+        {"x y", 0, 0, "z", "b", "x y", "Can't find \"z\"; try another search"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.pattern);
+        const bool within = c.selLength != 0 && QLatin1String(c.text) != QLatin1String("aa aa");
+        if (control<QCheckBox>("frmReplace", "chkInSelection")->isChecked() != within)
+            tick("frmReplace", "chkInSelection");
+        replaceAll(QString::fromUtf8(c.text), c.selStart, c.selLength, c.pattern, c.with);
+        EXPECT_EQ(editor().Text(), QString::fromUtf8(c.after));
+        EXPECT_EQ(onlyMessage(), c.message);
+    }
+    EXPECT_EQ(stored("ReplaceInSelection", "ReplaceInSelection"), "False");
+    replaceAll("ab ab", 0, 0, "b", "c");
+    EXPECT_EQ(editor().Text(), "ac ac");
+    activeEditor()->undo();
+    EXPECT_EQ(editor().Text(), "ab ab");
+
+    // A group the expression lacks is named, and nothing changes.
+    replaceAll("ab", 0, 0, "(a)", "$2");
+    EXPECT_EQ(onlyMessage(), "The replacement refers to group 2, but the expression has 1");
+    replaceAll("ab", 0, 0, "(a)", "${x}");
+    EXPECT_EQ(onlyMessage(), "The replacement refers to the group named \"x\", which the expression does not have");
+    EXPECT_EQ(editor().Text(), "ab");
+}
+
+TEST_F(ExpressionSearchTest, ReplaceTakesASelectedMatchWithItsGroupsOrFindsTheNext)
+{
+    startWith("k=1 k=2", 0);
+    openWith("frmReplace", "(\\w)=(\\d)", true);
+    enter("frmReplace", "Text2", "$2=$1");
+    selection(4, 3);
+    press("frmReplace", "cmdReplace");
+    EXPECT_EQ(editor().Text(), "k=1 2=k");
+    // A selection that is no match: the next match is found and replaced.
+    selection(3, 1);
+    tick("frmReplace", "optDirection0");
+    press("frmReplace", "cmdReplace");
+    EXPECT_EQ(editor().Text(), "1=k 2=k");
+    EXPECT_TRUE(messages().shown.isEmpty());
+}
+
+}  // namespace
