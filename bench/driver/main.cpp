@@ -1,3 +1,4 @@
+#include "find_in_files_bench.h"
 #include "generated_page.h"
 #include "operations.h"
 
@@ -9,7 +10,7 @@
 
 #include <cstdio>
 
-// tagsmith_bench [--small | --size BYTES] [--repetitions N] [--only OPERATION] [page.html]
+// tagsmith_bench [--small | --size BYTES] [--tree-pages N] [--repetitions N] [--only OPERATION] [page.html]
 //
 // Times the program's own operations on a page against the bare Qt work each is built
 // on, and prints one line per operation, then the peak memory with the page open as a
@@ -17,11 +18,14 @@
 // a page of about 20 KB, enough to see that every operation runs, and --size one of
 // about the size given. insert_large puts a generated fragment of about 5 MB into the
 // page and the typing operations type 200 keys each, printing the time of one key as
-// well (20 KB and 20 keys with --small).
+// well (20 KB and 20 keys with --small). Find in Files searches a generated tree of
+// --tree-pages pages of about 40 KB each (500 by default, 20 with --small).
 namespace {
 
 constexpr qsizetype maxGeneratedBytes = 256'000'000;
 constexpr int maxRepetitions = 1000;
+constexpr int maxTreePages = 100'000;
+constexpr qsizetype treePageBytes = 40'000;
 
 struct Options
 {
@@ -29,6 +33,7 @@ struct Options
     qsizetype generatedBytes = 2'000'000;
     Workload workload;
     int repetitions = 5;
+    int treePages = 500;
 };
 
 bool parse(const QStringList &arguments, Options &options)
@@ -38,6 +43,7 @@ bool parse(const QStringList &arguments, Options &options)
         if (argument == QLatin1String("--small")) {
             options.generatedBytes = 20'000;
             options.workload = {20'000, 20};
+            options.treePages = 20;
         } else if (argument == QLatin1String("--size") && i + 1 < arguments.size()) {
             bool ok = false;
             options.generatedBytes = arguments[++i].toLongLong(&ok);
@@ -46,6 +52,11 @@ bool parse(const QStringList &arguments, Options &options)
                 return false;
         } else if (argument == QLatin1String("--only") && i + 1 < arguments.size()) {
             options.workload.only = arguments[++i];
+        } else if (argument == QLatin1String("--tree-pages") && i + 1 < arguments.size()) {
+            bool ok = false;
+            options.treePages = arguments[++i].toInt(&ok);
+            if (!ok || options.treePages < 1 || options.treePages > maxTreePages)
+                return false;
         } else if (argument == QLatin1String("--repetitions") && i + 1 < arguments.size()) {
             bool ok = false;
             options.repetitions = arguments[++i].toInt(&ok);
@@ -93,9 +104,10 @@ int main(int argc, char **argv)
     Options options;
     if (!parse(QApplication::arguments(), options)) {
         std::fprintf(stderr,
-                     "usage: tagsmith_bench [--small | --size BYTES] [--repetitions N] [--only OPERATION] [page.html]\n"
-                     "BYTES from 1 to %lld, N from 1 to %d\n",
-                     static_cast<long long>(maxGeneratedBytes), maxRepetitions);
+                     "usage: tagsmith_bench [--small | --size BYTES] [--tree-pages N] [--repetitions N] [--only OPERATION] "
+                     "[page.html]\n"
+                     "BYTES from 1 to %lld, N from 1 to %d (pages to %d)\n",
+                     static_cast<long long>(maxGeneratedBytes), maxRepetitions, maxTreePages);
         return 2;
     }
     QTemporaryDir temp;
@@ -113,8 +125,15 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    const BenchResults results = RunOperations(options.page, options.repetitions, options.workload, &printLine);
-    printMemory(results.memory);
+    const QString &only = options.workload.only;
+    const bool treeOnly = only.startsWith(QLatin1String("find_in_files"));
+    BenchResults results;
+    if (!treeOnly) {
+        results = RunOperations(options.page, options.repetitions, options.workload, &printLine);
+        printMemory(results.memory);
+    }
+    if (only.isEmpty() || treeOnly)
+        MeasureFindInFiles(options.treePages, treePageBytes, options.repetitions, only, &printLine);
     for (const QString &mismatch : results.mismatches)
         std::fprintf(stderr, "%s\n", qPrintable(mismatch));
     return results.mismatches.isEmpty() ? 0 : 1;

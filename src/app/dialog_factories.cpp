@@ -1,6 +1,7 @@
 #include "app/dialog_factories.h"
 
 #include "about/about_box.h"
+#include "app/frame_search_documents.h"
 #include "app/frame_window.h"
 #include "dialogs/body_dialog.h"
 #include "dialogs/character_set_dialog.h"
@@ -15,6 +16,7 @@
 #include "dialogs/sound_dialog.h"
 #include "dialogs/tables_dialog.h"
 #include "search/find_dialog.h"
+#include "search/find_in_files_dialog.h"
 #include "search/replace_dialog.h"
 
 namespace {
@@ -44,4 +46,10 @@ void registerDialogs(frmMDI &frame)
     addElementDialog<frmTables>(frame, QStringLiteral("frmTables"));
     frame.dialogs().add(QStringLiteral("frmFind"), [&frame] { return new frmFind(frame, frame.Search()); });
     frame.dialogs().add(QStringLiteral("frmReplace"), [&frame] { return new frmReplace(frame, frame.Search()); });
+    for (const bool replace : {false, true})
+        frame.dialogs().add(replace ? QStringLiteral("frmReplaceInFiles") : QStringLiteral("frmFindInFiles"),
+                            [&frame, replace] {
+                                return new frmFindInFiles(frame, frame.FileSearch(), replace,
+                                                          frame.SearchedDocuments().ActiveFolder());
+                            });
 }

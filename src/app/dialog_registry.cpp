@@ -40,6 +40,7 @@ const QStringList &DialogRegistry::closingOrder()
         QStringLiteral("frmImage"), QStringLiteral("frmLinks"), QStringLiteral("frmLists"),
         QStringLiteral("frmMetaName"), QStringLiteral("frmReplace"), QStringLiteral("frmRGB"),
         QStringLiteral("frmRules"), QStringLiteral("frmSound"), QStringLiteral("frmTables"),
+        QStringLiteral("frmFindInFiles"), QStringLiteral("frmReplaceInFiles"),
     };
     return order;
 }

@@ -3,6 +3,7 @@
 #include "app/application_icon.h"
 #include "app/dialog_factories.h"
 #include "app/file_drop.h"
+#include "app/frame_search_documents.h"
 #include "app/status_bar.h"
 #include "app/toolbars.h"
 #include "document/document_journal.h"
@@ -13,6 +14,8 @@
 #include "document/recovery_dialog.h"
 #include "document/tabbed_windows.h"
 #include "platform/editor_surface.h"
+#include "search/file_search_panel.h"
+#include "search/search_menu.h"
 #include "tools/page_problems_panel.h"
 #include "version.h"
 
@@ -51,6 +54,10 @@ frmMDI::frmMDI(Platform platform)
     pageProblems_ = new PageProblemsPanel(this);
     addDockWidget(Qt::BottomDockWidgetArea, pageProblems_);
     pageProblems_->hide();
+    searchedDocuments_ = std::make_unique<FrameSearchDocuments>(*this);
+    fileSearch_ = new FileSearchPanel(*searchedDocuments_, messages(), this);
+    addDockWidget(Qt::BottomDockWidgetArea, fileSearch_);
+    fileSearch_->hide();
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &frmMDI::RefreshMenuBar);
     setStatusBar(new DocumentStatusBar(*this, mdiArea_));
     SetTabbedView(mdiArea_, IsSwitchOn(settings(), TabbedWindowsSwitch));
@@ -68,6 +75,8 @@ frmMDI::frmMDI(Platform platform)
 
 frmMDI::~frmMDI()
 {
+    // A search still running ends before the documents it reads go.
+    fileSearch_->Stop();
     // Document windows reach back into the frame while they go; let them go first.
     disconnect(mdiArea_, nullptr, this, nullptr);
     for (QMdiSubWindow *window : mdiArea_->subWindowList())
@@ -126,7 +135,7 @@ void frmMDI::buildMenus()
     // The handler decides the new state itself, from the mark as it was before the click.
     connect(autosave, &QAction::triggered, this, &frmMDI::mnuOptionsAutosave_Click);
 
-    frameMenus_ = {file, options};
+    frameMenus_ = {file, options, BuildSearchMenu(this, *this)};
 }
 
 QAction *frmMDI::action(const QString &name) const
@@ -301,6 +310,7 @@ void frmMDI::MDIForm_Unload()
     settings().write(QStringLiteral("FormTop"), QStringLiteral("FormTop"), QString::number(y()));
     settings().write(QStringLiteral("FormLeft"), QStringLiteral("FormLeft"), QString::number(x()));
     UnloadDialogs();
+    fileSearch_->Stop();
 }
 
 void frmMDI::mnuFileNew_Click()

@@ -12,6 +12,8 @@
 #include <memory>
 
 class CommandToolbars;
+class FileSearchPanel;
+class FrameSearchDocuments;
 class FileDropFilter;
 class JournalFolder;
 class QAction;
@@ -72,6 +74,9 @@ public:
     void RecordRecentFile(const QString &fileName) override;
     bool IsRecentFile(const QString &fileName) const;
     PageProblemsPanel &PageProblems() override { return *pageProblems_; }
+    // Find in Files: its results panel, and the documents it searches and leads to.
+    FileSearchPanel &FileSearch() { return *fileSearch_; }
+    FrameSearchDocuments &SearchedDocuments() { return *searchedDocuments_; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -110,4 +115,6 @@ private:
     QList<QMenu *> frameMenus_;
     PageProblemsPanel *pageProblems_ = nullptr;
     std::unique_ptr<JournalFolder> journals_;
+    std::unique_ptr<FrameSearchDocuments> searchedDocuments_;
+    FileSearchPanel *fileSearch_ = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "document/new_document.h"
 #include "document/program.h"
 #include "platform/editor_surface.h"
+#include "search/search_menu.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -38,6 +39,7 @@ frmNotePad::frmNotePad(Program &program, int slot)
     buildMenus();
     connectHandlers();
     addEditorBasics();
+    menus_.append(BuildSearchMenu(this, program_));
     resize(640, 420);
     Form_Load();
 }

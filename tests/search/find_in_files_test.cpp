@@ -1,0 +1,185 @@
+#include "support/program_fixture.h"
+
+#include "document/notepad_window.h"
+#include "platform/editor_surface.h"
+#include "search/file_search_panel.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTextEdit>
+#include <QTreeWidget>
+
+namespace {
+
+class FindInFilesTest : public ProgramTest
+{
+protected:
+    FileSearchPanel &panel() { return frame().FileSearch(); }
+
+    QString put(const QString &name, const QByteArray &bytes)
+    {
+        QDir().mkpath(QFileInfo(tempPath(name)).absolutePath());
+        return writeFile(name, bytes);
+    }
+
+    QDialog *form(const char *name) { return qobject_cast<QDialog *>(frame().dialogs().find(QLatin1String(name))); }
+
+    template <typename Control>
+    Control *control(const char *formName, const char *name)
+    {
+        QDialog *dialog = form(formName);
+        return dialog ? dialog->findChild<Control *>(QLatin1String(name)) : nullptr;
+    }
+
+    void enter(const char *formName, const char *name, const QString &text)
+    {
+        auto *box = control<QLineEdit>(formName, name);
+        ASSERT_NE(box, nullptr) << name;
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, text);
+    }
+
+    // The menu item, the texts typed, the expression box as asked, Find, and the search
+    // waited for.
+    void search(const char *item, const char *formName, const QString &pattern, bool expression,
+                const QString &with = QString())
+    {
+        choose(QLatin1String(item));
+        enter(formName, "Text1", pattern);
+        if (!with.isNull())
+            enter(formName, "Text2", with);
+        enter(formName, "txtFolder", tempPath("tree"));
+        if (control<QCheckBox>(formName, "chkRegularExpression")->isChecked() != expression)
+            control<QCheckBox>(formName, "chkRegularExpression")->click();
+        QTest::mouseClick(control<QPushButton>(formName, "cmdFind"), Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !panel().isRunning(); }, 20000));
+    }
+
+    // Each row of the dock as "file (count)" and its matches as "line:column text".
+    QStringList rows()
+    {
+        QStringList seen;
+        QTreeWidget *tree = panel().results();
+        for (int index = 0; index < tree->topLevelItemCount(); ++index) {
+            QTreeWidgetItem *file = tree->topLevelItem(index);
+            seen << QDir(tempPath("tree")).relativeFilePath(file->text(0)) + " (" + file->text(1) + ")";
+            for (int child = 0; child < file->childCount(); ++child)
+                seen << "  " + file->child(child)->text(0) + " " + file->child(child)->text(1);
+        }
+        return seen;
+    }
+
+    QString status() { return panel().findChild<QLabel *>("lblFindStatus")->text(); }
+
+    void activate(int file, int match)
+    {
+        QTreeWidget *tree = panel().results();
+        tree->setCurrentItem(tree->topLevelItem(file)->child(match));
+        QTest::keyClick(tree, Qt::Key_Return);
+    }
+};
+
+TEST_F(FindInFilesTest, FindsInEachEncodingAndInUnsavedTextSkipsWhatItCannotSearchAndLeadsToEachMatch)
+{
+    start();
+    put("tree/a.html", "one needle\r\nNeedle two\r\n");
+    put("tree/sub/b.htm", QByteArray("\xFF\xFEx\0 \0n\0e\0e\0d\0l\0e\0", 18));
+    put("tree/sub/c.txt", "caf\xE9 needle\r");
+    put("tree/d.bin", "needle");
+    put("tree/e.js", QByteArray("needle\0", 7));
+    put("tree/sub/open.html", "needle on disk");
+    QFile::link(tempPath("tree"), tempPath("tree/sub/loop"));
+    QFile::link(tempPath("tree/none"), tempPath("tree/broken.html"));
+    open(tempPath("tree/sub/open.html"));
+    activeEditor()->selectAll();
+    type("typed needle, not saved");
+
+    choose("mnuSearchFindInFiles");
+    EXPECT_EQ(control<QLineEdit>("frmFindInFiles", "txtFolder")->text(), tempPath("tree/sub"));
+    search("mnuSearchFindInFiles", "frmFindInFiles", "needle", false);
+    EXPECT_EQ(rows(), QStringList({"a.html (2 matches)", "  1:5 one needle", "  2:1 Needle two", "sub/b.htm (1 match)",
+                                   "  1:3 x needle", "sub/c.txt (1 match)", "  1:6 caf\u00E9 needle",
+                                   "sub/open.html (1 match)", "  1:7 typed needle, not saved"}));
+    EXPECT_EQ(status(), "5 matches in 4 files (4 files searched, 1 binary skipped, 1 unreadable)");
+    EXPECT_EQ(stored("FindInFilesFolder", "FindInFilesFolder"), tempPath("tree"));
+
+    // Return on a match opens its file, or goes to its window, with the match selected.
+    activate(0, 1);
+    EXPECT_EQ(activeDocument()->Caption(), tempPath("tree/a.html"));
+    EXPECT_EQ(activeDocument()->editor().SelStart(), 11);
+    EXPECT_EQ(activeDocument()->editor().SelText(), "Needle");
+    activate(3, 0);
+    EXPECT_EQ(activeDocument()->Caption(), tempPath("tree/sub/open.html"));
+    EXPECT_EQ(activeDocument()->editor().SelText(), "needle");
+    EXPECT_EQ(openDocuments().size(), 2);
+
+    // Whole words with case, and an expression across a line break.
+    choose("mnuSearchFindInFiles");
+    control<QCheckBox>("frmFindInFiles", "chkCase")->click();
+    search("mnuSearchFindInFiles", "frmFindInFiles", "needle\\s+N", true);
+    EXPECT_EQ(rows(), QStringList({"a.html (1 match)", "  1:5 one needle"}));
+    search("mnuSearchFindInFiles", "frmFindInFiles", "needle(", true);
+    EXPECT_EQ(messages().shown.last().text,
+              "Can't use the regular expression \"needle(\": missing closing parenthesis at offset 7");
+}
+
+TEST_F(FindInFilesTest, ReplaceInFilesKeepsEachFilesBytesButTheMatchesAndLeavesAFileChangedMeanwhile)
+{
+    start();
+    const QString crlf = put("tree/crlf.html", "\xEF\xBB\xBFk=1\r\nk=2\r\nend\r\n");
+    QFile::setPermissions(crlf, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup);
+    const QFileDevice::Permissions mode = QFile::permissions(crlf);
+    const QString cr = put("tree/cr.txt", "caf\xE9 k=3\rk=4\r");
+    const QString wide = put("tree/wide.htm", QByteArray("\xFE\xFF\0k\0=\0005\0\n", 10));
+    const QString meanwhile = put("tree/meanwhile.html", "k=6");
+    const QString opened = put("tree/open.html", "k=7");
+    open(opened);
+
+    search("mnuSearchReplaceInFiles", "frmReplaceInFiles", "k=(\\d)\\n?", true, "$1=k ");
+    EXPECT_EQ(rows().filter("(").join(", "),
+              "cr.txt (2 matches), crlf.html (2 matches), meanwhile.html (1 match), open.html (1 match), "
+              "wide.htm (1 match)");
+    put("tree/meanwhile.html", "k=6 changed");
+    messages().shown.clear();
+    QTest::mouseClick(panel().findChild<QPushButton *>("cmdGo"), Qt::LeftButton);
+
+    EXPECT_EQ(readFile(crlf), "\xEF\xBB\xBF" "1=k 2=k end\r\n");
+    EXPECT_EQ(QFile::permissions(crlf), mode);
+    EXPECT_EQ(readFile(cr), "caf\xE9 3=k 4=k ");
+    EXPECT_EQ(readFile(wide), QByteArray("\xFE\xFF\0005\0=\0k\0 ", 10));
+    EXPECT_EQ(readFile(meanwhile), "k=6 changed");
+    EXPECT_EQ(readFile(opened), "k=7");
+    EXPECT_EQ(activeDocument()->editor().Text(), "7=k ");
+    activeEditor()->undo();
+    EXPECT_EQ(activeDocument()->editor().Text(), "k=7");
+    EXPECT_EQ(onlyMessage(), "6 replacements made: 3 files written, 1 open documents changed (not saved)\r\n"
+                             "Left alone, changed since the search:\r\n" + meanwhile);
+    EXPECT_FALSE(panel().findChild<QPushButton *>("cmdGo")->isEnabled());
+}
+
+TEST_F(FindInFilesTest, ClosingTheFrameMidSearchStopsTheThread)
+{
+    start();
+    for (int index = 0; index < 300; ++index)
+        put(QStringLiteral("tree/%1/p%2.html").arg(index % 10).arg(index), QByteArray(4000, 'x') + "needle");
+    choose("mnuSearchFindInFiles");
+    enter("frmFindInFiles", "Text1", "needle");
+    enter("frmFindInFiles", "txtFolder", tempPath("tree"));
+    QTest::mouseClick(control<QPushButton>("frmFindInFiles", "cmdFind"), Qt::LeftButton);
+    ASSERT_TRUE(panel().isRunning());
+    frame().close();
+    EXPECT_FALSE(panel().isRunning());
+    // What the thread sent before it stopped arrives harmlessly.
+    QCoreApplication::processEvents();
+    EXPECT_LE(panel().files().size(), 300);
+}
+
+}  // namespace
