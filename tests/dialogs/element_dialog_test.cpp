@@ -101,8 +101,12 @@ TEST_F(ElementDialogTest, DialogsOpenOnTheirFirstFieldAndTabAsTheirLayoutReads)
         const char *menuItem, *formName;
         QStringList fields;  // as Tab reaches them, disabled ones passed over
     } cases[] = {
-        {"mnuEditFind", "frmFind", {"Text1", "cmdFind", "chkCase", "optDirection1", "cmdcancel"}},
-        {"mnuEditReplace", "frmReplace", {"Text1", "cmdFind", "Text2", "chkCase", "optDirection1", "cmdUndo", "cmdCancel"}},
+        // The options beyond the classic ones come after the classic fields.
+        {"mnuEditFind", "frmFind",
+         {"Text1", "cmdFind", "chkCase", "optDirection1", "cmdcancel", "chkRegularExpression", "chkWholeWord"}},
+        {"mnuEditReplace", "frmReplace",
+         {"Text1", "cmdFind", "Text2", "chkCase", "optDirection1", "cmdUndo", "cmdCancel", "chkRegularExpression",
+          "chkWholeWord", "chkInSelection"}},
         {"mnuViewLinks", "frmLinks", {"cboHREF", "txtLink", "cmdFindLink", "txtLinkName", "cboTarget", "cmdOK",
          "cmdCancel"}},
         {"mnuViewHex", "frmRGB", {"cmdSelectColor", "cmdOK", "cmdCancel"}},
