@@ -22,6 +22,7 @@
 #include "tools/page_problems_panel.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QSaveFile>
@@ -41,6 +42,8 @@
 namespace {
 
 const QString frequentWord = QStringLiteral("data");
+// The switches of the HTML-aware editing, each its section and key.
+constexpr const char *htmlHelpers[] = {"ColorTagsWhileTyping", "AutoCloseTags", "Completions"};
 constexpr int scrolledPages = 200;
 const QString replacementWord = QStringLiteral("datum");
 
@@ -82,14 +85,22 @@ private:
     QTextCharFormat format_;
 };
 
-// Where the layout paints the text in another colour, line by line: what the user sees
-// of the tags coloured.
-QList<QList<QTextLayout::FormatRange>> layoutColours(QTextDocument *page)
+// Where the layout paints the "<" of a start or end tag in the tag colour: the tags the
+// user sees coloured. The program paints a tag's other parts, and comments, in colours of
+// their own; the brackets of tags keep the tag colour.
+QList<int> colouredTagOpenings(QTextDocument *page, const QColor &tagColor)
 {
-    QList<QList<QTextLayout::FormatRange>> colours;
-    for (QTextBlock line = page->begin(); line.isValid(); line = line.next())
-        colours.append(line.layout()->formats());
-    return colours;
+    QList<int> openings;
+    for (QTextBlock line = page->begin(); line.isValid(); line = line.next()) {
+        const QString text = line.text();
+        for (const QTextLayout::FormatRange &range : line.layout()->formats()) {
+            const QChar next = range.start + 1 < text.size() ? text[range.start + 1] : QChar();
+            if (range.format.foreground().color() == tagColor && text[range.start] == QLatin1Char('<')
+                && (next.isLetter() || next == QLatin1Char('/')))
+                openings.append(line.position() + range.start);
+        }
+    }
+    return openings;
 }
 
 QByteArray readAll(const QString &path)
@@ -185,6 +196,10 @@ public:
         : htmlFile_(htmlFile), repetitions_(repetitions), workload_(workload), bench_(makeBenchPlatform()),
           messages_(*bench_.messages), frame_(std::move(bench_.platform))
     {
+        // The classic operations are timed as the classic program does them; the HTML-aware
+        // help is turned on where it is measured.
+        for (const char *helper : htmlHelpers)
+            frame_.settings().write(QLatin1String(helper), QLatin1String(helper), QStringLiteral("False"));
         frame_.MDIForm_Load();
         settle();
     }
@@ -209,6 +224,7 @@ public:
         measureSave();
         measureColour();
         measurePlainColour();
+        measureColourOn();
         measureCase(QStringLiteral("upper"), text_, &MakeTagsUppercase, &UppercaseLetters);
         measureCase(QStringLiteral("lower"), withConvertedTags(text_, tags_, &UppercaseLetters), &MakeTagsLowercase,
                     &LowercaseLetters);
@@ -224,6 +240,8 @@ public:
             return cursor;
         });
         measureScroll();
+        measureHtmlTyping(QStringLiteral("type_top_html"), text_);
+        measureHtmlTyping(QStringLiteral("type_top_open_comment"), QStringLiteral("<!--\n") + text_);
         return results_;
     }
 
@@ -437,6 +455,42 @@ private:
         settle();
     }
 
+    // Color Tags While Typing turned on over the page as it shows, against the floor's
+    // highlighter colouring the same page as it goes into the floor's editor; both laid
+    // out to the end.
+    void measureColourOn()
+    {
+        QAction *item = document()->action(QStringLiteral("mnuOptionsColorTagsWhileTyping"));
+        const auto off = [&] {
+            if (item->isChecked())
+                item->trigger();
+        };
+        measure(
+            QStringLiteral("colour_on"),
+            [&] {
+                off();
+                resetProduct(text_);
+                finishLayout(productEditor());
+            },
+            [&] {
+                item->trigger();
+                finishLayout(productEditor());
+            },
+            [&] {
+                floorHighlighter_.reset();
+                floor_->clear();
+            },
+            [&] {
+                floorHighlighter_ = std::make_unique<BareTagHighlighter>(TagColorFor(frame_, document()->editor()));
+                floorHighlighter_->setDocument(floor_->document());
+                QCoreApplication::sendPostedEvents(floorHighlighter_.get(), QEvent::MetaCall);
+                resetFloor(text_);
+                finishLayout(floor_.get());
+            });
+        off();
+        floorHighlighter_.reset();
+    }
+
     void measureCase(const QString &name, const QString &start, void (*pass)(Program &),
                      QString (*convert)(QString))
     {
@@ -634,7 +688,8 @@ private:
     {
         if (productEditor()->document()->toRawText() != floorPage->toRawText())
             mismatch(operation + QStringLiteral(": the program's text differs from the floor's"));
-        if (layoutColours(productEditor()->document()) != layoutColours(floorPage))
+        const QColor tagColor = TagColorFor(frame_, document()->editor());
+        if (colouredTagOpenings(productEditor()->document(), tagColor) != colouredTagOpenings(floorPage, tagColor))
             mismatch(operation + QStringLiteral(": the program colours the page otherwise than the floor"));
     }
 
@@ -664,6 +719,38 @@ private:
     {
         finishLayout(productEditor());
         finishLayout(floor_.get());
+    }
+
+    void setHtmlHelpers(bool on)
+    {
+        for (const char *helper : htmlHelpers) {
+            QAction *item = document()->action(QStringLiteral("mnuOptions") + QLatin1String(helper));
+            if (item->isChecked() != on)
+                item->trigger();
+        }
+    }
+
+    // Keys typed at the top of `page` with the HTML-aware help on (colouring, closing tags,
+    // matching tags, completion), against the same keys with all of it off.
+    void measureHtmlTyping(const QString &name, const QString &page)
+    {
+        if (!wanted(name))
+            return;
+        const auto typeAtTop = [&] {
+            QTextEdit *editor = productEditor();
+            editor->setTextCursor(QTextCursor(editor->document()->findBlockByNumber(1)));
+            typeKeys(editor, workload_.typedKeys);
+        };
+        const auto prepare = [&](bool on) {
+            setHtmlHelpers(false);
+            resetProduct(page);
+            setHtmlHelpers(on);
+            finishLayout(productEditor());
+        };
+        measure(
+            name, [&] { prepare(true); }, typeAtTop, [&] { prepare(false); }, typeAtTop, workload_.typedKeys);
+        setHtmlHelpers(false);
+        resetProduct(text_);
     }
 
     // The first pages of the page scrolled through a page at a time, each painted; then the

@@ -5,6 +5,7 @@
 #include "document/notepad_window.h"
 #include "document/program.h"
 #include "document/tag_colouring.h"
+#include "document/tag_matching.h"
 #include "platform/editor_surface.h"
 
 #include <QSignalBlocker>
@@ -19,15 +20,21 @@ LiveTagHighlighter *highlighterOf(frmNotePad &window)
                                                                             Qt::FindDirectChildrenOnly);
 }
 
+HtmlColours coloursFor(Program &program, frmNotePad &window)
+{
+    return HtmlColours(window.RichTextBox1->palette(), TagColorFor(program, window.editor()));
+}
+
 } // namespace
 
 void ColorTagsWhileTyping(Program &program, frmNotePad &window, bool on)
 {
     QTextDocument *document = window.RichTextBox1->document();
+    MarkMatchingTags(window.RichTextBox1, on);
     LiveTagHighlighter *current = highlighterOf(window);
     if (on) {
         if (!current)
-            new LiveTagHighlighter(document, TagColorFor(program, window.editor()));
+            new LiveTagHighlighter(document, coloursFor(program, window));
         return;
     }
     if (!current)
@@ -47,6 +54,6 @@ void RecolorLiveTags(Program &program)
         if (table.state(slot).Deleted || !window)
             continue;
         if (LiveTagHighlighter *highlighter = highlighterOf(*window))
-            highlighter->SetTagColor(TagColorFor(program, window->editor()));
+            highlighter->SetColours(coloursFor(program, *window));
     }
 }

@@ -1,136 +1,104 @@
 #include "document/live_tag_highlighter.h"
 
-#include "document/tag_scanner.h"
 #include "platform/block_line_endings.h"
 
 #include <QCoreApplication>
+#include <cctype>
 #include <QSignalBlocker>
 #include <QTextDocument>
 
 namespace {
 
-// A line's flag: whether a tag begun on it, or above it, is still open at its end.
-enum LineState : bool { Outside = false, InsideTag = true };
+// Lays the scanner's and the code reader's findings on the line as formats.
+class LinePainter final : public TagScanSink, public CodeSink
+{
+public:
+    using Paint = std::function<void(qsizetype, qsizetype, const QTextCharFormat &)>;
+
+    LinePainter(QStringView line, const HtmlColours &colours, Paint paint)
+        : line_(line), colours_(colours), paint_(std::move(paint))
+    {
+    }
+
+    void part(TagPart part, qsizetype from, qsizetype to) override { paint_(from, to, colours_.of(part)); }
+    void codePart(CodePart part, qsizetype from, qsizetype to) override { paint_(from, to, colours_.of(part)); }
+    void code(ScanState &state, qsizetype from, qsizetype to) override
+    {
+        ReadCode(state.element, line_, from, to, state.code, *this);
+    }
+
+    // Character references: "&", a name or "#" and digits (or "#x" and hex digits), ";".
+    void text(qsizetype from, qsizetype to) override
+    {
+        for (qsizetype amp = line_.indexOf(QLatin1Char('&'), from); amp >= 0 && amp < to;
+             amp = line_.indexOf(QLatin1Char('&'), amp + 1)) {
+            qsizetype at = amp + 1;
+            const bool numeric = at < to && line_[at] == QLatin1Char('#');
+            const bool hex = numeric && at + 1 < to && (line_[at + 1] == QLatin1Char('x') || line_[at + 1] == QLatin1Char('X'));
+            at += numeric ? (hex ? 2 : 1) : 0;
+            const qsizetype digits = at;
+            while (at < to && line_[at].unicode() < 128
+                   && (hex ? isxdigit(line_[at].unicode()) : numeric ? isdigit(line_[at].unicode())
+                                                                    : isalnum(line_[at].unicode())))
+                ++at;
+            if (at > digits && at < to && line_[at] == QLatin1Char(';'))
+                paint_(amp, at + 1, colours_.reference());
+        }
+    }
+
+private:
+    QStringView line_;
+    const HtmlColours &colours_;
+    Paint paint_;
+};
 
 } // namespace
 
-LiveTagHighlighter::LiveTagHighlighter(QTextDocument *document, const QColor &color)
-    : QSyntaxHighlighter(static_cast<QObject *>(document))
+LiveTagHighlighter::LiveTagHighlighter(QTextDocument *document, const HtmlColours &colours)
+    : QSyntaxHighlighter(static_cast<QObject *>(document)), colours_(colours)
 {
     setObjectName(QStringLiteral("LiveTagHighlighter"));
-    format_.setForeground(color);
     setDocument(document);
     // Qt colours the whole text once control returns to the event loop; done here at
     // once instead, it can be done quietly.
     recolourAll([this] { QCoreApplication::sendPostedEvents(this, QEvent::MetaCall); });
 }
 
-void LiveTagHighlighter::SetTagColor(const QColor &color)
+void LiveTagHighlighter::SetColours(const HtmlColours &colours)
 {
-    if (format_.foreground().color() == color)
-        return;
-    format_.setForeground(color);
+    colours_ = colours;
     recolourAll([this] { rehighlight(); });
 }
 
 // Qt lays the page out again after each line it colours, from that line on, which on a
 // long page takes minutes. The layout is stopped meanwhile (a document without a page
-// size is not laid out), so that the page is laid out once, afterwards.
+// size is not laid out), so that the page is laid out once, afterwards. Colouring lines
+// outside an edit makes the document announce a change of its contents, which would mark
+// the document changed: the announcement is held back.
 void LiveTagHighlighter::recolourAll(const std::function<void()> &recolour)
 {
     QTextDocument *text = document();
     const QSizeF page = text->pageSize();
     text->setPageSize(QSizeF(0, 0));
-    quietly(recolour);
+    {
+        const QSignalBlocker blocker(text);
+        recolour();
+    }
     text->setPageSize(page);
-}
-
-// Colouring lines outside an edit makes the document announce a change of its contents,
-// which would mark the document changed: the announcement is held back.
-void LiveTagHighlighter::quietly(const std::function<void()> &recolour)
-{
-    const QSignalBlocker blocker(document());
-    recolour();
-}
-
-// The line's ending, remembered in the same state, stays as it is.
-void LiveTagHighlighter::markLine(bool insideTag)
-{
-    setCurrentBlockState(WithBlockFlag(currentBlockState(), insideTag));
-}
-
-bool LiveTagHighlighter::closesAfterThisLine() const
-{
-    const QTextBlock line = currentBlock();
-    return !document()->find(QStringLiteral(">"), line.position() + line.length()).isNull();
 }
 
 void LiveTagHighlighter::highlightBlock(const QString &text)
 {
-    const bool carried = BlockFlag(previousBlockState()) == InsideTag;
-    qsizetype from = 0;
-    if (carried) {
-        const qsizetype close = text.indexOf(QLatin1Char('>'));
-        if (close < 0) {
-            if (closesAfterThisLine()) {
-                setFormat(0, int(text.size()), format_);
-                markLine(InsideTag);
-            } else {
-                markLine(Outside);
-                recheckLinesAbove(true);
-            }
-            return;
-        }
-        setFormat(0, int(close + 1), format_);
-        from = close + 1;
-    }
-
-    const QList<TagRange> tags = FindTags(QStringView(text).mid(from));
-    for (const TagRange &tag : tags)
-        setFormat(int(from) + tag.start, tag.length, format_);
-    const qsizetype scanned = tags.isEmpty() ? from : from + tags.last().start + tags.last().length;
-    const qsizetype open = text.indexOf(QLatin1Char('<'), scanned);
-    if (open >= 0 && closesAfterThisLine()) {
-        setFormat(int(open), int(text.size() - open), format_);
-        markLine(InsideTag);
-    } else {
-        markLine(Outside);
-    }
-
-    // A ">" before any "<" of this line may close a "<" above that had none to close it.
-    if (!carried) {
-        const qsizetype close = text.indexOf(QLatin1Char('>'));
-        const qsizetype firstOpen = text.indexOf(QLatin1Char('<'));
-        if (close >= 0 && (firstOpen < 0 || close < firstOpen))
-            recheckLinesAbove(false);
-    }
+    ScanState state = ScanState::unpacked(HighlighterState(previousBlockState()));
+    LinePainter painter(text, colours_, [this](qsizetype from, qsizetype to, const QTextCharFormat &format) {
+        setFormat(int(from), int(to - from), format);
+    });
+    ScanTags(text, state, currentBlock().next().isValid(), painter);
+    // The line's ending, remembered in the same state, stays as it is.
+    setCurrentBlockState(WithHighlighterState(currentBlockState(), state.packed()));
 }
 
-// The lines above were read on what followed them then. When a tag that was open ends
-// without a ">" (tagWasOpen), or a ">" arrives for a "<" that had none, they are read
-// again from the line of that "<", once the edit in hand is finished.
-void LiveTagHighlighter::recheckLinesAbove(bool tagWasOpen)
+ScanState ScanStateBefore(const QTextBlock &block)
 {
-    QTextBlock line = currentBlock().previous();
-    if (tagWasOpen) {
-        while (line.previous().isValid() && BlockFlag(line.previous().userState()) == InsideTag)
-            line = line.previous();
-    } else {
-        for (; line.isValid(); line = line.previous()) {
-            const QString above = line.text();
-            const qsizetype lastOpen = above.lastIndexOf(QLatin1Char('<'));
-            const qsizetype lastClose = above.lastIndexOf(QLatin1Char('>'));
-            if (lastOpen < 0 && lastClose < 0)
-                continue;
-            if (lastOpen < lastClose)
-                return;
-            break;
-        }
-    }
-    if (!line.isValid())
-        return;
-    const int position = line.position();
-    QMetaObject::invokeMethod(
-        this, [this, position] { quietly([this, position] { rehighlightBlock(document()->findBlock(position)); }); },
-        Qt::QueuedConnection);
+    return ScanState::unpacked(HighlighterState(block.previous().userState()));
 }

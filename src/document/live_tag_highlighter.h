@@ -1,36 +1,36 @@
 #pragma once
 
+#include "document/html_colours.h"
+
 #include <QSyntaxHighlighter>
-#include <QTextCharFormat>
 
 #include <functional>
 
-// Colours the tags of a document while the user types, with the tag scanner and the
-// colour of the colouring pass. The colour lives in the editor's layout only, never in
-// the document's character formats, so saving and the passes see the text as before.
-//
-// Only the lines an edit touched are looked at again, and the lines after them while a
-// tag stays open across a line break. A "<" is a tag only when a ">" follows it somewhere
-// in the text, as the pass reads it, so a line may change how the lines above it read:
-// those are looked at again once the edit is done.
+// Colours a page in the editor while the user types: tags, attributes and their values,
+// comments, the doctype, character references, and the comments, strings, numbers,
+// keywords and properties of script and style code. It reads the page with the tag
+// scanner the passes use, line by line, keeping in each line's state where the reading
+// stands at its end; an edit recolours its own lines and goes on below only while that
+// state changes. The colours live in the editor's layout only, never in the document's
+// character formats, so saving and the passes see the text as before.
 class LiveTagHighlighter : public QSyntaxHighlighter
 {
     Q_OBJECT
 
 public:
-    LiveTagHighlighter(QTextDocument *document, const QColor &color);
+    LiveTagHighlighter(QTextDocument *document, const HtmlColours &colours);
 
-    void SetTagColor(const QColor &color);
+    void SetColours(const HtmlColours &colours);
 
 protected:
     void highlightBlock(const QString &text) override;
 
 private:
-    void markLine(bool insideTag);
-    bool closesAfterThisLine() const;
-    void recheckLinesAbove(bool tagWasOpen);
     void recolourAll(const std::function<void()> &recolour);
-    void quietly(const std::function<void()> &recolour);
 
-    QTextCharFormat format_;
+    HtmlColours colours_;
 };
+
+// Where the reading of the page stands at the end of the line above `block`, as the
+// highlighter of its document last left it (the start of the page without one).
+ScanState ScanStateBefore(const QTextBlock &block);

@@ -40,6 +40,7 @@ frmNotePad::frmNotePad(Program &program, int slot)
     connectHandlers();
     addEditorBasics();
     menus_.append(BuildSearchMenu(this, program_));
+    addHtmlEditing();
     resize(640, 420);
     Form_Load();
 }

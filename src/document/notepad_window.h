@@ -69,6 +69,8 @@ private:
     void connectTextCommands();
     // The items this program adds after the classic ones (editor_basics_menus.cpp).
     void addEditorBasics();
+    // Closing, matching and completing tags (html_editing_menus.cpp).
+    void addHtmlEditing();
     void addSwitch(QMenu *menu, const EditorSwitch &choice, const QString &caption, const SwitchAction &apply);
     void bind(const QString &name, void (frmNotePad::*handler)());
     void refreshWindowList();

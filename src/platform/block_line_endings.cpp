@@ -11,14 +11,17 @@ constexpr int noEnding = -1;
 // get; without it every line of the document ends in the fresh ending.
 constexpr char ownEndingsProperty[] = "lineEndingsOfTheirOwn";
 
+constexpr int highlighterBits = 12;
+constexpr int highlighterMask = (1 << highlighterBits) - 1;
+
 int endingOf(int userState)
 {
-    return userState < 0 ? noEnding : (userState >> 1) - 1;
+    return userState < 0 ? noEnding : (userState >> highlighterBits) - 1;
 }
 
-int stateOf(int ending, bool flag)
+int stateOf(int ending, int highlighter)
 {
-    return ((ending + 1) << 1) | (flag ? 1 : 0);
+    return ((ending + 1) << highlighterBits) | (highlighter & highlighterMask);
 }
 
 // The ending remembered for the paragraph, `fresh` where it has none.
@@ -30,14 +33,14 @@ TextFileFormat::LineEnding rememberedLineEnding(const QTextBlock &paragraph, Tex
 
 } // namespace
 
-bool BlockFlag(int userState)
+int HighlighterState(int userState)
 {
-    return userState >= 0 && (userState & 1) != 0;
+    return userState < 0 ? 0 : userState & highlighterMask;
 }
 
-int WithBlockFlag(int userState, bool flag)
+int WithHighlighterState(int userState, int highlighter)
 {
-    return stateOf(endingOf(userState), flag);
+    return stateOf(endingOf(userState), highlighter);
 }
 
 void RememberLineEndings(QTextDocument &document, const LineEndings &endings, TextFileFormat::LineEnding fresh)
@@ -47,7 +50,7 @@ void RememberLineEndings(QTextDocument &document, const LineEndings &endings, Te
     for (QTextBlock block = document.begin(); block.isValid() && line < endings.size(); block = block.next()) {
         const TextFileFormat::LineEnding ending = endings[line++];
         own = own || ending != fresh;
-        block.setUserState(stateOf(ending == fresh ? noEnding : int(ending), BlockFlag(block.userState())));
+        block.setUserState(stateOf(ending == fresh ? noEnding : int(ending), HighlighterState(block.userState())));
     }
     document.setProperty(ownEndingsProperty, own);
 }

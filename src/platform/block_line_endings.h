@@ -16,11 +16,12 @@ void RememberLineEndings(QTextDocument &document, const LineEndings &endings, Te
 // document's lines does, nor any of a file's whose lines all end alike.
 bool HasOwnLineEndings(const QTextDocument &document);
 
-// The user state is shared with the syntax highlighter that colours tags while typing:
-// the ending lives in the upper bits, the highlighter's one flag for the line in the
-// lowest, so that neither overwrites the other. A block never touched has the state -1.
-bool BlockFlag(int userState);
-int WithBlockFlag(int userState, bool flag);
+// The user state is shared with the syntax highlighter that colours the page while typing:
+// the ending lives in the upper bits, where the highlighter's reading stands at the line's
+// end in the lowest twelve, so that neither overwrites the other. A block never touched
+// has the state -1, which reads as a highlighter state of 0.
+int HighlighterState(int userState);
+int WithHighlighterState(int userState, int highlighter);
 
 // One ending for each line break of `text`, the document's text as EditorSurface::Text
 // gives it: each paragraph's remembered one, and `fresh` for the lines that have none (a

@@ -18,6 +18,11 @@ ProgramTest::ProgramTest() : settingsFile_(temp_.filePath(QStringLiteral("tagsmi
 {
     // Each test's journals live in its own folder, so no test finds another's left behind.
     qputenv("XDG_STATE_HOME", temp_.filePath(QStringLiteral("state")).toLocal8Bit());
+    // The editor reads and types as plain text unless a test turns the HTML-aware help on,
+    // so that what a test types is what the page holds.
+    QSettings file(settingsFile_, QSettings::IniFormat);
+    for (const char *helper : {"ColorTagsWhileTyping", "AutoCloseTags", "Completions"})
+        file.setValue(QStringLiteral("%1/%1").arg(QLatin1String(helper)), QStringLiteral("False"));
 }
 
 ProgramTest::~ProgramTest()

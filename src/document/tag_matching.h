@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+class QTextEdit;
+
+// Marks the tag whose name holds the caret together with its partner, both on one
+// background, or alone on a warning background when it has none. The marks are painted
+// over the text (extra selections), never put into it. On a long page the marks follow
+// once the caret rests, so that typing never waits for the page to be read.
+class TagMatchMarks : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TagMatchMarks(QTextEdit *editor);
+
+private:
+    void mark();
+
+    QTextEdit *editor_;
+    QTimer rest_;
+};
+
+// Starts or stops marking matching tags in the editor.
+void MarkMatchingTags(QTextEdit *editor, bool on);
+
+// Edit > Go to Matching Tag: from a tag under the caret to its partner's name. False when
+// the caret is in no tag that has one.
+bool GoToMatchingTag(QTextEdit *editor);
+
+// Edit > Select Element: selects the innermost element around the selection that is larger
+// than it, start and end tag included. False when there is none.
+bool SelectElement(QTextEdit *editor);

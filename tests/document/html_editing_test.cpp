@@ -1,0 +1,225 @@
+#include "support/program_fixture.h"
+
+#include "document/html_colours.h"
+#include "document/notepad_window.h"
+#include "document/tag_completion.h"
+#include "platform/editor_surface.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QCompleter>
+#include <QTest>
+#include <QTextEdit>
+
+namespace {
+
+class HtmlEditingTest : public ProgramTest
+{
+protected:
+    EditorSurface &editor() { return activeDocument()->editor(); }
+
+    void fresh(const QString &text = {})
+    {
+        editor().SetText(text);
+        editor().SetSelStart(int(text.size()));
+    }
+
+    void undo() { QTest::keyClick(activeEditor(), Qt::Key_Z, Qt::ControlModifier); }
+
+    // The marked tags, as their text and whether each is marked as matched.
+    QStringList marks()
+    {
+        QCoreApplication::processEvents();
+        const HtmlColours colours(activeEditor()->palette(), QColor());
+        QStringList marked;
+        for (const QTextEdit::ExtraSelection &mark : activeEditor()->extraSelections())
+            marked << mark.cursor.selectedText()
+                          + (mark.format.background().color() == colours.matched() ? QString() : QStringLiteral("!"));
+        return marked;
+    }
+
+    QString selected() { return editor().SelText(); }
+
+    QCompleter *completer()
+    {
+        auto *helper = activeEditor()->findChild<TagCompleter *>();
+        return helper ? helper->completer() : nullptr;
+    }
+
+    QAbstractItemView *list() { return completer()->popup(); }
+
+    QStringList offered()
+    {
+        QStringList rows;
+        if (!list()->isVisible())
+            return rows;
+        for (int row = 0; row < completer()->completionCount(); ++row)
+            rows << completer()->completionModel()->index(row, 0).data().toString();
+        return rows;
+    }
+};
+
+TEST_F(HtmlEditingTest, ClosesStartTagsAndCompletesEndTagsEachAsAnUndoStep)
+{
+    start();
+    choose("mnuOptionsAutoCloseTags");
+    EXPECT_EQ(stored("AutoCloseTags", "AutoCloseTags"), "True");
+
+    type("<div class=\"a>b\">");
+    EXPECT_EQ(editor().Text(), "<div class=\"a>b\"></div>");
+    EXPECT_EQ(editor().SelStart(), 17);
+    undo();
+    EXPECT_EQ(editor().Text(), "<div class=\"a>b\">");
+    undo();
+    EXPECT_FALSE(editor().Text().contains('>'));
+
+    const struct
+    {
+        const char *typed;
+        const char *expected;
+    } cases[] = {
+        {"<TABLE>", "<TABLE></TABLE>"},
+        {"<br><img src=x><p/><hr>", "<br><img src=x><p/><hr>"},
+        {"<!-- <b> -->", "<!-- <b> -->"},
+        {"</i><?x?><!x>", "</i><?x?><!x>"},
+        {"<script>if (a<b>c) x();", "<script>if (a<b>c) x();</script>"},
+        {"<ul>\n<li>one</", "<ul>\n<li>one</li></ul>"},
+        {"<p>a <b>b</ <I>c</", "<p>a <b>b</b> <I>c</I></p>"},
+        {"<!-- </", "<!-- </"},
+        {"a </", "a </"},
+    };
+    for (const auto &row : cases) {
+        SCOPED_TRACE(row.typed);
+        fresh();
+        const QStringList lines = QString(row.typed).split('\n');
+        for (qsizetype line = 0; line < lines.size(); ++line) {
+            if (line > 0)
+                QTest::keyClick(activeEditor(), Qt::Key_Return);
+            type(lines[line]);
+        }
+        EXPECT_EQ(editor().Text(), row.expected);
+    }
+
+    // Inside a script, "</" can only close the script; the completion is undone alone.
+    fresh("<SCRIPT>\nx = 1;\n");
+    type("</");
+    EXPECT_EQ(editor().Text(), "<SCRIPT>\nx = 1;\n</SCRIPT>");
+    undo();
+    EXPECT_EQ(editor().Text(), "<SCRIPT>\nx = 1;\n</");
+
+    // A ">" typed again before the end tag adds no second one.
+    fresh("<b</b>");
+    editor().SetSelStart(2);
+    type(">");
+    EXPECT_EQ(editor().Text(), "<b></b>");
+
+    choose("mnuOptionsAutoCloseTags");
+    fresh();
+    type("<b>");
+    EXPECT_EQ(editor().Text(), "<b>");
+}
+
+TEST_F(HtmlEditingTest, MarksTheTagUnderTheCaretWithItsPartnerAndJumpsAndSelectsAlongThem)
+{
+    start();
+    choose("mnuOptionsColorTagsWhileTyping");
+    const QString page = "<ul>\n<li><b>x</b></li>\n<LI>y\n</UL><br></i>";
+    fresh(page);
+    const struct
+    {
+        qsizetype caret;
+        QStringList expected;
+    } cases[] = {
+        {1, {"<ul>", "</UL>"}},
+        {3, {"<ul>", "</UL>"}},
+        {page.indexOf("</UL>") + 3, {"</UL>", "<ul>"}},
+        {page.indexOf("<b>") + 1, {"<b>", "</b>"}},
+        {page.indexOf("<LI>") + 2, {"<LI>!"}},
+        {page.indexOf("</i>") + 3, {"</i>!"}},
+        {page.indexOf("<br>") + 2, {}},
+        {page.indexOf("x"), {}},
+    };
+    for (const auto &row : cases) {
+        SCOPED_TRACE(row.caret);
+        editor().SetSelStart(int(row.caret));
+        EXPECT_EQ(marks(), row.expected);
+    }
+
+    // Go to Matching Tag goes to the partner's name and back.
+    editor().SetSelStart(2);
+    choose("mnuEditGoToMatchingTag");
+    EXPECT_EQ(editor().SelStart(), page.indexOf("</UL>") + 2);
+    choose("mnuEditGoToMatchingTag");
+    EXPECT_EQ(editor().SelStart(), 1);
+
+    // Select Element takes the element around the caret, then the next one out.
+    editor().SetSelStart(int(page.indexOf("x")));
+    for (const QString &element : {QStringLiteral("<b>x</b>"), QStringLiteral("<li><b>x</b></li>"), page.left(page.indexOf("<br>"))}) {
+        choose("mnuEditSelectElement");
+        EXPECT_EQ(selected(), element);
+    }
+    choose("mnuEditSelectElement");
+    EXPECT_EQ(selected(), page.left(page.indexOf("<br>")));
+
+    // Without live colouring nothing is marked.
+    choose("mnuOptionsColorTagsWhileTyping");
+    editor().SetSelStart(2);
+    EXPECT_TRUE(marks().isEmpty());
+}
+
+TEST_F(HtmlEditingTest, OffersElementsAttributesAndReferencesAndTakesTheChosenOne)
+{
+    start();
+    choose("mnuOptionsCompletions");
+    choose("mnuOptionsAutoCloseTags");
+    ASSERT_NE(completer(), nullptr);
+
+    type("<");
+    EXPECT_TRUE(offered().isEmpty());
+    type("fo");
+    EXPECT_EQ(offered(), QStringList({"font (obsolete)", "footer", "form"}));
+    // Typing goes on into the text while the list shows.
+    QTest::keyClicks(list(), "o");
+    EXPECT_EQ(editor().Text(), "<foo");
+    EXPECT_EQ(offered(), QStringList({"footer"}));
+    QTest::keyClick(list(), Qt::Key_Return);
+    EXPECT_EQ(editor().Text(), "<footer");
+
+    type(" ");
+    EXPECT_TRUE(offered().contains("class"));
+    QTest::keyClicks(list(), "tabi");
+    EXPECT_EQ(offered(), QStringList({"tabindex"}));
+    QTest::keyClick(list(), Qt::Key_Tab);
+    EXPECT_EQ(editor().Text(), "<footer tabindex=\"\"");
+    EXPECT_EQ(editor().SelStart(), 18);
+
+    fresh("<IMG ");
+    type("a");
+    EXPECT_EQ(offered().value(0), "alt");
+    fresh("<TA");
+    type("b");
+    QTest::keyClick(list(), Qt::Key_Return);
+    EXPECT_EQ(editor().Text(), "<TABLE");
+
+    fresh("caf");
+    type("&eac");
+    EXPECT_EQ(offered(), QStringList({QString("eacute  \u00E9")}));
+    QTest::keyClick(list(), Qt::Key_Escape);
+    EXPECT_FALSE(list()->isVisible());
+    EXPECT_EQ(editor().Text(), "caf&eac");
+    type("u");
+    QTest::keyClick(list(), Qt::Key_Return);
+    EXPECT_EQ(editor().Text(), "caf&eacute;");
+
+    // Nothing is offered inside a value or a comment, nor once the switch is off.
+    for (const char *typed : {"<a href=\"x", "<!-- <ta"}) {
+        SCOPED_TRACE(typed);
+        fresh();
+        type(typed);
+        EXPECT_TRUE(offered().isEmpty());
+    }
+    choose("mnuOptionsCompletions");
+    EXPECT_EQ(completer(), nullptr);
+}
+
+} // namespace
