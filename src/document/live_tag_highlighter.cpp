@@ -2,6 +2,7 @@
 
 #include "platform/block_line_endings.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
 #include <cctype>
 #include <QSignalBlocker>
@@ -82,7 +83,9 @@ void LiveTagHighlighter::recolourAll(const std::function<void()> &recolour)
     text->setPageSize(QSizeF(0, 0));
     {
         const QSignalBlocker blocker(text);
+        recolouringAll_ = true;
         recolour();
+        recolouringAll_ = false;
     }
     text->setPageSize(page);
 }
@@ -95,7 +98,13 @@ void LiveTagHighlighter::highlightBlock(const QString &text)
     });
     ScanTags(text, state, currentBlock().next().isValid(), painter);
     // The line's ending, remembered in the same state, stays as it is.
-    setCurrentBlockState(WithHighlighterState(currentBlockState(), state.packed()));
+    const int before = currentBlockState();
+    setCurrentBlockState(WithHighlighterState(before, state.packed()));
+    // When the line ends otherwise than it did, Qt colours the lines below as well, yet
+    // repaints only the edited one as it stood before its new colours: the editor is asked
+    // to paint what it shows again.
+    if (!recolouringAll_ && HighlighterState(before) != state.packed() && currentBlock().next().isValid())
+        emit document()->documentLayout()->update();
 }
 
 ScanState ScanStateBefore(const QTextBlock &block)

@@ -29,6 +29,7 @@ private:
     void recolourAll(const std::function<void()> &recolour);
 
     HtmlColours colours_;
+    bool recolouringAll_ = false;
 };
 
 // Where the reading of the page stands at the end of the line above `block`, as the

@@ -117,7 +117,10 @@ void TagCompleter::offer(Offer offer, const QString &element, int prefixStart)
         return;
     }
     QRect place = editor_->cursorRect();
-    place.setWidth(completer_->popup()->sizeHintForColumn(0) + completer_->popup()->verticalScrollBar()->sizeHint().width());
+    // Wide enough for the longest name shown, and never narrower than a short column.
+    const int widest = qMax(completer_->popup()->sizeHintForColumn(0),
+                            editor_->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 16);
+    place.setWidth(widest + completer_->popup()->verticalScrollBar()->sizeHint().width());
     completer_->complete(place);
     completer_->popup()->setCurrentIndex(completer_->completionModel()->index(0, 0));
 }
