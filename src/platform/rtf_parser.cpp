@@ -93,6 +93,7 @@ private:
     void emitCodePoint(int codePoint);
     void emitUnit(char16_t unit);
     void emitText(const QString &text);
+    void settleSurrogate();
     void deliver(const QString &text);
     void appendRun(const QString &text);
     void breakParagraph();
@@ -170,6 +171,7 @@ void Parser::openGroup()
 void Parser::closeGroup()
 {
     flushBytes();
+    settleSurrogate();
     skip_ = 0;
     if (overflow_ > 0) {
         --overflow_;
@@ -461,6 +463,7 @@ void Parser::textByte(char byte, bool raw)
     }
     if (destination == Destination::FontTable && raw && byte == ';') {
         flushBytes();
+        settleSurrogate();
         tables_.commitFontEntry();
         return;
     }
@@ -526,6 +529,16 @@ void Parser::emitText(const QString &text)
     }
     if (!text.isEmpty())
         deliver(text);
+}
+
+// A high surrogate whose pair never came stays where it was read: the text shows it as
+// U+FFFD, a font name drops it, and nothing of it reaches the text of another group.
+void Parser::settleSurrogate()
+{
+    if (state().destination == Destination::Text)
+        emitText(QString());
+    else
+        highSurrogate_ = 0;
 }
 
 void Parser::deliver(const QString &text)

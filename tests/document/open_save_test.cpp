@@ -228,17 +228,20 @@ TEST_F(OpenSaveTest, RichTextFromOtherWritersKeepsLinksFootnoteMarksAndWholeChar
 {
     start();
     // AbiWord stars the link's result; a font name runs past the reader's limit in the
-    // middle of a character written as a surrogate pair.
+    // middle of a character written as a surrogate pair, another ends in half of one.
     const QString path = writeFile("other.rtf",
-                                   "{\\rtf1{\\fonttbl{\\f0 " + QByteArray(127, 'F') + "\\u-10179?\\u-8704?;}}\\f0 A link: "
+                                   "{\\rtf1{\\fonttbl{\\f0 " + QByteArray(127, 'F') + "\\u-10179?\\u-8704?;}"
+                                   "{\\f1 Name\\u-10179?;}}{\\f1 x}\\f0 A link: "
                                    "{\\field{\\*\\fldinst{HYPERLINK \"http://example.com\"}}"
                                    "{\\*\\fldrslt{\\ul example link text}}} here."
                                    "{\\super\\chftn}{\\*\\footnote{\\super\\chftn} Note.}"
                                    " Again{\\super\\chftn}{\\footnote\\chftn n}\\par}");
     frmNotePad *opened = open(path);
-    EXPECT_EQ(opened->editor().Text(), "A link: example link text here.1 Again2");
+    EXPECT_EQ(opened->editor().Text(), "xA link: example link text here.1 Again2");
     QTextCursor cursor(opened->RichTextBox1->document());
     cursor.setPosition(1);
+    EXPECT_EQ(cursor.charFormat().fontFamilies().toStringList(), QStringList{"Name"});
+    cursor.setPosition(2);
     EXPECT_EQ(cursor.charFormat().fontFamilies().toStringList(), QStringList{QString(127, 'F')});
 }
 
