@@ -4,29 +4,18 @@
 #include "document/file_commands.h"
 #include "document/notepad_window.h"
 #include "document/program.h"
+#include "platform/reader_characters.h"
 #include "platform/text_file_codec.h"
 
 #include <QLabel>
 #include <QMdiArea>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <QTextEdit>
 
 namespace {
 
 constexpr int pollMilliseconds = 250;
-
-// Characters before the caret on its line: a character outside the basic plane takes
-// two places in the editor but is one character to the reader.
-int charactersBefore(const QTextCursor &cursor)
-{
-    const QString line = cursor.block().text();
-    const QStringView before = QStringView(line).left(cursor.positionInBlock());
-    int characters = int(before.size());
-    for (QChar c : before)
-        if (c.isLowSurrogate())
-            --characters;
-    return characters;
-}
 
 // The width of the text a label shows, kept with the label.
 constexpr char shownWidthProperty[] = "shownTextWidth";
@@ -123,10 +112,14 @@ void DocumentStatusBar::followActiveEditor()
     frmNotePad *document = program_.ActiveDocument();
     QTextEdit *editor = document ? document->RichTextBox1 : nullptr;
     if (editor != followed_) {
-        if (followed_)
+        if (followed_) {
             followed_->disconnect(this);
+            followed_->document()->disconnect(this);
+        }
+        counted_ = {};
         followed_ = editor;
         if (editor) {
+            connect(editor->document(), &QTextDocument::contentsChanged, this, [this] { counted_ = {}; });
             connect(editor, &QTextEdit::cursorPositionChanged, this, &DocumentStatusBar::Refresh);
             connect(editor, &QTextEdit::selectionChanged, this, &DocumentStatusBar::Refresh);
         }
@@ -143,11 +136,28 @@ void DocumentStatusBar::Refresh()
         return;
     }
     const QTextCursor cursor = document->RichTextBox1->textCursor();
-    showInPlace(lblCaret, QStringLiteral("Ln %1, Col %2").arg(cursor.blockNumber() + 1).arg(charactersBefore(cursor) + 1));
-    const int selected = cursor.selectionEnd() - cursor.selectionStart();
-    showInPlace(lblSelection, selected > 0 ? QStringLiteral("%1 selected").arg(selected) : QString());
+    countCharacters(cursor);
+    showInPlace(lblCaret, QStringLiteral("Ln %1, Col %2").arg(cursor.blockNumber() + 1).arg(counted_.column));
+    showInPlace(lblSelection, counted_.selected > 0 ? QStringLiteral("%1 selected").arg(counted_.selected) : QString());
     const bool rich = IsRichTextName(document->Caption());
     showInPlace(lblEncoding, rich ? QStringLiteral("RTF") : EncodingCaption(document->FileFormat));
     showInPlace(lblLineEnding, rich ? QString() : LineEndingCaption(document->FileFormat));
     showInPlace(lblChanged, document->state().Changed ? QStringLiteral("Changed") : QString());
+}
+
+void DocumentStatusBar::countCharacters(const QTextCursor &cursor)
+{
+    // The editor's cursor is null while the editor takes a new text.
+    if (cursor.isNull()) {
+        counted_ = {};
+        return;
+    }
+    // The bar looks a few times a second: a long line or a long selection is counted once
+    // for each place and each edit, not at every look.
+    const Counted place{cursor.document(), cursor.position(), cursor.anchor()};
+    if (place.document == counted_.document && place.position == counted_.position && place.anchor == counted_.anchor)
+        return;
+    counted_ = place;
+    counted_.column = ReaderColumn(cursor.block().text(), cursor.positionInBlock());
+    counted_.selected = cursor.hasSelection() ? ReaderCharacters(cursor.selectedText()) : 0;
 }

@@ -1,6 +1,7 @@
 #include "document/go_to_line_dialog.h"
 
 #include "platform/program_context.h"
+#include "platform/reader_characters.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,7 +21,7 @@ frmGoToLine::frmGoToLine(ProgramContext &program, QTextEdit *editor)
     setModal(true);
 
     const int lastLine = editor->document()->blockCount();
-    auto *prompt = new QLabel(QStringLiteral("&Line number (1 to %1):").arg(lastLine), this);
+    auto *prompt = new QLabel(QStringLiteral("&Line number (1 to %1), or line:column:").arg(lastLine), this);
     prompt->setObjectName(QStringLiteral("lblLineNumber"));
     txtLineNumber = new QLineEdit(QString::number(editor->textCursor().blockNumber() + 1), this);
     txtLineNumber->setObjectName(QStringLiteral("txtLineNumber"));
@@ -52,16 +53,22 @@ void frmGoToLine::cmdOK_Click()
         return;
     }
     const int lastLine = editor_->document()->blockCount();
-    bool ok = false;
-    const int line = txtLineNumber->text().trimmed().toInt(&ok);
-    if (!ok || line < 1 || line > lastLine) {
+    // "12" goes to the line's start, "12:5" to its fifth character as the reader counts them.
+    const QStringList parts = txtLineNumber->text().trimmed().split(QLatin1Char(':'));
+    bool lineOk = false;
+    bool columnOk = true;
+    const int line = parts.constFirst().trimmed().toInt(&lineOk);
+    const int column = parts.size() == 2 ? parts.constLast().trimmed().toInt(&columnOk) : 1;
+    if (parts.size() > 2 || !lineOk || !columnOk || column < 1 || line < 1 || line > lastLine) {
         program_.messages().show(QStringLiteral("Enter a line number from 1 to %1.").arg(lastLine),
                                  QStringLiteral("Tagsmith"), MsgButtons::Ok, MsgIcon::Exclamation);
         txtLineNumber->setFocus();
         txtLineNumber->selectAll();
         return;
     }
-    QTextCursor cursor(editor_->document()->findBlockByNumber(line - 1));
+    const QTextBlock block = editor_->document()->findBlockByNumber(line - 1);
+    QTextCursor cursor(block);
+    cursor.setPosition(block.position() + int(OffsetOfReaderColumn(block.text(), column)));
     editor_->setTextCursor(cursor);
     editor_->ensureCursorVisible();
     editor_->setFocus();

@@ -1,5 +1,6 @@
 #include "tools/page_check.h"
 
+#include "platform/reader_characters.h"
 #include "tools/tidy_document.h"
 
 #include <algorithm>
@@ -46,8 +47,8 @@ int lineEnd(const QString &text, const QList<int> &lineStarts, int line)
     return line < lineStarts.size() ? lineStarts[line] - 1 : int(text.size());
 }
 
-// Tidy counts a tab up to its next tab stop, a character beyond the 16-bit range as one
-// column and a NUL as none, where the editor counts one, two and one characters.
+// Tidy counts a tab up to its next tab stop, each code point as one column and a NUL as
+// none; the reader sees a tab, a NUL and a letter with its accents as one character each.
 int characterColumn(const QString &text, int start, int end, int tidyColumn, int tabSize)
 {
     int column = 1;
@@ -61,7 +62,7 @@ int characterColumn(const QString &text, int start, int end, int tidyColumn, int
             ++column;
         i += (text[i].isHighSurrogate() && i + 1 < end && text[i + 1].isLowSurrogate()) ? 2 : 1;
     }
-    return i - start + 1;
+    return ReaderColumn(QStringView(text).mid(start, end - start), i - start);
 }
 
 } // namespace
@@ -110,5 +111,5 @@ int PositionOfLineColumn(const QString &text, int line, int column)
     qsizetype end = text.indexOf(QLatin1Char('\n'), start);
     if (end < 0)
         end = text.size();
-    return start + std::clamp(column - 1, 0, int(end) - start);
+    return start + int(OffsetOfReaderColumn(QStringView(text).mid(start, end - start), column));
 }

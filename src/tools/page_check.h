@@ -7,7 +7,7 @@
 struct PageProblem
 {
     int line = 0;    // counted from 1; 0 when Tidy names no place on the page
-    int column = 0;  // characters from the start of the line, counted from 1
+    int column = 0;  // characters as the reader sees them from the line's start, counted from 1
     QString severity;  // "Warning" or "Error"
     QString message;   // Tidy's own words
 
@@ -20,6 +20,6 @@ struct PageProblem
 // Nothing is written anywhere: Tidy's output goes nowhere.
 QList<PageProblem> FindPageProblems(const QString &text);
 
-// The character position of a line and column in the text, both counted from 1; a place
-// beyond a line's end is its end, and one beyond the text is the text's end.
+// The editor's position of a line and a column in the reader's characters, both counted
+// from 1; a place beyond a line's end is its end, and one beyond the text is the text's end.
 int PositionOfLineColumn(const QString &text, int line, int column);

@@ -51,6 +51,14 @@ TEST_F(StatusBarTest, CaretLineColumnAndSelectionFollowMovesAndSelections)
               frame().statusBar()->width() / 2);
     press(Qt::Key_Left);
     EXPECT_EQ(shown("lblCaret"), "Ln 3, Col 1");
+    // A letter with its accent and an emoji with its skin tone are one character each.
+    activeDocument()->editor().SetText(QStringLiteral("ae\u0301\U0001F44D\U0001F3FDb"));
+    press(Qt::Key_End);
+    EXPECT_EQ(shown("lblCaret"), "Ln 1, Col 5");
+    press(Qt::Key_Left, Qt::ShiftModifier);
+    press(Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_EQ(shown("lblSelection"), "2 selected");
+    EXPECT_EQ(shown("lblCaret"), "Ln 1, Col 3");
 
     // Each label is as wide as its text, however often and however far its width changes.
     QLabel *caret = frame().statusBar()->findChild<QLabel *>(QStringLiteral("lblCaret"));

@@ -5,8 +5,12 @@
 #include "tools/page_check.h"
 #include "tools/page_problems_panel.h"
 
+#include <QDialog>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QTextEdit>
 #include <QTreeView>
@@ -20,9 +24,9 @@ void PrintTo(const PageProblem &problem, std::ostream *out)
 
 namespace {
 
-// Tabs count to Tidy's tab stops and the emoji as one column, where the editor counts
-// characters; the font and blink findings come only from Tidy's diagnostics, after the
-// parser's own.
+// Tabs count to Tidy's tab stops, where the reader sees one character, and the emoji as
+// one column, as the reader sees it; the font and blink findings come only from Tidy's
+// diagnostics, after the parser's own.
 const QString knownProblems = QStringLiteral("<!DOCTYPE html>\n"
                                              "<html><head><title>x</title></head><body>\n"
                                              "\t<font color=red>hi</font><p>x<b>y</p>\n"
@@ -35,8 +39,8 @@ const QList<PageProblem> knownRows = {
     {4, 3, "Error", "<foo> is not recognized!"},
     {4, 3, "Warning", "discarding unexpected <foo>"},
     {4, 8, "Warning", "inserting implicit <b>"},
-    {4, 10, "Warning", "missing </blink> before </body>"},
-    {4, 10, "Warning", "<blink> is not approved by W3C"},
+    {4, 9, "Warning", "missing </blink> before </body>"},
+    {4, 9, "Warning", "<blink> is not approved by W3C"},
 };
 
 QString withBody(const QString &doctype, const QString &body)
@@ -140,6 +144,18 @@ TEST_F(CheckPageTest, RowsLeadToTheirPlaceByReturnOrDoubleClickAndGoWithANewChec
     QTest::keyClick(rows(), Qt::Key_Return);
     EXPECT_EQ(activeDocument()->editor().SelStart(), lineFour + 7);
     EXPECT_TRUE(activeEditor()->hasFocus());
+    // Past the emoji, the row, the status bar and Go to Line count the same column.
+    rows()->setCurrentIndex(rows()->model()->index(5, 3));
+    QTest::keyClick(rows(), Qt::Key_Return);
+    EXPECT_EQ(activeDocument()->editor().SelStart(), lineFour + 9);
+    EXPECT_EQ(frame().statusBar()->findChild<QLabel *>("lblCaret")->text(), "Ln 4, Col " + cell(5, 1));
+    activeDocument()->editor().SetSelStart(0);
+    choose("mnuEditGoToLine");
+    auto *goTo = frame().findChild<QDialog *>("frmGoToLine");
+    ASSERT_NE(goTo, nullptr);
+    goTo->findChild<QLineEdit *>("txtLineNumber")->setText("4:" + cell(5, 1));
+    QTest::mouseClick(goTo->findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
+    EXPECT_EQ(activeDocument()->editor().SelStart(), lineFour + 9);
 
     const QModelIndex first = rows()->model()->index(0, 0);
     rows()->scrollTo(first);
