@@ -12,6 +12,8 @@
 namespace {
 
 constexpr int padding = 4;
+// Numbers as large as a poster's letters would leave the text no room beside them.
+constexpr double largestNumberSize = 72;
 // Typing and scrolling by lines move the top of the view by a few lines at most; further
 // than a page or so, asking the layout costs less than walking.
 constexpr int walkedLines = 64;
@@ -21,7 +23,7 @@ constexpr int walkedLines = 64;
 LineNumberGutter::LineNumberGutter(QTextEdit *editor, QWidget *parent) : QWidget(parent), editor_(editor)
 {
     setObjectName(QStringLiteral("LineNumberGutter"));
-    setFont(editor->font());
+    FollowFont(editor->font());
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Button);
     setForegroundRole(QPalette::ButtonText);
@@ -32,7 +34,25 @@ LineNumberGutter::LineNumberGutter(QTextEdit *editor, QWidget *parent) : QWidget
     connect(document, &QTextDocument::blockCountChanged, this, &LineNumberGutter::fitWidth);
     // Rewrapping on a resize moves the lines without changing the text.
     editor->viewport()->installEventFilter(this);
+    // The stored window font reaches the editor after the gutter is made.
+    editor->installEventFilter(this);
     fitWidth();
+}
+
+void LineNumberGutter::FollowFont(const QFont &font)
+{
+    // The numbers take the text's family and size; they stay plain however the text is
+    // styled.
+    QFont numbers = font;
+    if (numbers.pointSizeF() > largestNumberSize)
+        numbers.setPointSizeF(largestNumberSize);
+    numbers.setWeight(QFont::Normal);
+    numbers.setItalic(false);
+    numbers.setUnderline(false);
+    numbers.setStrikeOut(false);
+    setFont(numbers);
+    fitWidth();
+    update();
 }
 
 void LineNumberGutter::fitWidth()
@@ -53,6 +73,8 @@ bool LineNumberGutter::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Resize)
         update();
+    else if (watched == editor_ && event->type() == QEvent::FontChange)
+        FollowFont(editor_->font());
     return QWidget::eventFilter(watched, event);
 }
 

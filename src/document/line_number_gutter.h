@@ -30,6 +30,9 @@ public:
     // text is given its final width first: the editor lays a text out afresh at each new
     // width, so the text is then laid out once.
     void FitFor(int lines);
+    // Numbers the lines in the family and size (up to 72 points) of the text's font. The
+    // editor's own font is followed as it changes.
+    void FollowFont(const QFont &font);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

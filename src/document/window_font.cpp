@@ -1,5 +1,6 @@
 #include "document/window_font.h"
 
+#include "document/line_number_gutter.h"
 #include "document/notepad_window.h"
 #include "document/program.h"
 #include "platform/color_number.h"
@@ -164,6 +165,8 @@ void frmNotePad::mnuOptionsWindowFont_Click()
     format.setFontUnderline(CommonDialog1.FontUnderline);
     format.setForeground(fromColorNumber(CommonDialog1.Color));
     editor().MergeSelFormat(format);
+    if (LineNumberGutter *gutter = GutterOf(this))
+        gutter->FollowFont(format.font().resolve(RichTextBox1->document()->defaultFont()));
 
     // The whole selection, or the text typed next, now has this format. The caret's own
     // format would be the wrong one: it is the character before the caret, outside a

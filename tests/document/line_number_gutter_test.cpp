@@ -97,4 +97,19 @@ TEST_F(LineNumberGutterTest, ViewLineNumbersHidesThemInEveryWindowAndIsRemembere
     EXPECT_EQ(stored("LineNumbers", "LineNumbers"), "True");
 }
 
+TEST_F(LineNumberGutterTest, NumbersTakeTheWindowFontsFamilyAndSizeNowAndInLaterWindows)
+{
+    start();
+    dialogs().answerFont("DejaVu Serif", 24, true, 0);
+    choose("mnuOptionsWindowFont");
+    for (int later = 0; later < 2; ++later) {
+        SCOPED_TRACE(later ? "a later window" : "the window chosen in");
+        EXPECT_EQ(gutter()->font().family(), "DejaVu Serif");
+        EXPECT_DOUBLE_EQ(gutter()->font().pointSizeF(), 24);
+        EXPECT_FALSE(gutter()->font().bold());
+        EXPECT_GE(gutter()->width(), QFontMetrics(gutter()->font()).horizontalAdvance("99"));
+        choose("mnuFileNew");
+    }
+}
+
 } // namespace
