@@ -25,6 +25,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QTextEdit>
 #include <QToolBar>
 
@@ -191,7 +192,14 @@ void frmMDI::MDIForm_Load()
 
     RefreshRecentFileMenus();
     search_.SearchDirection = 1;
-    OfferJournaledDocuments(*this, *journals_);
+    if (frmRecover *offer = OfferJournaledDocuments(*this, *journals_)) {
+        // Restored documents would stand exactly over each other.
+        connect(offer, &QDialog::accepted, this, [this, startWindow = QPointer<frmNotePad>(first)] {
+            CloseUntouchedStartWindow(startWindow);
+            if (frmNotePad *document = ActiveDocument())
+                document->action(QStringLiteral("mnuWindowCascade"))->trigger();
+        });
+    }
 }
 
 EditorSurface *frmMDI::ActiveEditor()

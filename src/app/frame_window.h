@@ -89,6 +89,8 @@ private:
     void RefreshMenuBar();
     void MDIForm_Unload();
     void restoreGeometryValue(const QString &key);
+    // The empty start window makes way for the documents opened at start-up.
+    void CloseUntouchedStartWindow(frmNotePad *startWindow);
 
     void mnuFileNew_Click();
     void mnuFileOpen_Click();

@@ -20,7 +20,12 @@ void frmMDI::OpenCommandLineFiles(const QStringList &fileNames)
     // before that would stand partly outside it.
     QCoreApplication::sendPostedEvents();
     OpenGivenFiles(fileNames);
-    // Every file that opens becomes the active document, so a start window still active
+    CloseUntouchedStartWindow(startWindow);
+}
+
+void frmMDI::CloseUntouchedStartWindow(frmNotePad *startWindow)
+{
+    // Every document that opens becomes the active one, so a start window still active
     // means that none did.
     if (startWindow && startWindow != ActiveDocument() && startWindow->isUntitled() &&
         startWindow->editor().Text().isEmpty())

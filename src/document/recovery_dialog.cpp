@@ -101,12 +101,14 @@ void frmRecover::cmdDiscard_Click()
     reject();
 }
 
-void OfferJournaledDocuments(Program &program, JournalFolder &folder)
+frmRecover *OfferJournaledDocuments(Program &program, JournalFolder &folder)
 {
     QList<LeftRun> runs = folder.ClaimLeftRuns();
     if (runs.isEmpty())
-        return;
-    (new frmRecover(program, folder, std::move(runs)))->open();
+        return nullptr;
+    auto *offer = new frmRecover(program, folder, std::move(runs));
+    offer->open();
+    return offer;
 }
 
 bool RestoreJournaledDocument(Program &program, const JournalEntry &entry)

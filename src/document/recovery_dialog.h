@@ -40,8 +40,9 @@ private:
     QList<Journal> journals_;
 };
 
-// At start-up: shows frmRecover when runs that ended without closing left journals.
-void OfferJournaledDocuments(Program &program, JournalFolder &folder);
+// At start-up: shows frmRecover when runs that ended without closing left journals, and
+// returns it; it is accepted once the documents are restored.
+frmRecover *OfferJournaledDocuments(Program &program, JournalFolder &folder);
 
 // Opens a journaled document in a new window that counts as changed, and journals it at
 // once in this run (the frame gives every document window its journal). False, with no

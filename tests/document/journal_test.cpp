@@ -203,6 +203,18 @@ TEST_F(JournalTest, AnUnreadableJournalIsOfferedAsSuchAndOnlyDiscardRemovesIt)
     EXPECT_EQ(offered(), QStringList({run + "/1.journal (unreadable journal)", "Untitled:3 (journaled " + when + ")",
                                       "notes.rtf (journaled " + when + ")", "lost.rtf (journaled " + when + ")"}));
     answer("cmdRestore");
+    // The empty start window makes way, and the restored pages stand as Cascade puts them.
+    ASSERT_EQ(openDocuments().size(), 2);
+    const auto placed = [&] {
+        QList<QRect> places;
+        for (frmNotePad *document : openDocuments())
+            places.append(document->geometry());
+        return places;
+    };
+    const QList<QRect> restored = placed();
+    EXPECT_NE(restored[0].topLeft(), restored[1].topLeft());
+    choose("mnuWindowCascade");
+    EXPECT_EQ(placed(), restored);
     ASSERT_NE(restoredDocument("Untitled:3"), nullptr);
     EXPECT_EQ(restoredDocument("Untitled:3")->editor().Text(), "<p>whole</p>");
     ASSERT_NE(restoredDocument("notes.rtf"), nullptr);
