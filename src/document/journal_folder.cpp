@@ -2,8 +2,8 @@
 
 #include "document/journal_file.h"
 #include "platform/clock.h"
-#include "platform/file_contents.h"
 #include "platform/message_boxes.h"
+#include "platform/private_files.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -62,10 +62,17 @@ bool JournalFolder::ensureRunFolder()
     const QString folder = location_ + QStringLiteral("/run-%1-%2")
                                            .arg(QCoreApplication::applicationPid())
                                            .arg(QDateTime::currentMSecsSinceEpoch());
+    // Journals hold the user's text: their folders are the user's alone, whatever the
+    // pages' own modes.
+    QString unmade;
+    QString reason;
+    if (!MakePrivateFolder(location_, unmade, reason) || !MakePrivateFolder(folder, unmade, reason)) {
+        failed(QStringLiteral("The folder %1 cannot be made: %2.").arg(QDir::toNativeSeparators(unmade), reason));
+        return false;
+    }
     auto lock = runLock(folder);
-    if (!QDir().mkpath(folder) || !lock->tryLock(0)) {
-        failed(lock->error() == QLockFile::NoError ? QStringLiteral("The folder cannot be made.")
-                                                    : QStringLiteral("The folder cannot be locked."));
+    if (!lock->tryLock(0)) {
+        failed(QStringLiteral("The folder %1 cannot be locked.").arg(QDir::toNativeSeparators(folder)));
         return false;
     }
     runFolder_ = folder;
@@ -89,7 +96,7 @@ void JournalFolder::Write(const QString &name, const JournalEntry &entry)
     writer_.start([this, path = runFolder_ + QLatin1Char('/') + name, entry] {
         // Whole or not at all: a crash or a full disk while writing leaves the journal before it.
         QString reason;
-        if (WriteFileContents(path, EncodeJournal(entry), reason))
+        if (WritePrivateFile(path, EncodeJournal(entry), reason))
             return;
         ++failedWrites_;
         QMetaObject::invokeMethod(this, [this, reason] { failed(reason); }, Qt::QueuedConnection);
@@ -123,32 +130,54 @@ void JournalFolder::failed(const QString &reason)
 QList<LeftRun> JournalFolder::ClaimLeftRuns()
 {
     QList<LeftRun> runs;
+    bool passedOver = false;
     const QDir location(location_);
-    for (const QFileInfo &entry : location.entryInfoList({QStringLiteral("run-*")}, QDir::Dirs | QDir::NoDotAndDotDot)) {
+    for (const QFileInfo &entry :
+         location.entryInfoList({QStringLiteral("run-*")}, QDir::Dirs | QDir::NoDotAndDotDot | QDir::System)) {
         const QString folder = entry.absoluteFilePath();
         if (folder == runFolder_)
             continue;
+        // Where others can write, the text offered could be anyone's, to be saved into the
+        // user's own file.
+        if (!IsPrivateFolder(folder)) {
+            passedOver = true;
+            continue;
+        }
         std::shared_ptr<QLockFile> lock = runLock(folder);
         // A lock that cannot be taken belongs to a program still running.
         if (!lock->tryLock(0))
             continue;
         LeftRun run{folder, {}, lock};
         for (const QFileInfo &journal :
-             QDir(folder).entryInfoList({QLatin1Char('*') + journalSuffix}, QDir::Files, QDir::Name))
-            run.journals.append(journal.absoluteFilePath());
+             QDir(folder).entryInfoList({QLatin1Char('*') + journalSuffix}, QDir::Files | QDir::System, QDir::Name)) {
+            if (IsOwnFile(journal.absoluteFilePath()))
+                run.journals.append(journal.absoluteFilePath());
+            else
+                passedOver = true;
+        }
         if (run.journals.isEmpty())
             RemoveLeftRun(run);
         else
             runs.append(run);
     }
+    if (passedOver)
+        messages_.show(QStringLiteral("Tagsmith passed over journals in %1 that belong to another user or that "
+                                      "other users could change. They are not offered.")
+                           .arg(QDir::toNativeSeparators(location_)),
+                       QStringLiteral("Tagsmith"), MsgButtons::Ok, MsgIcon::Exclamation);
     return runs;
 }
 
 void JournalFolder::RemoveLeftRun(LeftRun &run, const QStringList &keep)
 {
-    for (const QString &journal : std::as_const(run.journals))
-        if (!keep.contains(journal))
-            QFile::remove(journal);
+    // A run killed while writing leaves a journal's temporary file, with part of the
+    // user's text in it, beside the journals.
+    const QString lock = QDir(run.folder).filePath(lockName);
+    for (const QFileInfo &entry : QDir(run.folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
+        const QString path = entry.absoluteFilePath();
+        if (path != lock && !keep.contains(path) && IsOwnFile(path))
+            QFile::remove(path);
+    }
     run.lock->unlock();
     QDir().rmdir(run.folder);
 }

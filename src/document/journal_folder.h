@@ -26,7 +26,8 @@ struct LeftRun
     std::shared_ptr<QLockFile> lock;
 };
 
-// This running program's journals: one folder per run under the journal location, with a
+// This running program's journals: one folder per run under the journal location (both
+// open to the user alone, each journal readable by the user alone), with a
 // lock that tells other programs the run is alive. Writing and removing happen in order on
 // a worker thread, so a slow disk never holds up typing. The run's folder is made with its
 // first journal, and goes when the program ends with no journal left in it.
@@ -50,9 +51,11 @@ public:
     int FailedWrites() const { return failedWrites_; }
 
     // The folders of runs that ended without closing, each now locked by this program.
+    // Only the user's own journals in folders only the user can write to are taken; the
+    // others are left alone, and said so once. A run with no journal left is removed.
     QList<LeftRun> ClaimLeftRuns();
-    // Removes the left run's journals, except those to keep, then its lock and its folder
-    // when nothing else is left in it.
+    // Removes the left run's files, except the journals to keep, then its lock and its
+    // folder when nothing else is left in it.
     static void RemoveLeftRun(LeftRun &run, const QStringList &keep = {});
 
     // How long typing must pause before a journal is written, and the longest a journal

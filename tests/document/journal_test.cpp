@@ -18,6 +18,9 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 using Ending = TextFileFormat::LineEnding;
@@ -88,6 +91,28 @@ protected:
         frame().journals().WaitForWrites();
     }
 
+    // A run folder left behind, holding these files.
+    QString putRun(const QString &name, const QList<std::pair<QString, QByteArray>> &files)
+    {
+        const QString run = JournalLocation() + QLatin1Char('/') + name;
+        QDir().mkpath(run);
+        for (const auto &[file, bytes] : files) {
+            QFile out(run + QLatin1Char('/') + file);
+            EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+            out.write(bytes);
+        }
+        return run;
+    }
+    static QByteArray journalOf(const QString &caption)
+    {
+        return EncodeJournal({.caption = caption, .text = "<p>journaled</p>", .journaled = FixedClock().time});
+    }
+    static unsigned modeOf(const QString &path)
+    {
+        struct stat info {};
+        return stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
+    }
+
     QDialog *recoveryDialog() { return frame().findChild<QDialog *>(QStringLiteral("frmRecover")); }
     QStringList offered()
     {
@@ -113,9 +138,15 @@ protected:
 
 TEST_F(JournalTest, TypingIsJournaledUntilSavedOrAnsweredForNotTakenByAnotherProgramAndACleanExitLeavesNothing)
 {
+    // An older run left the location open to others' eyes; the journals are the user's alone.
+    ASSERT_TRUE(QDir().mkpath(JournalLocation()));
+    ASSERT_EQ(chmod(QFile::encodeName(JournalLocation()).constData(), 0755), 0);
     startQuick();
     type("<p>kept</p>");
     waitForJournals(1);
+    EXPECT_EQ(modeOf(journalFiles().constFirst()), 0600);
+    EXPECT_EQ(modeOf(JournalLocation()), 0700);
+    EXPECT_EQ(modeOf(QFileInfo(journalFiles().constFirst()).path()), 0700);
     const QByteArray journal = readFile(journalFiles().constFirst());
     EXPECT_EQ(DecodeJournal(journal)->text, "<p>kept</p>");
     EXPECT_EQ(DecodeJournal(journal)->caption, "Untitled");
@@ -179,23 +210,57 @@ TEST_F(JournalTest, AJournalThatCannotBeWrittenIsReportedOnceAndTypingGoesOn)
     QTest::qWait(20);
     EXPECT_EQ(messages().shown.size(), 1);
     EXPECT_EQ(messages().shown[0].icon, MsgIcon::Exclamation);
+    // The folder that could not be made, and why.
+    EXPECT_TRUE(messages().shown[0].text.endsWith("The folder " + QDir::toNativeSeparators(tempPath("state")) +
+                                                  " cannot be made: Not a directory."))
+        << messages().shown[0].text.toStdString();
     EXPECT_EQ(activeDocument()->editor().Text(), "ab");
+}
+
+TEST_F(JournalTest, RestoreAndDiscardLeaveNothingOfAKilledRunAndAStartClearsRunsWithOnlyLeftovers)
+{
+    for (const char *button : {"cmdRestore", "cmdDiscard"}) {
+        SCOPED_TRACE(button);
+        const QString killed = putRun("run-1-1", {{"1.journal", journalOf("page.htm")}, {"2.journal.Ab12Cd", "<p>half"}});
+        const QString leftovers = putRun("run-2-2", {{"3.journal.Xy34Zw", "<p>half"}});
+        start();
+        EXPECT_FALSE(QDir(leftovers).exists());
+        ASSERT_NE(recoveryDialog(), nullptr);
+        EXPECT_EQ(offered().size(), 1);
+        answer(button);
+        EXPECT_FALSE(QDir(killed).exists());
+    }
+}
+
+TEST_F(JournalTest, OnlyTheUsersOwnJournalsInFoldersOnlyTheUserCanWriteAreOfferedAndThatIsSaidOnce)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "Handing a journal to another user needs root.";
+    putRun("run-1-1", {{"1.journal", journalOf("mine.htm")}});
+    const QString open = putRun("run-2-2", {{"1.journal", journalOf("planted.htm")}});
+    ASSERT_EQ(chmod(QFile::encodeName(open).constData(), 0777), 0);
+    const QString foreign = putRun("run-3-3", {{"1.journal", journalOf("foreign.htm")}});
+    ASSERT_EQ(chown(QFile::encodeName(foreign + "/1.journal").constData(), 65534, 65534), 0);
+    start();
+    ASSERT_NE(recoveryDialog(), nullptr);
+    const QString when = QLocale().toString(clock().time, QLocale::ShortFormat);
+    EXPECT_EQ(offered(), QStringList{"mine.htm (journaled " + when + ")"});
+    ASSERT_EQ(messages().shown.size(), 1);
+    EXPECT_TRUE(messages().shown[0].text.contains("passed over")) << messages().shown[0].text.toStdString();
+    answer("cmdDiscard");
+    EXPECT_TRUE(QFile::exists(open + "/1.journal"));
+    EXPECT_TRUE(QFile::exists(foreign + "/1.journal"));
 }
 
 TEST_F(JournalTest, AnUnreadableJournalIsOfferedAsSuchAndOnlyDiscardRemovesIt)
 {
-    const QString run = JournalLocation() + QStringLiteral("/run-1-1");
-    QDir().mkpath(run);
-    const auto put = [&](const QString &name, const QByteArray &bytes) {
-        QFile file(run + QLatin1Char('/') + name);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    };
-    put("1.journal", "Tagsmith journal 1\ncaption=x\n\nshort");
-    put("2.journal", EncodeJournal({.caption = "Untitled:3", .text = "<p>whole</p>", .journaled = FixedClock().time}));
-    put("3.journal", EncodeJournal({.caption = "notes.rtf", .richText = "{\\rtf1 {\\b bold}}", .journaled = FixedClock().time}));
-    // A whole journal whose rich text cannot be read back.
-    put("4.journal", EncodeJournal({.caption = "lost.rtf", .richText = QByteArray(16, '\0'), .journaled = FixedClock().time}));
+    // The fourth is whole, but its rich text cannot be read back.
+    const QString run = putRun(
+        "run-1-1",
+        {{"1.journal", "Tagsmith journal 1\ncaption=x\n\nshort"},
+         {"2.journal", journalOf("Untitled:3")},
+         {"3.journal", EncodeJournal({.caption = "notes.rtf", .richText = "{\\rtf1 {\\b bold}}", .journaled = FixedClock().time})},
+         {"4.journal", EncodeJournal({.caption = "lost.rtf", .richText = QByteArray(16, '\0'), .journaled = FixedClock().time})}});
 
     start();
     ASSERT_NE(recoveryDialog(), nullptr);
@@ -205,18 +270,13 @@ TEST_F(JournalTest, AnUnreadableJournalIsOfferedAsSuchAndOnlyDiscardRemovesIt)
     answer("cmdRestore");
     // The empty start window makes way, and the restored pages stand as Cascade puts them.
     ASSERT_EQ(openDocuments().size(), 2);
-    const auto placed = [&] {
-        QList<QRect> places;
-        for (frmNotePad *document : openDocuments())
-            places.append(document->geometry());
-        return places;
-    };
+    const auto placed = [&] { return QList{openDocuments()[0]->geometry(), openDocuments()[1]->geometry()}; };
     const QList<QRect> restored = placed();
     EXPECT_NE(restored[0].topLeft(), restored[1].topLeft());
     choose("mnuWindowCascade");
     EXPECT_EQ(placed(), restored);
     ASSERT_NE(restoredDocument("Untitled:3"), nullptr);
-    EXPECT_EQ(restoredDocument("Untitled:3")->editor().Text(), "<p>whole</p>");
+    EXPECT_EQ(restoredDocument("Untitled:3")->editor().Text(), "<p>journaled</p>");
     ASSERT_NE(restoredDocument("notes.rtf"), nullptr);
     QTextCursor bold(restoredDocument("notes.rtf")->editor().document());
     bold.movePosition(QTextCursor::NextCharacter);
