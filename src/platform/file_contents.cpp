@@ -1,5 +1,6 @@
 #include "platform/file_contents.h"
 
+#include "platform/file_attributes.h"
 #include "platform/native_file_name.h"
 
 #include <QFile>
@@ -76,7 +77,9 @@ Replaced replaceWhole(const QString &path, const QByteArray &bytes, QString &err
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return Replaced::NotPossible;
 #ifdef Q_OS_UNIX
-    if (exists && !takeOwnerOf(file, old)) {
+    // Where the old file's owner, ACL or attributes cannot be given to the new one, the
+    // old file is written in place and keeps them.
+    if (exists && (!takeOwnerOf(file, old) || !CopyFileAttributes(path, file.handle()))) {
         file.cancelWriting();
         return Replaced::NotPossible;
     }

@@ -14,9 +14,10 @@ std::optional<QByteArray> ReadFileContents(const QString &path);
 
 // Replaces a file's content, or makes the file. The new content goes to a temporary file
 // beside the old one that takes its place only once complete, with the old one's
-// permissions and owner, so a failed write leaves the old file as it was. Where that cannot
-// be done (a folder the user may not write to, a name at the length limit, a file owned by
-// someone the user cannot give it to, a file with more than one name) the file is written
+// permissions, owner, ACL and user attributes, so a failed write leaves the old file as it
+// was. Where that cannot be done (a folder the user may not write to, a name at the length
+// limit, a file owned by someone the user cannot give it to, attributes the new file cannot
+// take, a file with more than one name) the file is written
 // in place, once the room for the new content is reserved, so a full disk or a file-size
 // limit still leaves the old file whole. A symbolic link stays a link: the file it points
 // to gets the content. On failure error holds the system's reason.
