@@ -1,6 +1,7 @@
 #include "document/file_commands.h"
 
 #include "document/document_table.h"
+#include "document/line_length_limit.h"
 #include "document/line_number_gutter.h"
 #include "document/notepad_window.h"
 #include "document/program.h"
@@ -120,12 +121,23 @@ frmNotePad *OpenDocumentFile(Program &program, const QString &fileName)
     WaitCursor hourglass;
     const bool richText = IsRichTextName(fileName);
     const DecodedTextFile plain = richText ? DecodedTextFile() : decodeTextFile(*bytes);
+    if (const std::optional<QString> tooLong = LineTooLong(plain.text)) {
+        ReportCannotOpen(program, fileName, *tooLong);
+        return nullptr;
+    }
 
     DocumentTable &table = program.Documents();
     const int slot = table.FindFreeDocumentSlot();
     auto *window = new frmNotePad(program, slot);
     QString error;
-    if (richText && !window->editor().SetRichText(*bytes, &error)) {
+    bool readable = !richText || window->editor().SetRichText(*bytes, &error);
+    if (richText && readable) {
+        if (const std::optional<QString> tooLong = LineTooLong(*window->editor().document())) {
+            error = *tooLong;
+            readable = false;
+        }
+    }
+    if (!readable) {
         // An empty window captioned with the name would overwrite the file on the next Save.
         delete window;
         table.state(slot).Deleted = true;

@@ -1,6 +1,7 @@
 #include "document/insert_file.h"
 
 #include "document/file_commands.h"
+#include "document/line_length_limit.h"
 #include "document/program.h"
 #include "platform/editor_surface.h"
 #include "platform/file_contents.h"
@@ -16,6 +17,12 @@ void InsertFileAtSelection(Program &program)
         ReportCannotOpen(program, dialog.FileName);
         return;
     }
+    const QString text = decodeTextFile(*bytes).text;
+    // Put into the page, such a line would hold up its window as much as opening it would.
+    if (const std::optional<QString> tooLong = LineTooLong(text)) {
+        ReportCannotOpen(program, dialog.FileName, *tooLong);
+        return;
+    }
     if (EditorSurface *editor = program.ActiveEditor())
-        editor->SetSelText(decodeTextFile(*bytes).text);
+        editor->SetSelText(text);
 }

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+class QTextDocument;
+
+// The editor lays out a line whole, in time and memory that grow with its length: a line
+// of 10 MB takes seconds and one of 50 MB never comes to an end. Pages with a line longer
+// than this are refused before they reach a window, so no window is held up.
+constexpr qsizetype LongestLineShown = 1'000'000;
+
+// Why a page cannot be shown: the first line longer than LongestLineShown, or nothing
+// when every line fits. Lines end at "\n" and at U+2029.
+std::optional<QString> LineTooLong(QStringView text);
+std::optional<QString> LineTooLong(const QTextDocument &document);
