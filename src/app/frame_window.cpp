@@ -36,6 +36,10 @@ namespace {
 
 // No screen is this wide or tall, and a frame that size would need gigabytes of memory.
 constexpr double MaxFrameSide = 16384;
+// The frame can be made as low as this: room for its menu bar and status bar. Left to its
+// layout, the least height would grow with the toolbars a document shows, and a frame made
+// low with no document open would come back higher.
+constexpr int LeastFrameHeight = 100;
 
 } // namespace
 
@@ -69,6 +73,7 @@ frmMDI::frmMDI(Platform platform)
     mnuOptions_Click();
     fileDrops_ = new FileDropFilter([this](const QStringList &files) { OpenGivenFiles(files); }, this);
     fileDrops_->watch(this);
+    setMinimumHeight(LeastFrameHeight);
     // The design-time size and place, kept until a stored geometry replaces them.
     resize(1024, 740);
     move(60, 40);

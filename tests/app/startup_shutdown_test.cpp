@@ -88,6 +88,25 @@ TEST_F(StartupTest, FirstRunOpensOneUntitledWindowAtTheDesignSizeAndClosingItLea
     EXPECT_EQ(again.pos(), QPoint(33, 44));
 }
 
+TEST_F(StartupTest, AFrameMadeSmallComesBackAtThatSizeAndOneTooSmallIsStoredAsItReallyWas)
+{
+    frmMDI &first = start();
+    choose("mnuFileClose");
+    first.resize(1024, 144);
+    ASSERT_EQ(first.height(), 144);
+    choose("mnuFileExit");
+    frmMDI &again = start();
+    EXPECT_EQ(again.size(), QSize(1024, 144));
+    EXPECT_EQ(again.pos(), QPoint(60, 40));
+
+    store("FormHeight", "FormHeight", "1");
+    frmMDI &least = start();
+    const int shown = least.height();
+    EXPECT_GT(shown, 1);
+    choose("mnuFileExit");
+    EXPECT_EQ(stored("FormHeight", "FormHeight"), QString::number(shown));
+}
+
 TEST_F(StartupTest, AGeometryValueThatIsNotANumberAWindowCanHaveIsPassedOver)
 {
     const QStringList sides{"FormHeight", "FormWidth"};
