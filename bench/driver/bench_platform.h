@@ -9,6 +9,12 @@ class CountingMessages final : public MessageBoxes
 {
 public:
     MsgAnswer show(const QString &text, const QString &title, MsgButtons buttons, MsgIcon icon) override;
+    int choose(const QString &text, const QString &, const QStringList &choices, MsgIcon) override
+    {
+        ++shown;
+        lastText = text;
+        return int(choices.size()) - 1;
+    }
     int shown = 0;
     QString lastText;
 };

@@ -4,10 +4,12 @@
 #include "app/dialog_factories.h"
 #include "app/file_drop.h"
 #include "app/frame_search_documents.h"
+#include "app/session_files.h"
 #include "app/status_bar.h"
 #include "app/toolbars.h"
 #include "document/document_journal.h"
 #include "document/file_commands.h"
+#include "document/file_on_disk.h"
 #include "document/journal_folder.h"
 #include "document/new_document.h"
 #include "document/notepad_window.h"
@@ -19,6 +21,7 @@
 #include "tools/page_problems_panel.h"
 #include "version.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -64,6 +67,13 @@ frmMDI::frmMDI(Platform platform)
     addDockWidget(Qt::BottomDockWidgetArea, fileSearch_);
     fileSearch_->hide();
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &frmMDI::RefreshMenuBar);
+    // Another program may have changed a file while its window was in the background, or
+    // while the user was away in that program.
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, &frmMDI::CheckActiveFileOnDisk, Qt::QueuedConnection);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive)
+            CheckActiveFileOnDisk();
+    });
     setStatusBar(new DocumentStatusBar(*this, mdiArea_));
     SetTabbedView(mdiArea_, IsSwitchOn(settings(), TabbedWindowsSwitch));
     buildMenus();
@@ -234,6 +244,12 @@ void frmMDI::AddDocumentWindow(frmNotePad *window)
     RefreshMenuBar();
 }
 
+void frmMDI::CheckActiveFileOnDisk()
+{
+    if (frmNotePad *document = ActiveDocument())
+        document->disk()->CheckOnActivation();
+}
+
 void frmMDI::DocumentWindowClosed(frmNotePad *window)
 {
     // The user has answered for the text: its journal goes, and nothing journals it again.
@@ -310,6 +326,8 @@ void frmMDI::closeEvent(QCloseEvent *event)
             return;
         }
     }
+    // Every document is answered for: this is a clean exit.
+    RememberSessionFiles(*this, mdiArea_);
     for (frmNotePad *document : std::as_const(open))
         document->closeWithoutPrompt();
     MDIForm_Unload();

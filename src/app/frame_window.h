@@ -91,6 +91,8 @@ private:
     void restoreGeometryValue(const QString &key);
     // The empty start window makes way for the documents opened at start-up.
     void CloseUntouchedStartWindow(frmNotePad *startWindow);
+    // Asks about a change another program made to the active document's file.
+    void CheckActiveFileOnDisk();
 
     void mnuFileNew_Click();
     void mnuFileOpen_Click();

@@ -1,5 +1,7 @@
 #include "app/frame_window.h"
 
+#include "app/session_files.h"
+
 #include "document/notepad_window.h"
 #include "platform/editor_surface.h"
 
@@ -19,6 +21,8 @@ void frmMDI::OpenCommandLineFiles(const QStringList &fileNames)
     // that showing posted are handled, and the workspace shrinks with them. Windows placed
     // before that would stand partly outside it.
     QCoreApplication::sendPostedEvents();
+    // The last session's files first, so that the ones asked for now end up in front.
+    ReopenSessionFiles(*this, mdiArea());
     OpenGivenFiles(fileNames);
     CloseUntouchedStartWindow(startWindow);
 }

@@ -52,6 +52,8 @@ QString EncodingCaption(const TextFileFormat &format)
         return QStringLiteral("UTF-32 LE");
     case TextFileFormat::Encoding::Utf32BE:
         return QStringLiteral("UTF-32 BE");
+    case TextFileFormat::Encoding::Named:
+        return QString::fromLatin1(format.name);
     case TextFileFormat::Encoding::Utf8:
         break;
     }

@@ -17,6 +17,8 @@ struct EditorSwitch
 };
 
 inline constexpr EditorSwitch LineNumbersSwitch{"LineNumbers", "mnuViewLineNumbers", true};
+// The files open at a clean exit come back at the next start (app/session_files.h).
+inline constexpr EditorSwitch ReopenFilesSwitch{"ReopenFiles", "mnuOptionsReopenFiles", false};
 
 bool IsSwitchOn(const SettingsStore &settings, const EditorSwitch &choice);
 

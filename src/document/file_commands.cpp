@@ -1,18 +1,23 @@
 #include "document/file_commands.h"
 
 #include "document/document_table.h"
+#include "document/encoding_commands.h"
+#include "document/file_on_disk.h"
 #include "document/line_length_limit.h"
 #include "document/line_number_gutter.h"
 #include "document/notepad_window.h"
 #include "document/program.h"
 #include "document/tag_colouring.h"
 #include "platform/block_line_endings.h"
+#include "platform/encoding_names.h"
+#include "platform/file_stamp.h"
 #include "platform/editor_surface.h"
 #include "platform/file_contents.h"
 #include "platform/native_file_name.h"
 #include "platform/text_file_codec.h"
 #include "platform/wait_cursor.h"
 
+#include <QMdiArea>
 #include <QTextDocument>
 
 namespace {
@@ -47,6 +52,23 @@ void reportCharacterNotHeld(Program &program, const QString &fileName, const QSt
                                 .arg(QString::number(text[at].unicode(), 16).toUpper())
                                 .arg(QStringView(text).first(at).count(QLatin1Char('\n')) + 1);
     program.messages().show(message, programTitle, MsgButtons::Ok, MsgIcon::Exclamation);
+}
+
+// Said on opening, so that no save changes a byte the user did not touch unannounced.
+void reportBadBytes(Program &program, const QString &fileName, const DecodedTextFile &plain)
+{
+    if (!plain.firstBadByte)
+        return;
+    const QString where = QStringLiteral("line %1, column %2").arg(plain.firstBadByte.line).arg(plain.firstBadByte.column);
+    const QString text =
+        plain.format.strayBytes
+            ? QStringLiteral("File %1 is UTF-8 but for a few stray bytes; the first, 0x%2, is on %3.\r\n"
+                             "Each shows as a box and is saved back as the same byte; the rest reads as UTF-8.")
+                  .arg(DisplayFileName(fileName), QString::number(plain.badByte, 16).toUpper(), where)
+            : QStringLiteral("File %1 holds bytes that are not valid %2; the first is on %3.\r\n"
+                             "They show as U+FFFD, and saving writes that character in their place.")
+                  .arg(DisplayFileName(fileName), EncodingDisplayName(plain.format), where);
+    program.messages().show(text, programTitle, MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 // The file was read through its name's own bytes, which a save cannot reach.
@@ -107,10 +129,34 @@ void ColorTagsOnOpening(Program &program, const frmNotePad *opened)
         ColorTags(program);
 }
 
+frmNotePad *WindowOfFile(Program &program, const QString &fileName)
+{
+    const QString canonical = CanonicalFileName(fileName);
+    DocumentTable &table = program.Documents();
+    for (int slot = 1; slot <= table.count(); ++slot) {
+        frmNotePad *window = table.window(slot);
+        if (table.state(slot).Deleted || !window || window->isUntitled())
+            continue;
+        // The file it read (a link since swapped still names it), or the one its name leads to now.
+        const FileOnDisk *disk = window->disk();
+        if ((disk && disk->stamp().canonicalPath == canonical) || CanonicalFileName(window->Caption()) == canonical)
+            return window;
+    }
+    return nullptr;
+}
+
 frmNotePad *OpenDocumentFile(Program &program, const QString &fileName)
 {
     if (fileName.isEmpty())
         return nullptr;
+    // A second window on one file would let one window's save undo the other's.
+    if (frmNotePad *open = WindowOfFile(program, fileName)) {
+        if (open->mdiArea())
+            open->mdiArea()->setActiveSubWindow(open);
+        // Asked for by name, the file is looked at now, even in a window already in front.
+        open->disk()->CheckOnActivation();
+        return nullptr;
+    }
     // The whole file is read before a window exists, so a read that fails halfway leaves
     // no window behind that would pass for the file.
     const std::optional<QByteArray> bytes = ReadFileContents(fileName);
@@ -118,51 +164,107 @@ frmNotePad *OpenDocumentFile(Program &program, const QString &fileName)
         ReportCannotOpen(program, fileName);
         return nullptr;
     }
-    WaitCursor hourglass;
     const bool richText = IsRichTextName(fileName);
-    const DecodedTextFile plain = richText ? DecodedTextFile() : decodeTextFile(*bytes);
-    if (const std::optional<QString> tooLong = LineTooLong(plain.text)) {
-        ReportCannotOpen(program, fileName, *tooLong);
-        return nullptr;
-    }
-
+    DecodedTextFile plain;
     DocumentTable &table = program.Documents();
-    const int slot = table.FindFreeDocumentSlot();
-    auto *window = new frmNotePad(program, slot);
+    frmNotePad *window = nullptr;
     QString error;
-    bool readable = !richText || window->editor().SetRichText(*bytes, &error);
-    if (richText && readable) {
-        if (const std::optional<QString> tooLong = LineTooLong(*window->editor().document())) {
-            error = *tooLong;
-            readable = false;
+    {
+        WaitCursor hourglass;
+        if (!richText) {
+            plain = decodeTextFile(*bytes);
+            if (const std::optional<QString> tooLong = LineTooLong(plain.text))
+                error = *tooLong;
+        }
+        if (error.isEmpty()) {
+            const int slot = table.FindFreeDocumentSlot();
+            window = new frmNotePad(program, slot);
+            bool readable = !richText || window->editor().SetRichText(*bytes, &error);
+            if (richText && readable) {
+                if (const std::optional<QString> tooLong = LineTooLong(*window->editor().document())) {
+                    error = *tooLong;
+                    readable = false;
+                }
+            }
+            if (!readable) {
+                // An empty window captioned with the name would overwrite the file on the next Save.
+                delete window;
+                table.state(slot).Deleted = true;
+                window = nullptr;
+            } else {
+                table.setWindow(slot, window);
+                window->SetCaption(DisplayFileName(fileName));
+                program.AddDocumentWindow(window);
+                if (!richText)
+                    PutDocumentText(*window, plain);
+                if (IsQtFileName(fileName))
+                    window->disk()->Remember(fileName, *bytes);
+                table.state(slot).Changed = false;
+                program.EnableDocumentButtons();
+            }
         }
     }
-    if (!readable) {
-        // An empty window captioned with the name would overwrite the file on the next Save.
-        delete window;
-        table.state(slot).Deleted = true;
+    // What opening has to tell comes with the normal pointer: the hourglass is for waiting.
+    if (!window) {
         ReportCannotOpen(program, fileName, error);
         return nullptr;
     }
-    table.setWindow(slot, window);
-    window->SetCaption(DisplayFileName(fileName));
-    program.AddDocumentWindow(window);
-    if (!richText) {
-        // Only now that the window has its size, and its line numbers their width: text
-        // set before would be laid out twice, once more at the width the window takes on
-        // showing, or once the numbers of its lines widen the gutter.
-        if (LineNumberGutter *gutter = GutterOf(window))
-            gutter->FitFor(int(plain.lineEndings.size()) + 1);
-        window->editor().SetText(plain.text);
-        RememberLineEndings(*window->editor().document(), plain.lineEndings, plain.format.lineEnding);
-        window->FileFormat = plain.format;
-        reportCharacterNotHeld(program, fileName, plain.text);
-    }
+    if (!richText)
+        TellAboutOpenedText(program, fileName, plain);
     if (!IsQtFileName(fileName))
         reportNameNotWritable(program, fileName);
-    table.state(slot).Changed = false;
-    program.EnableDocumentButtons();
     return window;
+}
+
+void PutDocumentText(frmNotePad &window, const DecodedTextFile &plain)
+{
+    // Only once the window has its size, and its line numbers their width: text set
+    // before would be laid out twice, once more at the width the window takes on showing,
+    // or once the numbers of its lines widen the gutter.
+    if (LineNumberGutter *gutter = GutterOf(&window))
+        gutter->FitFor(int(plain.lineEndings.size()) + 1);
+    window.editor().SetText(plain.text);
+    RememberLineEndings(*window.editor().document(), plain.lineEndings, plain.format.lineEnding);
+    window.FileFormat = plain.format;
+}
+
+void TellAboutOpenedText(Program &program, const QString &fileName, const DecodedTextFile &plain)
+{
+    reportCharacterNotHeld(program, fileName, plain.text);
+    reportBadBytes(program, fileName, plain);
+    NoteCharsetMismatch(program, plain.text, plain.format);
+}
+
+bool ReloadDocument(Program &program, frmNotePad &window)
+{
+    const QString fileName = window.Caption();
+    const std::optional<QByteArray> bytes = ReadFileContents(fileName);
+    if (!bytes) {
+        ReportCannotOpen(program, fileName);
+        return false;
+    }
+    const int caret = window.editor().SelStart();
+    DecodedTextFile plain;
+    {
+        WaitCursor hourglass;
+        if (IsRichTextName(fileName)) {
+            QString error;
+            if (!window.editor().SetRichText(*bytes, &error)) {
+                ReportCannotOpen(program, fileName, error);
+                return false;
+            }
+        } else {
+            plain = window.EncodingChosen ? decodeTextFileAs(*bytes, window.FileFormat) : decodeTextFile(*bytes);
+            PutDocumentText(window, plain);
+        }
+        window.editor().SetSelStart(qMin(caret, int(window.editor().document()->characterCount()) - 1));
+        window.disk()->Remember(fileName, *bytes);
+        window.state().Changed = false;
+        window.editor().document()->setModified(false);
+    }
+    if (!IsRichTextName(fileName))
+        TellAboutOpenedText(program, fileName, plain);
+    return true;
 }
 
 QString ChooseSaveName(Program &program, const QString &proposed)
@@ -176,26 +278,66 @@ QString ChooseSaveName(Program &program, const QString &proposed)
     return dialog.FileName;
 }
 
+namespace {
+
+// Asks before a page read in an 8-bit encoding becomes UTF-8 as a whole. True when the
+// user agreed; the text is then encoded again.
+bool agreeToUtf8(Program &program, const QString &fileName, const QString &text, EncodedTextFile &encoded,
+                 const LineEndings &endings)
+{
+    const QString question =
+        QStringLiteral("%1 is saved in %2, which cannot hold the character %3 on line %4, column %5.\r\n"
+                       "Do you want to save the whole file in UTF-8 instead? (File > Save with Encoding "
+                       "chooses another encoding.)")
+            .arg(DisplayFileName(fileName), EncodingDisplayName(encoded.format),
+                 CharacterName(encoded.unfitCharacter))
+            .arg(encoded.unfit.line)
+            .arg(encoded.unfit.column);
+    if (program.messages().show(question, programTitle, MsgButtons::OkCancel, MsgIcon::Exclamation) != MsgAnswer::Ok)
+        return false;
+    TextFileFormat utf8 = encoded.format;
+    utf8.encoding = TextFileFormat::Encoding::Utf8;
+    utf8.name.clear();
+    utf8.byteOrderMark = false;
+    utf8.strayBytes = false;
+    encoded = encodeTextFile(text, utf8, endings);
+    return true;
+}
+
+} // namespace
+
 bool SaveDocumentFile(Program &program, const QString &fileName)
 {
     frmNotePad *document = program.ActiveDocument();
     if (!document)
         return false;
+    if (const frmNotePad *other = WindowOfFile(program, fileName); other && other != document) {
+        program.messages().show(QStringLiteral("Can't save file %1\r\nIt is open in another window; save it there, "
+                                               "or close that window first.")
+                                    .arg(DisplayFileName(fileName)),
+                                programTitle, MsgButtons::Ok, MsgIcon::Exclamation);
+        return false;
+    }
+    if (!document->disk()->MaySave(fileName))
+        return false;
     bool saved = false;
     QString error;
     TextFileFormat written = document->FileFormat;
+    QByteArray bytes;
+    if (IsRichTextName(fileName)) {
+        WaitCursor hourglass;
+        bytes = document->editor().RichText();
+    } else {
+        LineEndings endings;
+        const QString text = document->editor().Text(document->FileFormat.lineEnding, endings);
+        EncodedTextFile encoded = encodeTextFile(text, document->FileFormat, endings);
+        if (encoded.unfit && !agreeToUtf8(program, fileName, text, encoded, endings))
+            return false;
+        bytes = std::move(encoded.bytes);
+        written = encoded.format;
+    }
     {
         WaitCursor hourglass;
-        QByteArray bytes;
-        if (IsRichTextName(fileName)) {
-            bytes = document->editor().RichText();
-        } else {
-            LineEndings endings;
-            const QString text = document->editor().Text(document->FileFormat.lineEnding, endings);
-            EncodedTextFile encoded = encodeTextFile(text, document->FileFormat, endings);
-            bytes = std::move(encoded.bytes);
-            written = encoded.format;
-        }
         saved = WriteFileContents(fileName, bytes, error);
     }
     if (!saved) {
@@ -205,20 +347,20 @@ bool SaveDocumentFile(Program &program, const QString &fileName)
     }
     document->SetCaption(fileName);
     document->FileFormat = written;
+    document->disk()->Remember(fileName, bytes);
     document->state().Changed = false;
     // The text now matches its file; whatever kept a copy of the unsaved text lets it go.
     document->editor().document()->setModified(false);
     return true;
 }
 
-void SaveActiveDocument(Program &program)
+bool SaveActiveDocument(Program &program)
 {
     frmNotePad *document = program.ActiveDocument();
     if (!document)
-        return;
+        return false;
     const QString fileName = document->isUntitled() ? ChooseSaveName(program, QString()) : document->Caption();
-    if (!fileName.isEmpty())
-        SaveDocumentFile(program, fileName);
+    return !fileName.isEmpty() && SaveDocumentFile(program, fileName);
 }
 
 void SaveActiveDocumentAs(Program &program)

@@ -30,19 +30,22 @@ const struct
     {LineEnding::LineSeparator, 'l'}, {LineEnding::ParagraphSeparator, 'p'},
 };
 
-QByteArray encodingName(Encoding encoding)
+QByteArray encodingName(const TextFileFormat &format)
 {
     for (const auto &e : encodings)
-        if (e.encoding == encoding)
+        if (e.encoding == format.encoding)
             return e.name;
-    return {};
+    return format.name;
 }
 
+// Any other name is one the user chose, which the converters must still know.
 std::optional<Encoding> encodingNamed(const QByteArray &name)
 {
     for (const auto &e : encodings)
         if (name == e.name)
             return e.encoding;
+    if (!name.isEmpty() && QStringDecoder(name.constData()).isValid())
+        return Encoding::Named;
     return std::nullopt;
 }
 
@@ -88,7 +91,9 @@ QByteArray EncodeJournal(const JournalEntry &entry)
     QByteArray bytes = magic;
     bytes += "caption=" + QUrl::toPercentEncoding(entry.caption) + '\n';
     bytes += "journaled=" + entry.journaled.toUTC().toString(Qt::ISODateWithMs).toLatin1() + '\n';
-    bytes += "encoding=" + encodingName(entry.format.encoding) + '\n';
+    bytes += "encoding=" + encodingName(entry.format) + '\n';
+    if (entry.format.strayBytes)
+        bytes += "stray-bytes=yes\n";
     bytes += QByteArray("byte-order-mark=") + (entry.format.byteOrderMark ? "yes" : "no") + '\n';
     bytes += QByteArray("line-ending=") + letterOf(entry.format.lineEnding) + '\n';
     bytes += "line-endings=" + endings + '\n';
@@ -127,7 +132,12 @@ std::optional<JournalEntry> DecodeJournal(const QByteArray &bytes)
         || (mark != "yes" && mark != "no") || (kind != "text" && kind != "rtf") || !entry.journaled.isValid()
         || !header.contains("caption"))
         return std::nullopt;
-    entry.format = {*encoding, mark == "yes", *lineEndingOf(lineEnding[0])};
+    entry.format.encoding = *encoding;
+    entry.format.byteOrderMark = mark == "yes";
+    entry.format.lineEnding = *lineEndingOf(lineEnding[0]);
+    if (*encoding == Encoding::Named)
+        entry.format.name = header.value("encoding");
+    entry.format.strayBytes = header.value("stray-bytes") == "yes";
     entry.lineEndings = *lineEndings;
     entry.caption = QUrl::fromPercentEncoding(header.value("caption"));
     if (kind == "rtf") {

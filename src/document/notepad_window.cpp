@@ -2,6 +2,7 @@
 
 #include "document/document_table.h"
 #include "document/file_commands.h"
+#include "document/file_on_disk.h"
 #include "document/line_number_gutter.h"
 #include "document/new_document.h"
 #include "document/program.h"
@@ -35,12 +36,14 @@ frmNotePad::frmNotePad(Program &program, int slot)
     RichTextBox1->installEventFilter(this);
     surface_ = new EditorSurface(RichTextBox1);
     connect(surface_, &EditorSurface::SelChange, this, &frmNotePad::RichTextBox1_SelChange);
+    disk_ = new FileOnDisk(program, *this);
 
     buildMenus();
     connectHandlers();
     addEditorBasics();
     menus_.append(BuildSearchMenu(this, program_));
     addHtmlEditing();
+    addFileAdditions();
     resize(640, 420);
     Form_Load();
 }

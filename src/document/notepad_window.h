@@ -11,6 +11,7 @@
 #include <functional>
 
 class EditorSurface;
+class FileOnDisk;
 class Program;
 class QAction;
 class QMenu;
@@ -35,6 +36,11 @@ public:
     // The encoding and mark the document's text is saved with, and the line ending of the
     // lines that have none of their own (see RememberLineEndings).
     TextFileFormat FileFormat;
+    // Whether the user chose the encoding (File > Reopen or Save with Encoding): a reload
+    // then reads in it again instead of finding one.
+    bool EncodingChosen = false;
+    // The file the text came from or went to, as it was then.
+    FileOnDisk *disk() const { return disk_; }
 
     // The slot number as decimal text.
     QString Tag() const { return tag_; }
@@ -71,6 +77,9 @@ private:
     void addEditorBasics();
     // Closing, matching and completing tags (html_editing_menus.cpp).
     void addHtmlEditing();
+    // The encoding submenus of the File menu and Options > Reopen Files at Start
+    // (file_menu_additions.cpp).
+    void addFileAdditions();
     void addSwitch(QMenu *menu, const EditorSwitch &choice, const QString &caption, const SwitchAction &apply);
     void bind(const QString &name, void (frmNotePad::*handler)());
     void refreshWindowList();
@@ -163,6 +172,7 @@ private:
     Program &program_;
     QString tag_;
     EditorSurface *surface_ = nullptr;
+    FileOnDisk *disk_ = nullptr;
     QList<QMenu *> menus_;
     QHash<QString, QAction *> actions_;
     QMenu *windowMenu_ = nullptr;

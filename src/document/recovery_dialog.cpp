@@ -2,6 +2,8 @@
 
 #include "document/document_journal.h"
 #include "document/document_table.h"
+#include "document/file_commands.h"
+#include "document/file_on_disk.h"
 #include "document/notepad_window.h"
 #include "document/program.h"
 #include "platform/block_line_endings.h"
@@ -113,6 +115,10 @@ frmRecover *OfferJournaledDocuments(Program &program, JournalFolder &folder)
 
 bool RestoreJournaledDocument(Program &program, const JournalEntry &entry)
 {
+    // The last session may have opened the file again already; the journal's text is the
+    // later one, and one window per file is all there may be.
+    if (frmNotePad *open = WindowOfFile(program, entry.caption); open && !open->state().Changed)
+        open->closeWithoutPrompt();
     DocumentTable &table = program.Documents();
     const int slot = table.FindFreeDocumentSlot();
     auto *window = new frmNotePad(program, slot);
@@ -131,6 +137,9 @@ bool RestoreJournaledDocument(Program &program, const JournalEntry &entry)
         RememberLineEndings(*window->editor().document(), entry.lineEndings, entry.format.lineEnding);
     }
     window->FileFormat = entry.format;
+    // From here on a change another program makes to the file is noticed.
+    if (const std::optional<QByteArray> onDisk = ReadFileContents(entry.caption))
+        window->disk()->Remember(entry.caption, *onDisk);
     // Counts as changed, so that closing asks and Save writes it to its file.
     window->editor().document()->setModified(true);
     table.state(slot).Changed = true;

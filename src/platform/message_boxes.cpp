@@ -4,12 +4,12 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
-MsgAnswer QtMessageBoxes::show(const QString &text, const QString &title, MsgButtons buttons, MsgIcon icon)
+namespace {
+
+void setIcon(QMessageBox &box, MsgIcon icon)
 {
-    QMessageBox box(QApplication::activeWindow());
-    box.setWindowTitle(title);
-    box.setText(text);
     switch (icon) {
     case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
     case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
@@ -17,6 +17,16 @@ MsgAnswer QtMessageBoxes::show(const QString &text, const QString &title, MsgBut
     case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
     case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
     }
+}
+
+} // namespace
+
+MsgAnswer QtMessageBoxes::show(const QString &text, const QString &title, MsgButtons buttons, MsgIcon icon)
+{
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(title);
+    box.setText(text);
+    setIcon(box, icon);
     switch (buttons) {
     case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
     case MsgButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
@@ -34,4 +44,21 @@ MsgAnswer QtMessageBoxes::show(const QString &text, const QString &title, MsgBut
     case QMessageBox::Ok: return MsgAnswer::Ok;
     default: return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
     }
+}
+
+int QtMessageBoxes::choose(const QString &text, const QString &title, const QStringList &choices, MsgIcon icon)
+{
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(title);
+    box.setText(text);
+    setIcon(box, icon);
+    QList<QAbstractButton *> buttons;
+    for (const QString &choice : choices)
+        buttons.append(box.addButton(choice, QMessageBox::ActionRole));
+    box.setDefaultButton(qobject_cast<QPushButton *>(buttons.constFirst()));
+    box.setEscapeButton(buttons.constLast());
+    const OverrideCursor arrow(Qt::ArrowCursor);
+    box.exec();
+    const qsizetype chosen = buttons.indexOf(box.clickedButton());
+    return int(chosen < 0 ? buttons.size() - 1 : chosen);
 }

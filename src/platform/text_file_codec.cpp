@@ -62,6 +62,81 @@ bool decodeStrictly(const UnicodeEncoding &unicode, QByteArrayView body, QString
     return !decoder.hasError() && (unicode.unitSize == 1 || text->isValidUtf16());
 }
 
+// The length of the valid UTF-8 sequence that starts at i, or 0 when its first byte is a
+// stray one (a lone continuation byte, an over-long form, a surrogate, a cut-off end).
+qsizetype validSequence(QByteArrayView bytes, qsizetype i)
+{
+    const auto at = [&](qsizetype k) { return i + k < bytes.size() ? uchar(bytes[i + k]) : uchar(0); };
+    const auto follows = [&](qsizetype k, uchar low = 0x80, uchar high = 0xBF) { return at(k) >= low && at(k) <= high; };
+    const uchar lead = at(0);
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return follows(1) ? 2 : 0;
+    if (lead >= 0xE0 && lead <= 0xEF)
+        return follows(1, lead == 0xE0 ? 0xA0 : 0x80, lead == 0xED ? 0x9F : 0xBF) && follows(2) ? 3 : 0;
+    if (lead >= 0xF0 && lead <= 0xF4)
+        return follows(1, lead == 0xF0 ? 0x90 : 0x80, lead == 0xF4 ? 0x8F : 0xBF) && follows(2) && follows(3) ? 4 : 0;
+    return 0;
+}
+
+bool isStrayByteCharacter(char16_t c)
+{
+    return c >= StrayByteCharacter && c <= StrayByteCharacter + 0x7F;
+}
+
+// UTF-8 with each stray byte kept as a character of its own. Not when the file holds one of
+// those characters itself, which would come back as a byte; and, unless the user chose
+// UTF-8, not when stray bytes outnumber the valid characters beyond ASCII (a page in an
+// 8-bit encoding, whose accented letters are all stray to UTF-8).
+bool decodeKeepingStrayBytes(QByteArrayView body, bool chosen, QString *text)
+{
+    QString kept;
+    kept.reserve(body.size());
+    qsizetype multiByte = 0;
+    qsizetype strays = 0;
+    qsizetype runStart = 0;
+    for (qsizetype i = 0; i < body.size();) {
+        const uchar lead = uchar(body[i]);
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        if (const qsizetype length = validSequence(body, i)) {
+            if (lead == 0xEF && (uchar(body[i + 1]) & 0xFE) == 0x9E)
+                return false;
+            ++multiByte;
+            i += length;
+            continue;
+        }
+        kept += QString::fromUtf8(body.sliced(runStart, i - runStart));
+        kept += QChar(char16_t(StrayByteCharacter + (lead - 0x80)));
+        ++strays;
+        runStart = ++i;
+    }
+    if (!chosen && strays > multiByte)
+        return false;
+    kept += QString::fromUtf8(body.sliced(runStart));
+    *text = std::move(kept);
+    return true;
+}
+
+// Each kept stray byte was written as its character's three UTF-8 bytes (EF 9E 80 to
+// EF 9F BF), which no other character's bytes hold: they become the byte again.
+void restoreStrayBytes(QByteArray &bytes)
+{
+    char *const data = bytes.data();
+    const qsizetype size = bytes.size();
+    qsizetype out = 0;
+    for (qsizetype i = 0; i < size;) {
+        if (uchar(data[i]) == 0xEF && i + 2 < size && (uchar(data[i + 1]) & 0xFE) == 0x9E) {
+            data[out++] = char(0x80 | ((data[i + 1] & 1) << 6) | (data[i + 2] & 0x3F));
+            i += 3;
+        } else {
+            data[out++] = data[i++];
+        }
+    }
+    bytes.truncate(out);
+}
+
 void decodeCharacters(const QByteArray &bytes, DecodedTextFile *file)
 {
     for (const UnicodeEncoding &unicode : unicodeEncodings) {
@@ -77,9 +152,60 @@ void decodeCharacters(const QByteArray &bytes, DecodedTextFile *file)
         file->format.encoding = Encoding::Utf8;
         return;
     }
+    const bool marked = bytes.startsWith(utf8.mark);
+    if (decodeKeepingStrayBytes(QByteArrayView(bytes).sliced(marked ? utf8.mark.size() : 0), false, &file->text)) {
+        file->format.encoding = Encoding::Utf8;
+        file->format.byteOrderMark = marked;
+        file->format.strayBytes = true;
+        return;
+    }
     QStringDecoder eightBit(windows1252, QStringDecoder::Flag::Stateless);
     file->text = eightBit.decode(bytes);
     file->format.encoding = Encoding::Windows1252;
+}
+
+QByteArray converterName(const TextFileFormat &format)
+{
+    return format.encoding == Encoding::Named ? format.name : QByteArray(windows1252);
+}
+
+const UnicodeEncoding *unicodeOf(Encoding encoding)
+{
+    for (const UnicodeEncoding &unicode : unicodeEncodings)
+        if (unicode.encoding == encoding)
+            return &unicode;
+    return nullptr;
+}
+
+// The encoding the user chose, whatever the bytes look like; bytes it does not allow become
+// U+FFFD (true then), but UTF-8 keeps them where it can.
+bool decodeChosen(const QByteArray &bytes, DecodedTextFile *file)
+{
+    TextFileFormat &format = file->format;
+    if (const UnicodeEncoding *unicode = unicodeOf(format.encoding)) {
+        format.byteOrderMark = bytes.startsWith(unicode->mark);
+        const QByteArrayView body = QByteArrayView(bytes).sliced(format.byteOrderMark ? unicode->mark.size() : 0);
+        if (decodeStrictly(*unicode, body, &file->text))
+            return false;
+        if (unicode->unitSize == 1 && decodeKeepingStrayBytes(body, true, &file->text)) {
+            format.strayBytes = true;
+            return false;
+        }
+        QStringDecoder decoder(unicode->converter, QStringDecoder::Flag::Stateless);
+        file->text = decoder.decode(body);
+        return true;
+    }
+    QStringDecoder decoder(converterName(format).constData(), QStringDecoder::Flag::Stateless);
+    file->text = decoder.decode(bytes);
+    return decoder.hasError();
+}
+
+qsizetype firstStrayByte(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (isStrayByteCharacter(text[i].unicode()))
+            return i;
+    return -1;
 }
 
 // The first character from `from` on that can start a line break, or `size`. Lines are
@@ -225,25 +351,92 @@ DecodedTextFile decodeTextFile(const QByteArray &bytes)
     DecodedTextFile file;
     decodeCharacters(bytes, &file);
     splitLines(&file);
+    if (file.format.strayBytes) {
+        const qsizetype at = firstStrayByte(file.text);
+        file.firstBadByte = PlaceInText(file.text, at);
+        file.badByte = uchar(0x80 + (file.text[at].unicode() - StrayByteCharacter));
+    }
     return file;
 }
 
-EncodedTextFile encodeTextFile(const QString &text, const TextFileFormat &format, const LineEndings &lineEndings)
+DecodedTextFile decodeTextFileAs(const QByteArray &bytes, const TextFileFormat &format)
 {
-    EncodedTextFile file{QByteArray(), format};
-    if (format.encoding == Encoding::Windows1252) {
-        QStringEncoder eightBit(windows1252, QStringEncoder::Flag::Stateless);
-        file.bytes = encodedLines(eightBit, {}, text, format.lineEnding, lineEndings);
-        if (!eightBit.hasError())
-            return file;
-        file.format.encoding = Encoding::Utf8;
-    }
-    for (const UnicodeEncoding &unicode : unicodeEncodings) {
-        if (unicode.encoding == file.format.encoding) {
-            QStringEncoder encoder(unicode.converter, QStringEncoder::Flag::Stateless);
-            file.bytes = encodedLines(encoder, file.format.byteOrderMark ? unicode.mark : QByteArray(), text,
-                                      format.lineEnding, lineEndings);
-        }
+    DecodedTextFile file;
+    file.format = format;
+    file.format.byteOrderMark = false;
+    file.format.strayBytes = false;
+    const bool replaced = decodeChosen(bytes, &file);
+    splitLines(&file);
+    if (file.format.strayBytes) {
+        const qsizetype at = firstStrayByte(file.text);
+        file.firstBadByte = PlaceInText(file.text, at);
+        file.badByte = uchar(0x80 + (file.text[at].unicode() - StrayByteCharacter));
+    } else if (replaced) {
+        file.firstBadByte = PlaceInText(file.text, qMax<qsizetype>(0, file.text.indexOf(QChar::ReplacementCharacter)));
     }
     return file;
+}
+
+namespace {
+
+// The first character from `from` on that the named encoding cannot hold, or -1: line by
+// line, then character by character in the first line that fails.
+qsizetype firstUnfit(const QByteArray &name, QStringView text)
+{
+    const auto fits = [&](QStringView part) {
+        QStringEncoder encoder(name.constData(), QStringEncoder::Flag::Stateless);
+        const QByteArray encoded = encoder.encode(part);
+        return !encoder.hasError();
+    };
+    qsizetype start = 0;
+    while (start <= text.size()) {
+        qsizetype end = text.indexOf(u'\n', start);
+        if (end < 0)
+            end = text.size();
+        if (!fits(text.sliced(start, end - start))) {
+            for (qsizetype i = start; i < end; ++i) {
+                const qsizetype length = text[i].isHighSurrogate() && i + 1 < end ? 2 : 1;
+                if (!fits(text.sliced(i, length)))
+                    return i;
+                i += length - 1;
+            }
+        }
+        start = end + 1;
+    }
+    return -1;
+}
+
+} // namespace
+
+EncodedTextFile encodeTextFile(const QString &text, const TextFileFormat &format, const LineEndings &lineEndings)
+{
+    EncodedTextFile file{QByteArray(), format, {}, 0};
+    if (const UnicodeEncoding *unicode = unicodeOf(format.encoding)) {
+        QStringEncoder encoder(unicode->converter, QStringEncoder::Flag::Stateless);
+        file.bytes = encodedLines(encoder, format.byteOrderMark ? unicode->mark : QByteArray(), text,
+                                  format.lineEnding, lineEndings);
+        if (format.strayBytes && unicode->unitSize == 1)
+            restoreStrayBytes(file.bytes);
+        return file;
+    }
+    QStringEncoder encoder(converterName(format).constData(), QStringEncoder::Flag::Stateless);
+    file.bytes = encodedLines(encoder, {}, text, format.lineEnding, lineEndings);
+    if (encoder.hasError()) {
+        file.bytes.clear();
+        const qsizetype at = qMax<qsizetype>(0, firstUnfit(converterName(format), text));
+        file.unfit = PlaceInText(text, at);
+        file.unfitCharacter = QStringView(text).sliced(at, qMin<qsizetype>(2, text.size() - at)).toUcs4().value(0);
+    }
+    return file;
+}
+
+TextPlace PlaceInText(QStringView text, qsizetype position)
+{
+    const QStringView before = text.first(position);
+    const qsizetype lineStart = before.lastIndexOf(u'\n') + 1;
+    qsizetype column = 1;
+    for (QChar c : before.sliced(lineStart))
+        if (!c.isLowSurrogate())
+            ++column;
+    return {before.count(u'\n') + 1, column};
 }

@@ -116,6 +116,44 @@ TEST_F(GivenFileTest, AFileThatCannotBeReadLeavesTheDocumentBeingEditedAsItWas)
     }
 }
 
+// However a file open already is named again (through a link, with a detour in its path),
+// its window comes to the front with its unsaved text; no second window could undo it.
+TEST_F(GivenFileTest, AFileOpenAlreadyBringsItsWindowForwardHoweverItIsGiven)
+{
+    const QString path = writeFile("page.html", "<p>disk</p>");
+    ASSERT_TRUE(QFile::link(path, tempPath("link.html")));
+    for (const auto &[way, name] : {std::pair{Way::OpenDialog, tempPath("link.html")},
+                                    std::pair{Way::RecentItem, temp_.path() + "/./page.html"},
+                                    std::pair{Way::CommandLine, tempPath("link.html")},
+                                    std::pair{Way::Drop, tempPath("link.html")}}) {
+        SCOPED_TRACE(nameOf(way));
+        start();
+        type("draft ");
+        frmNotePad *page = open(path);
+        type("edited ");
+        frame().mdiArea()->setActiveSubWindow(openDocuments()[0]);
+        give(way, name);
+        EXPECT_EQ(captions(), (QStringList{"Untitled", path}));
+        EXPECT_EQ(activeDocument(), page);
+        EXPECT_EQ(page->editor().Text(), "edited <p>disk</p>");
+        EXPECT_TRUE(messages().shown.isEmpty());
+        // Listed as any file chosen in the Open dialog is.
+        if (way == Way::OpenDialog)
+            EXPECT_EQ(stored("Recent Files", QStringList{"RecentFile1", "RecentFile2"}),
+                      (QStringList{tempPath("link.html"), path}));
+    }
+
+    // Insert File still reads it; Save As onto it from another window writes nothing.
+    frame().mdiArea()->setActiveSubWindow(openDocuments()[0]);
+    give(Way::InsertFile, tempPath("link.html"));
+    EXPECT_EQ(activeDocument()->editor().Text(), "draft <p>disk</p>");
+    dialogs().answerFile(tempPath("link.html"));
+    choose("mnuFileSaveAs");
+    EXPECT_EQ(onlyMessage(), "Can't save file " + tempPath("link.html") +
+                                 "\r\nIt is open in another window; save it there, or close that window first.");
+    EXPECT_EQ(readFile(path), "<p>disk</p>");
+}
+
 TEST_F(GivenFilesTest, CommandLineOpensEachFileReportsTheMissingOneAndLeavesNoEmptyWindow)
 {
     writeFile("good.html", "<p>good</p>");

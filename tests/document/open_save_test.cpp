@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QTest>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -122,7 +123,7 @@ TEST_F(OpenSaveTest, OpenThenSaveGivesBackTheIdenticalBytes)
     EXPECT_EQ(dialogs().requests.size(), qsizetype(std::size(files)));
 }
 
-TEST_F(OpenSaveTest, AnEightBitFileStaysEightBitUntilItHoldsACharacterThatDoesNotFit)
+TEST_F(OpenSaveTest, AnEightBitFileStaysEightBitAndBecomesUtf8OnlyWhenTheUserAgrees)
 {
     start();
     const QString path = writeFile("old.htm", "caf\xE9\r\n");
@@ -133,6 +134,11 @@ TEST_F(OpenSaveTest, AnEightBitFileStaysEightBitUntilItHoldsACharacterThatDoesNo
     EXPECT_EQ(readFile(path), "caf\xE9\x80\r\n");
 
     typeCharacter(QString::fromUtf8("\u4E2D"));
+    choose("mnuFileSave");
+    EXPECT_TRUE(onlyMessage().contains("which cannot hold the character U+4E2D (\u4E2D) on line 1, column 6."))
+        << onlyMessage().toStdString();
+    EXPECT_EQ(readFile(path), "caf\xE9\x80\r\n");
+    messages().queue({MsgAnswer::Ok});
     choose("mnuFileSave");
     EXPECT_EQ(readFile(path), "caf\xC3\xA9\xE2\x82\xAC\xE4\xB8\xAD\r\n");
 }
@@ -250,6 +256,8 @@ TEST_F(OpenSaveTest, AnRtfNameWithNothingReadableGetsNoWindowThatCouldOverwriteI
     start();
     const QByteArray bytes(16, '\0');
     const QString path = writeFile("broken.rtf", bytes);
+    // What opening tells comes with the normal pointer, not the hourglass.
+    messages().whileShown = [] { EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr); };
     open(path);
     EXPECT_TRUE(onlyMessage().startsWith("Can't open file " + path + "\r\n"));
     EXPECT_EQ(openDocuments().size(), 1);
@@ -497,5 +505,31 @@ TEST_P(SaveWherever, TheUserMayWriteTheFileAndKeepsItsModeOwnerAndLinks)
 INSTANTIATE_TEST_SUITE_P(Files, SaveWherever,
                          ::testing::Values(Writable::Ordinary, Writable::InReadOnlyFolder, Writable::LongestName, Writable::SymbolicLink,
                                            Writable::HardLink, Writable::OtherOwner));
+
+// Another program rewrote the page in a folder the user may not write to and left it
+// read-only: the save the user still asks for fails, says why, and keeps the text.
+TEST_F(OpenSaveTest, SaveAnywayOverAFileAnotherProgramMadeReadOnlyKeepsTheText)
+{
+    start();
+    QDir(temp_.path()).mkdir("locked");
+    const QString path = writeFile("locked/page.htm", "old");
+    QFile::setPermissions(temp_.path(), QFileInfo(temp_.path()).permissions() | QFile::ExeOther);
+    QFile::setPermissions(tempPath("locked"), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::WriteOther);
+    open(path);
+    type("mine ");
+    writeFile("locked/page.htm", "theirs");
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadOther);
+    messages().picks.enqueue("Save Anyway");
+    {
+        const AsOrdinaryUser user;
+        choose("mnuFileSave");
+    }
+    ASSERT_EQ(messages().shown.size(), 2);
+    EXPECT_EQ(messages().shown[1].text, "Can't save file " + path + "\r\nPermission denied");
+    EXPECT_EQ(readFile(path), "theirs");
+    EXPECT_TRUE(activeDocument()->state().Changed);
+    EXPECT_EQ(activeDocument()->editor().Text(), "mine old");
+}
 
 } // namespace

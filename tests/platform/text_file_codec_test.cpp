@@ -121,7 +121,7 @@ TEST(TextFileCodec, InvalidUtf8AnywhereMakesTheFileWindows1252)
                                     QByteArray("\xC0\x80"),              // over-long
                                     QByteArray("\xED\xA0\x80"),          // an encoded surrogate
                                     QByteArray("\xEF\xBB\xBF\xFF"),      // a mark, then a stray byte
-                                    QByteArray("ok\xE9\xC3\xA9")}) {     // mixed
+                                    QByteArray("ok\xE9\xE9\xC3\xA9")}) { // more stray than valid
         const DecodedTextFile decoded = decodeTextFile(bytes);
         EXPECT_EQ(decoded.format.encoding, Encoding::Windows1252) << bytes.toHex().constData();
         EXPECT_FALSE(decoded.format.byteOrderMark);
@@ -138,17 +138,41 @@ TEST(TextFileCodec, LinesBeyondTheRememberedEndingsTakeTheFormatsOwn)
               QByteArray("\xFF\xFE" "a\0\r\0b\0\x28\x20" "c\0\r\0\n\0d\0\r\0\n\0e\0", 24));
 }
 
-TEST(TextFileCodec, ACharacterWindows1252CannotHoldMakesTheWholeFileUtf8)
+TEST(TextFileCodec, ACharacterTheEncodingCannotHoldWritesNothingAndIsPlaced)
 {
     const EncodedTextFile held = encodeTextFile(QString::fromUtf8("\u20AC \u00E9\n"), cp1252Lf);
     EXPECT_EQ(held.bytes, "\x80 \xE9\n");
-    EXPECT_EQ(held.format.encoding, Encoding::Windows1252);
+    EXPECT_FALSE(held.unfit);
 
-    const TextFileFormat crLf1252{Encoding::Windows1252, false, LineEnding::CrLf};
-    const EncodedTextFile switched = encodeTextFile(QString::fromUtf8("\u00E9 \u4E2D\n"), crLf1252);
-    EXPECT_EQ(switched.bytes, "\xC3\xA9 \xE4\xB8\xAD\r\n");
-    EXPECT_FALSE(switched.bytes.contains('?'));
-    EXPECT_EQ(switched.format, (TextFileFormat{Encoding::Utf8, false, LineEnding::CrLf}));
+    TextFileFormat latin2 = cp1252Lf;
+    latin2.encoding = Encoding::Named;
+    latin2.name = "ISO-8859-2";
+    for (const auto &[format, text, line, column] :
+         {std::tuple{cp1252Lf, QString::fromUtf8("\u00E9\nx\U0001F600\u4E2D"), 2, 2},
+          std::tuple{latin2, QString::fromUtf8("\u0159\n\u0159\u0159\u00E9\u20AC"), 2, 4}}) {
+        const EncodedTextFile unfit = encodeTextFile(text, format);
+        EXPECT_TRUE(unfit.bytes.isEmpty());
+        EXPECT_EQ(unfit.unfit.line, line);
+        EXPECT_EQ(unfit.unfit.column, column);
+    }
+}
+
+// Stray bytes in a page that is otherwise UTF-8 (a byte alone, a cut-off sequence) come
+// back as they were, also after an edit.
+TEST(TextFileCodec, StrayBytesInUtf8AreKeptExactly)
+{
+    const QByteArray bytes("cr\xC3\xA8me\r\nbr\xC3\xBBl\xC3\xA9" "e \xA3\xE2\x82 \xF0\x9F\x98\x80");
+    DecodedTextFile decoded = decodeTextFile(bytes);
+    EXPECT_TRUE(decoded.format.strayBytes);
+    EXPECT_EQ(decoded.format.encoding, Encoding::Utf8);
+    EXPECT_EQ(decoded.firstBadByte.line, 2);
+    EXPECT_EQ(decoded.firstBadByte.column, 8);
+    EXPECT_EQ(decoded.badByte, 0xA3);
+    EXPECT_EQ(encodeTextFile(decoded.text, decoded.format, decoded.lineEndings).bytes, bytes);
+    EXPECT_EQ(encodeTextFile(QString::fromUtf8("\u2192") + decoded.text, decoded.format, decoded.lineEndings).bytes,
+              "\xE2\x86\x92" + bytes);
+    // A page holding the very characters stray bytes are shown as cannot keep them apart.
+    EXPECT_EQ(decodeTextFile("\xEF\x9E\xA3 \xC3\xA9 \xA3").format.encoding, Encoding::Windows1252);
 }
 
 TEST(TextFileCodec, ANewDocumentIsUtf8WithThePlatformLineEnding)

@@ -67,3 +67,12 @@ MsgAnswer ScriptedMessages::show(const QString &text, const QString &title, MsgB
         return answers.dequeue();
     return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
 }
+
+int ScriptedMessages::choose(const QString &text, const QString &title, const QStringList &choices, MsgIcon icon)
+{
+    shown.append({text, title, MsgButtons::Ok, icon, choices});
+    if (whileShown)
+        whileShown();
+    const qsizetype picked = picks.isEmpty() ? -1 : choices.indexOf(picks.dequeue());
+    return int(picked < 0 ? choices.size() - 1 : picked);
+}

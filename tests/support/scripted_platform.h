@@ -83,6 +83,7 @@ public:
         QString title;
         MsgButtons buttons;
         MsgIcon icon;
+        QStringList choices;  // the named buttons of a choice
     };
 
     void queue(std::initializer_list<MsgAnswer> next)
@@ -92,11 +93,15 @@ public:
     }
 
     QQueue<MsgAnswer> answers;
+    // The captions of the buttons that the next choices are answered with; with none
+    // left, a choice gets its last button, as Escape gives.
+    QQueue<QString> picks;
     QList<Shown> shown;
     // Runs while a box is on screen, as the user's other windows would go on running.
     std::function<void()> whileShown;
 
     MsgAnswer show(const QString &text, const QString &title, MsgButtons buttons, MsgIcon icon) override;
+    int choose(const QString &text, const QString &title, const QStringList &choices, MsgIcon icon) override;
 };
 
 class RecordingStarter final : public ProgramStarter

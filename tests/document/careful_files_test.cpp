@@ -1,0 +1,206 @@
+#include "support/program_fixture.h"
+
+#include "app/status_bar.h"
+#include "document/notepad_window.h"
+#include "platform/editor_surface.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QStatusBar>
+#include <QTest>
+#include <QTextEdit>
+
+namespace {
+
+class CarefulFilesTest : public ProgramTest
+{
+protected:
+    // The user goes to the other window and back, as after working in another program.
+    void comeBackTo(frmNotePad *window)
+    {
+        for (frmNotePad *next : {openDocuments().first() == window ? openDocuments().last() : openDocuments().first(),
+                                 window}) {
+            frame().mdiArea()->setActiveSubWindow(next);
+            QCoreApplication::processEvents();
+        }
+    }
+    void typeCharacter(const QString &character)
+    {
+        QTest::sendKeyEvent(QTest::Click, activeEditor(), Qt::Key_unknown, character, Qt::NoModifier);
+    }
+    QString shownEncoding()
+    {
+        frame().findChild<DocumentStatusBar *>()->Refresh();
+        return frame().findChild<QLabel *>("lblEncoding")->text();
+    }
+};
+
+TEST_F(CarefulFilesTest, AChangeByAnotherProgramIsOfferedAndNeverSavedOverUnasked)
+{
+    start();
+    const QString path = writeFile("page.html", "<p>one</p>");
+    frmNotePad *page = open(path);
+    writeFile("page.html", "<p>one</p>");
+    comeBackTo(page);
+    EXPECT_TRUE(messages().shown.isEmpty()) << "touched with the same bytes";
+
+    writeFile("page.html", "<p>two</p>");
+    messages().picks.enqueue("Reload");
+    comeBackTo(page);
+    comeBackTo(page);
+    ASSERT_EQ(messages().shown.size(), 1);
+    EXPECT_EQ(messages().shown[0].choices, (QStringList{"Reload", "Keep"}));
+    EXPECT_EQ(page->editor().Text(), "<p>two</p>");
+    EXPECT_FALSE(page->state().Changed);
+
+    type("mine ");
+    writeFile("page.html", "<p>three</p>");
+    messages().shown.clear();
+    messages().picks.enqueue("Cancel");
+    choose("mnuFileSave");
+    EXPECT_EQ(onlyMessage(), "The file " + path + " was changed by another program since it was opened.");
+    EXPECT_EQ(messages().shown[0].choices, (QStringList{"Reload", "Save Anyway", "Cancel"}));
+    EXPECT_EQ(readFile(path), "<p>three</p>");
+    EXPECT_TRUE(page->state().Changed);
+    messages().picks.enqueue("Save Anyway");
+    choose("mnuFileSave");
+    EXPECT_EQ(readFile(path), "mine <p>two</p>");
+    messages().shown.clear();
+    comeBackTo(page);
+    EXPECT_TRUE(messages().shown.isEmpty()) << "its own save";
+
+    // Reloading over unsaved text asks first; Keep leaves the text, counted as changed.
+    type("more ");
+    writeFile("page.html", "<p>four</p>");
+    messages().picks.enqueue("Reload");
+    messages().queue({MsgAnswer::Cancel});
+    comeBackTo(page);
+    EXPECT_EQ(page->editor().Text(), "mine more <p>two</p>");
+    messages().picks.enqueue("Reload");
+    messages().queue({MsgAnswer::Ok});
+    choose("mnuFileSave");
+    EXPECT_EQ(page->editor().Text(), "<p>four</p>");
+    EXPECT_EQ(messages().shown.size(), 4);
+    writeFile("page.html", "<p>five</p>");
+    messages().picks.enqueue("Keep");
+    comeBackTo(page);
+    EXPECT_TRUE(page->state().Changed);
+    choose("mnuFileSave");
+    EXPECT_EQ(readFile(path), "<p>four</p>");
+}
+
+TEST_F(CarefulFilesTest, AFileGoneOrReplacedBehindItsNameIsToldOnceAndSavedAgain)
+{
+    start();
+    const QString path = writeFile("gone.html", "<p>kept</p>");
+    frmNotePad *page = open(path);
+    ASSERT_TRUE(QFile::rename(path, tempPath("moved.html")));
+    comeBackTo(page);
+    comeBackTo(page);
+    EXPECT_EQ(onlyMessage(), "The file " + path + " is no longer there: another program deleted or renamed it.\r\n"
+                                                  "Its text stays in this window, and Save writes the file again.");
+    EXPECT_TRUE(page->state().Changed);
+    choose("mnuFileSave");
+    EXPECT_EQ(readFile(path), "<p>kept</p>");
+
+    const QString link = tempPath("link.html");
+    ASSERT_TRUE(QFile::link(writeFile("a.html", "<p>a</p>"), link));
+    open(link);
+    type("x");
+    ASSERT_TRUE(QFile::remove(link));
+    ASSERT_TRUE(QFile::link(writeFile("b.html", "<p>b</p>"), link));
+    messages().shown.clear();
+    choose("mnuFileSave");
+    EXPECT_EQ(onlyMessage(), "The file " + link + " was changed by another program since it was opened.");
+    EXPECT_EQ(readFile(tempPath("b.html")), "<p>b</p>");
+}
+
+// The page of 2,000 lines that one stray byte once turned into Windows-1252 as a whole.
+TEST_F(CarefulFilesTest, APageWithAStrayByteStaysUtf8AndKeepsEveryByte)
+{
+    QByteArray page;
+    for (int n = 1; n <= 2000; ++n)
+        page += "<p>Dish " + QByteArray::number(n) + ": cr\xC3\xA8me br\xC3\xBBl\xC3\xA9" "e</p>\n";
+    page.replace("Dish 1000: ", "Dish 1000: \xA3");
+    start();
+    const QString path = writeFile("menu.html", page);
+    open(path);
+    EXPECT_TRUE(onlyMessage().contains("the first, 0xA3, is on line 1000, column 15.")) << onlyMessage().toStdString();
+    EXPECT_EQ(shownEncoding(), "UTF-8");
+    choose("mnuFileSave");
+    EXPECT_EQ(readFile(path), page);
+    typeCharacter(QString::fromUtf8("\u2192"));
+    choose("mnuFileSave");
+    EXPECT_EQ(readFile(path), "\xE2\x86\x92" + page);
+}
+
+TEST_F(CarefulFilesTest, TheUserChoosesTheEncodingAPageIsReadAndSavedIn)
+{
+    const QByteArray koi8 = "<meta charset=\"koi8-r\"><p>\xF0\xD2\xC9\xD7\xC5\xD4</p>\n";
+    start();
+    const QString path = writeFile("ru.html", koi8);
+    frmNotePad *page = open(path);
+    EXPECT_TRUE(frame().statusBar()->currentMessage().contains("names the charset koi8-r"));
+    type("x");
+    choose("mnuFileReopenEncoding_KOI8-R");
+    EXPECT_TRUE(page->editor().Text().startsWith("x")) << "a Cancel keeps the unsaved text";
+    messages().queue({MsgAnswer::Ok});
+    choose("mnuFileReopenEncoding_KOI8-R");
+    EXPECT_EQ(page->editor().Text(), QString::fromUtf8("<meta charset=\"koi8-r\"><p>Привет</p>\n"));
+    EXPECT_EQ(shownEncoding(), "KOI8-R");
+    choose("mnuFileSave");
+    EXPECT_EQ(readFile(path), koi8);
+
+    messages().shown.clear();
+    page->editor().SetSelStart(24);
+    typeCharacter(QString::fromUtf8("\u20AC"));
+    choose("mnuFileSaveEncoding_ISO-8859-2");
+    EXPECT_EQ(onlyMessage(), "Can't save " + path + " in ISO-8859-2\r\nThe character U+20AC (\u20AC) on line 1, "
+                                                     "column 25 has no place in it. Nothing was written.");
+    EXPECT_EQ(readFile(path), koi8);
+    choose("mnuFileSaveEncoding_UTF-16 LE with BOM");
+    EXPECT_EQ(readFile(path).left(6), QByteArray("\xFF\xFE<\0m\0", 6));
+    EXPECT_EQ(shownEncoding(), "UTF-16 LE");
+
+    // The rest of the converters' encodings, listed once the user looks.
+    auto *more = activeDocument()->findChild<QMenu *>("mnuFileReopenEncodingMore");
+    ASSERT_NE(more, nullptr);
+    emit more->aboutToShow();
+    choose("mnuFileReopenEncoding_windows-1251");
+    EXPECT_EQ(shownEncoding(), "windows-1251");
+}
+
+TEST_F(CarefulFilesTest, ReopenFilesAtStartBringsBackACleanExitsFilesBeforeTheCommandLines)
+{
+    start();
+    choose("mnuOptionsReopenFiles");
+    const QString one = writeFile("one.html", "<p>one</p>\n<p>two</p>");
+    const QString two = writeFile("two.html", "<p>two</p>");
+    open(one)->editor().SetSelStart(12);
+    open(two);
+    frame().mdiArea()->setActiveSubWindow(openDocuments()[1]);
+    // A caret moved counts as a change here: not saved.
+    messages().queue({MsgAnswer::No});
+    frame().close();
+    ASSERT_TRUE(QFile::remove(two));
+
+    start().OpenCommandLineFiles({});
+    EXPECT_EQ(captions(), QStringList{one});
+    EXPECT_EQ(onlyMessage(), "These files of the last session are no longer there and were not opened again:\r\n" + two);
+    EXPECT_EQ(activeDocument()->editor().SelStart(), 12);
+    frame().close();
+
+    const QString three = writeFile("three.html", "<p>three</p>");
+    start().OpenCommandLineFiles({three});
+    EXPECT_EQ(captions(), (QStringList{one, three}));
+    EXPECT_EQ(activeDocument()->Caption(), three);
+    choose("mnuOptionsReopenFiles");
+    frame().close();
+    start().OpenCommandLineFiles({});
+    EXPECT_EQ(captions(), QStringList{"Untitled"});
+}
+
+} // namespace
