@@ -1,5 +1,6 @@
 #include "app/session_files.h"
 
+#include "document/document_table.h"
 #include "document/editor_switches.h"
 #include "document/file_commands.h"
 #include "document/notepad_window.h"
