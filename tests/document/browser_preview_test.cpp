@@ -71,8 +71,10 @@ TEST_F(BrowserPreviewTest, ChosenBrowsersAreStoredUnderTheirSectionsAndTheDefaul
     // The default browser chosen in this very session must not stand in for the alternate.
     const QString path = nameDocument("page.htm", "<P>x</P>");
     writeFile("page.htm", "stale");
+    messages().picks.enqueue("Save Anyway");
     choose("mnuBrowserView2");
-    EXPECT_EQ(onlyMessage(), "Please select a browser");
+    ASSERT_EQ(messages().shown.size(), 2) << "the change another program made is asked about first";
+    EXPECT_EQ(messages().shown[1].text, "Please select a browser");
     EXPECT_TRUE(starter().calls.isEmpty());
     EXPECT_EQ(readFile(path), "<P>x</P>");
 
@@ -123,11 +125,16 @@ TEST_F(BrowserPreviewTest, WithoutAutosaveAnUnchangedDocumentRewritesItsFileAndV
     store("Browser1", "BrowserName", "/usr/bin/firefox");
     const QString path = nameDocument("page.htm", "<P>on disk</P>");
     setAutosave(false);
+    // A change another program made is written over only once the user says so.
     writeFile("page.htm", "changed behind the editor's back");
     choose("mnuBrowserView1");
-    EXPECT_TRUE(messages().shown.isEmpty());
+    EXPECT_TRUE(starter().calls.isEmpty());
+    messages().picks.enqueue("Save Anyway");
+    choose("mnuBrowserView1");
+    EXPECT_EQ(messages().shown.size(), 2);
     EXPECT_EQ(readFile(path), "<P>on disk</P>");
     expectStarted("/usr/bin/firefox", path);
+    messages().shown.clear();
 
     activeDocument()->editor().SetSelStart(0);
     type("edit ");
