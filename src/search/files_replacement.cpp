@@ -1,6 +1,7 @@
 #include "search/files_replacement.h"
 
 #include "platform/editor_surface.h"
+#include "platform/encoding_names.h"
 #include "platform/file_contents.h"
 #include "platform/text_file_codec.h"
 #include "search/editor_replacements.h"
@@ -105,6 +106,14 @@ FilesReplacement ReplaceInFiles(const QList<FileHits> &files, const TextMatcher 
         DecodedTextFile decoded = decodeTextFile(*bytes);
         const int count = replaceInDecoded(decoded, matcher, with);
         const EncodedTextFile encoded = encodeTextFile(decoded.text, decoded.format, decoded.lineEndings);
+        // A file is never turned into another encoding, nor written empty, behind the user's back.
+        if (encoded.unfit) {
+            done.failed.append(file.path + QStringLiteral(": %1 cannot hold the character on line %2, column %3")
+                                               .arg(EncodingDisplayName(decoded.format))
+                                               .arg(encoded.unfit.line)
+                                               .arg(encoded.unfit.column));
+            continue;
+        }
         QString error;
         if (!WriteFileContents(file.path, encoded.bytes, error)) {
             done.failed.append(file.path + QStringLiteral(": ") + error);
