@@ -2,6 +2,7 @@
 #include "app/command_line.h"
 #include "app/frame_window.h"
 #include "platform/large_block_reuse.h"
+#include "preview/engine_check.h"
 
 #include <QApplication>
 #include <QDir>
@@ -42,6 +43,7 @@ int main(int argc, char *argv[])
     // end the program, and every unsaved window with it.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
+    PrepareWebEngine();
     QApplication app(argc, argv);
     SetApplicationIdentity();
 

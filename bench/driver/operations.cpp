@@ -16,6 +16,7 @@
 #include "generated_page.h"
 #include "platform/editor_surface.h"
 #include "platform/letter_case.h"
+#include "preview/live_preview_dock.h"
 #include "search/find_next_match.h"
 #include "search/replace_commands.h"
 #include "search/search_state.h"
@@ -24,15 +25,18 @@
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QApplication>
+#include <QEventLoop>
 #include <QFile>
 #include <QSaveFile>
 #include <QScrollBar>
 #include <QSyntaxHighlighter>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QWebEngineView>
 
 #include <tidy/tidy.h>
 #include <tidy/tidybuffio.h>
@@ -46,6 +50,8 @@ const QString frequentWord = QStringLiteral("data");
 constexpr const char *htmlHelpers[] = {"ColorTagsWhileTyping", "AutoCloseTags", "Completions"};
 constexpr int scrolledPages = 200;
 const QString replacementWord = QStringLiteral("datum");
+// The live preview is timed on a page of this size, the start of the whole page.
+constexpr qsizetype previewedChars = 200'000;
 
 // The page laid out to its end now, which Qt would otherwise go on doing from a timer
 // while the other editor is being timed.
@@ -242,6 +248,8 @@ public:
         measureScroll();
         measureHtmlTyping(QStringLiteral("type_top_html"), text_);
         measureHtmlTyping(QStringLiteral("type_top_open_comment"), QStringLiteral("<!--\n") + text_);
+        measurePreviewRefresh();
+        measureTypingWithPreview();
         return results_;
     }
 
@@ -250,14 +258,15 @@ private:
     // types, so that the time of a key can be told as well.
     void measure(const QString &name, const std::function<void()> &prepareProduct, const std::function<void()> &product,
                  const std::function<void()> &prepareFloor, const std::function<void()> &floor, int keys = 0,
-                 Turns turns = Turns::OneSideThenTheOther)
+                 Turns turns = Turns::OneSideThenTheOther, double productPauseMs = 0)
     {
         if (!wanted(name))
             return;
         OperationFigures figures{name, text_.size(), tags_.size()};
         const MedianPair times =
             medianMilliseconds(repetitions_, {prepareProduct, product}, {prepareFloor, floor}, turns);
-        figures.productMs = times.first;
+        // A pause the program makes on purpose is not its work.
+        figures.productMs = times.first - productPauseMs;
         figures.floorMs = times.second;
         figures.keys = keys;
         results_.operations.append(figures);
@@ -691,6 +700,87 @@ private:
         const QColor tagColor = TagColorFor(frame_, document()->editor());
         if (colouredTagOpenings(productEditor()->document(), tagColor) != colouredTagOpenings(floorPage, tagColor))
             mismatch(operation + QStringLiteral(": the program colours the page otherwise than the floor"));
+    }
+
+    // Waits, events running, until the object sends the signal.
+    template <class Sender, class Signal> void waitFor(Sender *sender, Signal signal)
+    {
+        QEventLoop loop;
+        QObject::connect(sender, signal, &loop, &QEventLoop::quit);
+        bool late = false;
+        QTimer::singleShot(10'000, &loop, [&] {
+            late = true;
+            loop.quit();
+        });
+        loop.exec();
+        if (late)
+            mismatch(QStringLiteral("the preview or its floor did not show the page within 10 s"));
+    }
+
+    LivePreviewDock *preview() { return frame_.findChild<LivePreviewDock *>(); }
+
+    // The preview on the start of the page: from a key typed to the page shown again with
+    // its scroll and outline, less the pause the preview waits for typing to end; the floor
+    // is the bare engine loading the same text into a view of the same size.
+    void measurePreviewRefresh()
+    {
+        if (!wanted(QStringLiteral("preview_refresh")))
+            return;
+        const QString page = text_.left(previewedChars);
+        resetProduct(page);
+        frame_.SetLivePreview(true);
+        waitFor(preview(), &LivePreviewDock::refreshed);
+        QWebEngineView floorView;
+        floorView.resize(preview()->widget()->size());
+        floorView.show();
+        const QUrl base = QUrl::fromLocalFile(htmlFile_);
+        int runs = 0;
+        measure(
+            QStringLiteral("preview_refresh"), [] {},
+            [&] {
+                typeKeys(productEditor(), 1);
+                waitFor(preview(), &LivePreviewDock::refreshed);
+            },
+            [] {},
+            [&] {
+                floorView.setHtml(page + QString::number(++runs), base);
+                waitFor(floorView.page(), &QWebEnginePage::loadFinished);
+            },
+            0, Turns::OneSideThenTheOther, LivePreviewDock::RefreshDelayMs);
+        frame_.SetLivePreview(false);
+        resetProduct(text_);
+    }
+
+    // Keys typed at the top of the start of the page, with the preview open against closed.
+    void measureTypingWithPreview()
+    {
+        if (!wanted(QStringLiteral("type_top_preview")))
+            return;
+        resetProduct(text_.left(previewedChars));
+        frame_.SetLivePreview(true);
+        waitFor(preview(), &LivePreviewDock::refreshed);
+        bool typed = false;
+        const auto typeAtTop = [&] {
+            productEditor()->setTextCursor(QTextCursor(productEditor()->document()->findBlockByNumber(1)));
+            typeKeys(productEditor(), workload_.typedKeys);
+            typed = true;
+        };
+        measure(
+            QStringLiteral("type_top_preview"),
+            [&] {
+                // The refresh the last run's keys asked for is shown before the next run.
+                if (typed)
+                    waitFor(preview(), &LivePreviewDock::refreshed);
+                typed = false;
+                finishLayout(productEditor());
+            },
+            typeAtTop,
+            [&] {
+                frame_.SetLivePreview(false);
+                finishLayout(productEditor());
+            },
+            typeAtTop, workload_.typedKeys);
+        resetProduct(text_);
     }
 
     // The program colours tags as the user types; each floor's page is coloured alike, the

@@ -16,6 +16,7 @@
 #include "document/recovery_dialog.h"
 #include "document/tabbed_windows.h"
 #include "platform/editor_surface.h"
+#include "preview/live_preview_dock.h"
 #include "search/file_search_panel.h"
 #include "search/search_menu.h"
 #include "tools/page_problems_panel.h"
@@ -66,6 +67,9 @@ frmMDI::frmMDI(Platform platform)
     fileSearch_ = new FileSearchPanel(*searchedDocuments_, messages(), this);
     addDockWidget(Qt::BottomDockWidgetArea, fileSearch_);
     fileSearch_->hide();
+    livePreview_ = new LivePreviewDock(*this, mdiArea_, this);
+    addDockWidget(Qt::RightDockWidgetArea, livePreview_);
+    livePreview_->hide();
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &frmMDI::RefreshMenuBar);
     // Another program may have changed a file while its window was in the background, or
     // while the user was away in that program.
@@ -97,6 +101,20 @@ frmMDI::~frmMDI()
     disconnect(mdiArea_, nullptr, this, nullptr);
     for (QMdiSubWindow *window : mdiArea_->subWindowList())
         delete window;
+}
+
+void frmMDI::SetLivePreview(bool on)
+{
+    const bool appearing = on && !livePreview_->isVisible();
+    livePreview_->setOn(on);
+    // Each time it appears, the preview takes two fifths of the frame.
+    if (appearing && livePreview_->isVisible())
+        resizeDocks({livePreview_}, {width() * 2 / 5}, Qt::Horizontal);
+}
+
+QString frmMDI::LivePreviewUnavailable() const
+{
+    return livePreview_->unavailableReason();
 }
 
 QAction *frmMDI::addItem(QMenu *menu, const QString &name, const QString &caption)

@@ -16,6 +16,7 @@ class FileSearchPanel;
 class FrameSearchDocuments;
 class FileDropFilter;
 class JournalFolder;
+class LivePreviewDock;
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
@@ -77,6 +78,8 @@ public:
     // Find in Files: its results panel, and the documents it searches and leads to.
     FileSearchPanel &FileSearch() { return *fileSearch_; }
     FrameSearchDocuments &SearchedDocuments() { return *searchedDocuments_; }
+    void SetLivePreview(bool on) override;
+    QString LivePreviewUnavailable() const override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -118,6 +121,7 @@ private:
     FileDropFilter *fileDrops_ = nullptr;
     QList<QMenu *> frameMenus_;
     PageProblemsPanel *pageProblems_ = nullptr;
+    LivePreviewDock *livePreview_ = nullptr;
     std::unique_ptr<JournalFolder> journals_;
     std::unique_ptr<FrameSearchDocuments> searchedDocuments_;
     FileSearchPanel *fileSearch_ = nullptr;

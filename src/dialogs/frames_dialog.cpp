@@ -164,8 +164,8 @@ void frmFrames::Form_Load()
 
 void frmFrames::OptionClick(int style)
 {
-    for (int index = 0; index < 4; ++index)
-        options_[index]->setChecked(index == style - 1);
+    for (QRadioButton *option : options_)
+        option->setChecked(option == options_[style - 1]);
     // Which slider and which frames the layout uses.
     const bool firstSlider = style != 2;
     const bool secondSlider = style != 1;

@@ -65,12 +65,18 @@ void ViewInBrowser(Program &program, const QString &section, bool autosave)
         notice(program, QStringLiteral("Please select a browser"));
         return;
     }
-    // The document's path is one argument, whatever blanks or shell characters it holds.
-    if (!program.platform().starter->start(browser, {path})) {
-        const QString commandLine = QDir::toNativeSeparators(browser) + QLatin1Char(' ') + QDir::toNativeSeparators(path);
-        program.messages().show(QStringLiteral("Can't start the browser:\r\n") + commandLine, QStringLiteral("Tagsmith"),
-                                MsgButtons::Ok, MsgIcon::Exclamation);
-    }
+    StartBrowser(program, browser, path);
+}
+
+bool StartBrowser(Program &program, const QString &browser, const QString &argument)
+{
+    // The argument stays one, whatever blanks or shell characters it holds.
+    if (program.platform().starter->start(browser, {argument}))
+        return true;
+    const QString commandLine = QDir::toNativeSeparators(browser) + QLatin1Char(' ') + QDir::toNativeSeparators(argument);
+    program.messages().show(QStringLiteral("Can't start the browser:\r\n") + commandLine, QStringLiteral("Tagsmith"),
+                            MsgButtons::Ok, MsgIcon::Exclamation);
+    return false;
 }
 
 void frmNotePad::mnuBrowserSelectBrowser1_Click()

@@ -8,3 +8,7 @@ class QString;
 // saved first, a name asked for when it has none; without it a changed document is
 // refused. The file is written with the editor's text before the browser starts.
 void ViewInBrowser(Program &program, const QString &section, bool autosave);
+
+// Starts the browser program with one argument (a path or an address), no shell between;
+// a failure is told to the user with the command line. False when it did not start.
+bool StartBrowser(Program &program, const QString &browser, const QString &argument);

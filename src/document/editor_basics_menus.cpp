@@ -30,6 +30,15 @@ void frmNotePad::addEditorBasics()
     addSeparator(view, QStringLiteral("mnuViewSep2"));
     addSwitch(view, LineNumbersSwitch, QStringLiteral("Line Numbers"),
               [](frmNotePad &window, bool on) { GutterOf(&window)->setVisible(on); });
+    // One preview for the frame: every window's item shows or lets go of the same dock.
+    QAction *preview = addSwitch(view, LivePreviewSwitch, QStringLiteral("Live Preview"),
+                                 [this](frmNotePad &, bool on) { program_.SetLivePreview(on); });
+    preview->setShortcut(QKeySequence(Qt::Key_F12));
+    if (const QString why = program_.LivePreviewUnavailable(); !why.isEmpty()) {
+        preview->setEnabled(false);
+        preview->setChecked(false);
+        preview->setText(QStringLiteral("Live Preview (%1)").arg(why));
+    }
 
     auto *options = findChild<QMenu *>(QStringLiteral("mnuOptions"));
     addSeparator(options, QStringLiteral("mnuOptionsSep3"));
@@ -43,10 +52,12 @@ void frmNotePad::addEditorBasics()
     });
 }
 
-void frmNotePad::addSwitch(QMenu *menu, const EditorSwitch &choice, const QString &caption, const SwitchAction &apply)
+QAction *frmNotePad::addSwitch(QMenu *menu, const EditorSwitch &choice, const QString &caption,
+                               const SwitchAction &apply)
 {
     QAction *item = addItem(menu, QLatin1String(choice.item), caption, {}, true);
     item->setChecked(IsSwitchOn(program_.settings(), choice));
     apply(*this, item->isChecked());
     connect(item, &QAction::triggered, this, [this, choice, apply](bool on) { SetSwitch(program_, choice, on, apply); });
+    return item;
 }

@@ -19,6 +19,7 @@ struct EditorSwitch
 inline constexpr EditorSwitch LineNumbersSwitch{"LineNumbers", "mnuViewLineNumbers", true};
 // The files open at a clean exit come back at the next start (app/session_files.h).
 inline constexpr EditorSwitch ReopenFilesSwitch{"ReopenFiles", "mnuOptionsReopenFiles", false};
+inline constexpr EditorSwitch LivePreviewSwitch{"LivePreview", "mnuViewLivePreview", false};
 
 bool IsSwitchOn(const SettingsStore &settings, const EditorSwitch &choice);
 

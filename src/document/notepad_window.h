@@ -80,7 +80,7 @@ private:
     // The encoding submenus of the File menu and Options > Reopen Files at Start
     // (file_menu_additions.cpp).
     void addFileAdditions();
-    void addSwitch(QMenu *menu, const EditorSwitch &choice, const QString &caption, const SwitchAction &apply);
+    QAction *addSwitch(QMenu *menu, const EditorSwitch &choice, const QString &caption, const SwitchAction &apply);
     void bind(const QString &name, void (frmNotePad::*handler)());
     void refreshWindowList();
 

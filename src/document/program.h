@@ -54,4 +54,8 @@ public:
     virtual void RecordRecentFile(const QString &fileName) = 0;
     // The panel under the documents where Tools > Check Page lists what it finds.
     virtual PageProblemsPanel &PageProblems() = 0;
+    // Shows the live preview of the active document beside the documents, or lets it go.
+    virtual void SetLivePreview(bool on) = 0;
+    // Empty when the live preview can run here; otherwise why it cannot.
+    virtual QString LivePreviewUnavailable() const = 0;
 };

@@ -1,25 +1,13 @@
-#include "support/program_fixture.h"
+#include "support/dialog_fixture.h"
 
 #include "dialogs/pickers.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 
 namespace {
 
-class PickersTest : public ProgramTest
-{
-protected:
-    DialogResults &results() { return frame().dialogServices().results; }
-
-    QString makeProgram(const QString &name)
-    {
-        const QString path = writeFile(name, "#!/bin/sh\n");
-        QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
-        return path;
-    }
-};
+using PickersTest = DialogTest;
 
 // What the element dialogs make of each pick is tested through them; these are the
 // pickers' own promises.
@@ -50,7 +38,7 @@ TEST_F(PickersTest, EachPickerGivesWhatWasChosenAndForgetsTheOthers)
 TEST_F(PickersTest, ProgramPickerAcceptsOnlyAFileThatCanBeRun)
 {
     start();
-    const QString browser = makeProgram("browser");
+    const QString browser = writeProgram("browser");
     dialogs().answerFile(browser);
     PickProgramFile(frame().dialogServices());
     EXPECT_EQ(results().PickedProgramPath, browser);
@@ -70,16 +58,14 @@ TEST_F(PickersTest, ProgramPickerAddsNoDocumentExtensionAndLeavesItToSaveAs)
 {
     start();
     open(writeFile("page.htm", "<P>"));
-    const QString browser = makeProgram("bluefish");
-    dialogs().answerFile(browser);
-    choose("mnuBrowserSelectBrowser1");
+    const QString browser = writeProgram("bluefish");
+    choose("mnuBrowserSelectBrowser1", browser);
     EXPECT_EQ(dialogs().requests.last().defaultExt, "");
     // Programs here carry no extension: the list shows every file.
     EXPECT_EQ(dialogs().requests.last().filter, "Programs (*)|*");
     EXPECT_EQ(stored("Browser1", "BrowserName"), browser);
 
-    dialogs().cancel();
-    choose("mnuFileSaveAs");
+    choose("mnuFileSaveAs", {});
     EXPECT_EQ(dialogs().requests.last().kind, ScriptedDialogs::Kind::Save);
     EXPECT_EQ(dialogs().requests.last().fileName, tempPath("page.htm"));
     EXPECT_EQ(dialogs().requests.last().defaultExt, ".htm");
@@ -88,24 +74,20 @@ TEST_F(PickersTest, ProgramPickerAddsNoDocumentExtensionAndLeavesItToSaveAs)
 TEST_F(PickersTest, EveryFileDialogOpensWhereTheLastFileWasChosenInThisRunAndTheNext)
 {
     start();
-    dialogs().cancel();
-    choose("mnuFileOpen");
+    choose("mnuFileOpen", {});
     // Nothing chosen yet: the dialog opens in the user's home folder.
     EXPECT_EQ(dialogs().requests.last().initDir, "");
 
     dialogs().answerFile(tempPath("pictures/logo.gif"));
     PickImageFile(frame().dialogServices());
-    dialogs().cancel();
-    choose("mnuInsertFile");
+    choose("mnuInsertFile", {});
     EXPECT_EQ(dialogs().requests.last().initDir, tempPath("pictures"));
-    dialogs().cancel();
-    choose("mnuBrowserSelectBrowser2");
+    choose("mnuBrowserSelectBrowser2", {});
     EXPECT_EQ(dialogs().requests.last().initDir, tempPath("pictures"));
     EXPECT_EQ(QDir::currentPath(), QCoreApplication::applicationDirPath());
 
     start();
-    dialogs().cancel();
-    choose("mnuFileSaveAs");
+    choose("mnuFileSaveAs", {});
     EXPECT_EQ(dialogs().requests.last().initDir, tempPath("pictures"));
 }
 

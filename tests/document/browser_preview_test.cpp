@@ -6,7 +6,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QTextEdit>
 
 namespace {
@@ -14,19 +13,6 @@ namespace {
 class BrowserPreviewTest : public ProgramTest
 {
 protected:
-    // A file the program picker accepts as a program.
-    QString makeProgram(const QString &name)
-    {
-        const QString path = tempPath(name);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly))
-            file.write("#!/bin/sh\n");
-        file.close();
-        file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
-        return path;
-    }
-
     // Gives the active document a file of its own, with `text` in it and on disk.
     QString nameDocument(const QString &name, const QString &text)
     {
@@ -56,16 +42,14 @@ protected:
 
 TEST_F(BrowserPreviewTest, ChosenBrowsersAreStoredUnderTheirSectionsAndTheDefaultNeverStandsInForTheAlternate)
 {
-    const QString firefox = makeProgram("bin/firefox");
-    const QString chromium = makeProgram("bin/chromium");
-    dialogs().cancel();
-    choose("mnuBrowserSelectBrowser1");
+    const QString firefox = writeProgram("bin/firefox");
+    const QString chromium = writeProgram("bin/chromium");
+    choose("mnuBrowserSelectBrowser1", {});
     EXPECT_EQ(dialogs().requests[0].kind, ScriptedDialogs::Kind::Open);
     EXPECT_TRUE(settings().readAll("Browser1").isEmpty());
     EXPECT_TRUE(settings().readAll("BrowserDefault").isEmpty());
 
-    dialogs().answerFile(firefox);
-    choose("mnuBrowserSelectBrowser1");
+    choose("mnuBrowserSelectBrowser1", firefox);
     EXPECT_EQ(stored("Browser1", "BrowserName"), firefox);
     EXPECT_EQ(stored("BrowserDefault", "BrowserName"), firefox);
     // The default browser chosen in this very session must not stand in for the alternate.
@@ -78,10 +62,8 @@ TEST_F(BrowserPreviewTest, ChosenBrowsersAreStoredUnderTheirSectionsAndTheDefaul
     EXPECT_TRUE(starter().calls.isEmpty());
     EXPECT_EQ(readFile(path), "<P>x</P>");
 
-    dialogs().answerFile(chromium);
-    choose("mnuBrowserSelectBrowser2");
-    dialogs().cancel();
-    choose("mnuBrowserSelectBrowser2");
+    choose("mnuBrowserSelectBrowser2", chromium);
+    choose("mnuBrowserSelectBrowser2", {});
     EXPECT_EQ(stored("Browser2", "BrowserName"), chromium);
     EXPECT_EQ(stored("Browser1", "BrowserName"), firefox);
     EXPECT_EQ(stored("BrowserDefault", "BrowserName"), firefox);
@@ -93,8 +75,7 @@ TEST_F(BrowserPreviewTest, WithAutosaveAnUntitledDocumentIsViewedOnceNamedAndACh
     store("Browser2", "BrowserName", "/opt/other/browser");
     setAutosave(true);
     type("<P>new</P>");
-    dialogs().cancel();
-    choose("mnuBrowserView1");
+    choose("mnuBrowserView1", {});
     ASSERT_EQ(dialogs().requests.size(), 1);
     EXPECT_EQ(dialogs().requests[0].kind, ScriptedDialogs::Kind::Save);
     EXPECT_EQ(dialogs().requests[0].fileName, "");
@@ -104,8 +85,7 @@ TEST_F(BrowserPreviewTest, WithAutosaveAnUntitledDocumentIsViewedOnceNamedAndACh
 
     messages().shown.clear();
     const QString path = tempPath("new.htm");
-    dialogs().answerFile(path);
-    choose("mnuBrowserView1");
+    choose("mnuBrowserView1", path);
     EXPECT_EQ(activeDocument()->Caption(), path);
     EXPECT_EQ(readFile(path), "<P>new</P>");
     expectStarted("/usr/bin/firefox", path);

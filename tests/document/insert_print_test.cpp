@@ -28,8 +28,7 @@ TEST_F(InsertPrintTest, InsertFileGoesInAtTheCaretOrOverTheSelectionAsPlainTextA
     type("before after");
     EditorSurface &editor = activeDocument()->editor();
     editor.SetSelStart(7);
-    dialogs().answerFile(writeFile("part.htm", "<b>in</b>\r\nside"));
-    choose("mnuInsertFile");
+    choose("mnuInsertFile", writeFile("part.htm", "<b>in</b>\r\nside"));
     EXPECT_EQ(dialogs().requests[0].kind, ScriptedDialogs::Kind::Open);
     EXPECT_EQ(editor.Text(), "before <b>in</b>\nsideafter");
     EXPECT_EQ(editor.SelStart(), 21);
@@ -38,20 +37,16 @@ TEST_F(InsertPrintTest, InsertFileGoesInAtTheCaretOrOverTheSelectionAsPlainTextA
     // Eight-bit files are read as such; a rich text name still inserts its plain text.
     editor.SetText("one two three");
     editor.SetSelection(4, 3);
-    dialogs().answerFile(writeFile("latin.txt", "caf\xE9"));
-    choose("mnuInsertFile");
+    choose("mnuInsertFile", writeFile("latin.txt", "caf\xE9"));
     EXPECT_EQ(editor.Text(), QString::fromUtf8("one café three"));
     editor.SetText("");
-    dialogs().answerFile(writeFile("doc.rtf", "{\\rtf1 x}"));
-    choose("mnuInsertFile");
+    choose("mnuInsertFile", writeFile("doc.rtf", "{\\rtf1 x}"));
     EXPECT_EQ(editor.Text(), "{\\rtf1 x}");
 
     // Cancelled, nothing changes; an unreadable file is told of.
-    dialogs().cancel();
-    choose("mnuInsertFile");
+    choose("mnuInsertFile", {});
     EXPECT_TRUE(messages().shown.isEmpty());
-    dialogs().answerFile(tempPath("missing.htm"));
-    choose("mnuInsertFile");
+    choose("mnuInsertFile", tempPath("missing.htm"));
     EXPECT_EQ(editor.Text(), "{\\rtf1 x}");
     EXPECT_EQ(onlyMessage(), "Can't open file " + tempPath("missing.htm"));
 }
@@ -70,9 +65,11 @@ TEST_F(InsertPrintTest, PrintPrintsTheSelectionOrTheWholeDocumentAndCancelNothin
     choose("mnuFilePrint");
     EXPECT_EQ(pdfText(tempPath("selection.pdf")), "beta 1");
 
-    dialogs().cancel();
-    choose("mnuFilePrint");
+    choose("mnuFilePrint", {});
     EXPECT_EQ(dialogs().requests.size(), 3);
+    // The dialog offers to print the selection only while there is one.
+    EXPECT_FALSE(dialogs().requests[0].flags & cdl::PDSelection);
+    EXPECT_TRUE(dialogs().requests[1].flags & cdl::PDSelection);
     EXPECT_EQ(QDir(temp_.path()).entryList({QStringLiteral("*.pdf")}).size(), 2);
 }
 

@@ -59,8 +59,7 @@ TEST_F(TabbedWindowsTest, TabsAndBackKeepTheListAndTheSavePrompts)
     EXPECT_TRUE(tabs()->isMovable());
     EXPECT_EQ(tabToolTips(), QStringList({"Untitled", "Untitled:2"}));
 
-    dialogs().answerFile(tempPath("second.htm"));
-    choose("mnuFileSaveAs");
+    choose("mnuFileSaveAs", tempPath("second.htm"));
     EXPECT_EQ(tabToolTips(), QStringList({"Untitled", tempPath("second.htm")}));
     type(" again");
     chooseListed(1);

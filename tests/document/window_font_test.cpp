@@ -30,8 +30,7 @@ protected:
     // Opens Window Font and cancels it: what the dialog offered.
     ScriptedDialogs::Request offered()
     {
-        dialogs().cancel();
-        choose("mnuOptionsWindowFont");
+        choose("mnuOptionsWindowFont", {});
         return dialogs().requests.back();
     }
 };

@@ -127,7 +127,7 @@ protected:
     CommonDialog dialog{backend};
 };
 
-TEST_F(QtFileDialogFlags, CreatePromptAsksBeforeANewFileAndNoGoesBackToTheDialog)
+TEST_F(QtFileDialogFlags, CreatePromptAsksBeforeANewFileAndPathMustExistTurnsAMissingFolderBack)
 {
     const QString fresh = folder.filePath(QStringLiteral("fresh.htm"));
     dialog.Flags = cdl::OFNCreatePrompt | cdl::OFNPathMustExist | cdl::OFNOverwritePrompt;
@@ -143,10 +143,8 @@ TEST_F(QtFileDialogFlags, CreatePromptAsksBeforeANewFileAndNoGoesBackToTheDialog
     ASSERT_TRUE(dialog.ShowSave());
     EXPECT_EQ(dialog.FileName, fresh);
     EXPECT_EQ(dialog.FileTitle, QStringLiteral("fresh.htm"));
-}
 
-TEST_F(QtFileDialogFlags, PathMustExistTurnsAMissingFolderBack)
-{
+    // A missing folder is turned back.
     dialog.Flags = cdl::OFNPathMustExist;
     dialog.FileName = folder.filePath(QStringLiteral("missing/page.htm"));
     QString told;
@@ -187,6 +185,12 @@ TEST_F(QtFileDialogFlags, OpensInTheLastFolderChosenOrHomeAndShowsEachFilterAsWr
         // Names without a dot are files too.
         EXPECT_EQ(lastPatterns, QStringList({"*"}));
     }
+}
+
+// "*.*" means every file, names without a dot included; a name without its patterns is left out.
+TEST(QtFileDialogFilter, EachNameTakesItsPatternsAndEveryFileIsAStar)
+{
+    EXPECT_EQ(toQtFilter(QStringLiteral("Pages|*.htm; *.*|All|*.*|Cut off")), "Pages (*.htm *);;All (*)");
 }
 
 // The font dialog's family list names some families with their foundry; what comes back

@@ -42,6 +42,8 @@ TEST(RtfReader, ReadsTheTextOfWhatWritersProduce)
         {"font character set decides the code page",
          "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset204 Arial Cyr;}}\\f1 \\'cf\\f0 \\'cf}",
          QString::fromUtf8("ПÏ")},
+        {"a font entry without a name is dropped whole, its character set too",
+         "{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset204 ;}}\\f0 \\'cf}", QString::fromUtf8("Ï")},
         {"unicode with one fallback character", "{\\rtf1 \\u8364?x}", QString::fromUtf8("€x")},
         {"negative unicode values", "{\\rtf1 \\u-24?}", QString(QChar(0xFFE8))},
         {"fallback counted in \\uc units", "{\\rtf1\\uc2 \\u8364??x\\uc0 \\u8364 y}", QString::fromUtf8("€x€y")},

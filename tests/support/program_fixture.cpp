@@ -4,7 +4,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -105,6 +107,15 @@ void ProgramTest::choose(const QString &name)
     QCoreApplication::processEvents();
 }
 
+void ProgramTest::choose(const QString &name, const QString &answerFile)
+{
+    if (answerFile.isEmpty())
+        dialogs_->cancel();
+    else
+        dialogs_->answerFile(answerFile);
+    choose(name);
+}
+
 QAction *ProgramTest::button(const QString &key) const
 {
     for (QToolBar *toolbar : frame_->findChildren<QToolBar *>())
@@ -158,8 +169,7 @@ void ProgramTest::closeAll()
 
 frmNotePad *ProgramTest::open(const QString &path)
 {
-    dialogs().answerFile(path);
-    choose(QStringLiteral("mnuFileOpen"));
+    choose(QStringLiteral("mnuFileOpen"), path);
     return activeDocument();
 }
 
@@ -191,6 +201,14 @@ QString ProgramTest::writeFile(const QString &name, const QByteArray &bytes) con
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))
         file.write(bytes);
+    return path;
+}
+
+QString ProgramTest::writeProgram(const QString &name) const
+{
+    QDir().mkpath(QFileInfo(tempPath(name)).absolutePath());
+    const QString path = writeFile(name, "#!/bin/sh\n");
+    QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
     return path;
 }
 

@@ -41,6 +41,9 @@ protected:
     QAction *menuItem(const QString &name) const;
     // Triggers a visible, enabled menu item; fails the test when it is not there.
     void choose(const QString &name);
+    // Chooses the menu item with the common dialog it shows answered by this file; an
+    // empty name cancels the dialog.
+    void choose(const QString &name, const QString &answerFile);
     // The toolbar button with this key, and a mouse click on it as the user gives one;
     // clicking fails the test when the button is hidden or disabled.
     QAction *button(const QString &key) const;
@@ -62,6 +65,8 @@ protected:
 
     QString tempPath(const QString &name) const { return temp_.filePath(name); }
     QString writeFile(const QString &name, const QByteArray &bytes) const;
+    // A file the program picker accepts as a program, in a folder made for it when needed.
+    QString writeProgram(const QString &name) const;
     QByteArray readFile(const QString &path) const;
 
     QTemporaryDir temp_;

@@ -7,6 +7,7 @@
 #include <QQueue>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
 #include <functional>
 
@@ -113,11 +114,17 @@ public:
         QStringList arguments;
     };
     QList<Call> calls;
+    QList<QUrl> openedUrls;
     bool succeed = true;
 
     bool start(const QString &program, const QStringList &arguments) override
     {
         calls.append({program, arguments});
+        return succeed;
+    }
+    bool openUrl(const QUrl &url) override
+    {
+        openedUrls.append(url);
         return succeed;
     }
 };

@@ -1,0 +1,255 @@
+#include "preview/live_preview_dock.h"
+
+#include "document/browser_preview.h"
+#include "document/file_commands.h"
+#include "document/notepad_window.h"
+#include "document/program.h"
+#include "preview/engine_check.h"
+#include "preview/preview_page.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QStackedWidget>
+#include <QTextEdit>
+#include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
+
+namespace {
+
+// The engine loads the page as a data: address, which it refuses beyond 2 MB; the text
+// goes there as UTF-8 in base64.
+constexpr qsizetype MaxPageBytes = 2 * 1024 * 1024 / 4 * 3 - 1024;
+
+QString jsList(const QList<int> &numbers)
+{
+    QStringList parts;
+    for (int number : numbers)
+        parts.append(QString::number(number));
+    return QLatin1Char('[') + parts.join(QLatin1Char(',')) + QLatin1Char(']');
+}
+
+} // namespace
+
+LivePreviewDock::LivePreviewDock(Program &program, QMdiArea *documents, QWidget *parent)
+    : QDockWidget(QStringLiteral("Live Preview"), parent), program_(program),
+      unavailable_(PreviewEngineUnavailableReason())
+{
+    setObjectName(QStringLiteral("LivePreview"));
+    // Only the View menu's item turns the preview off, so its check mark always tells.
+    setFeatures(DockWidgetMovable | DockWidgetFloatable);
+    stack_ = new QStackedWidget(this);
+    note_ = new QLabel(stack_);
+    note_->setObjectName(QStringLiteral("lblLivePreviewNote"));
+    note_->setAlignment(Qt::AlignCenter);
+    note_->setWordWrap(true);
+    note_->setMargin(12);
+    stack_->addWidget(note_);
+    setWidget(stack_);
+
+    refreshTimer_.setSingleShot(true);
+    refreshTimer_.setInterval(RefreshDelayMs);
+    connect(&refreshTimer_, &QTimer::timeout, this, [this] { refresh(true); });
+    connect(documents, &QMdiArea::subWindowActivated, this, &LivePreviewDock::followActiveDocument);
+}
+
+LivePreviewDock::~LivePreviewDock()
+{
+    releaseEngine();
+}
+
+void LivePreviewDock::setOn(bool on)
+{
+    if (on == on_ || (on && !unavailable_.isEmpty()))
+        return;
+    on_ = on;
+    if (on) {
+        startEngine();
+        show();
+        followActiveDocument();
+    } else {
+        hide();
+        releaseEngine();
+    }
+}
+
+void LivePreviewDock::startEngine()
+{
+    // Off the record: the preview keeps no cache, cookies or history on disk.
+    profile_ = new QWebEngineProfile(this);
+    profile_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+    QWebEngineScript bridge;
+    bridge.setName(QStringLiteral("tagsmith-bridge"));
+    bridge.setWorldId(QWebEngineScript::ApplicationWorld);
+    bridge.setInjectionPoint(QWebEngineScript::DocumentReady);
+    bridge.setSourceCode(PreviewPage::bridgeScript());
+    profile_->scripts()->insert(bridge);
+
+    page_ = new PreviewPage(profile_, this);
+    connect(page_, &QWebEnginePage::loadFinished, this, &LivePreviewDock::pageLoaded);
+    connect(page_, &PreviewPage::linkClicked, this, &LivePreviewDock::openLink);
+    connect(page_, &PreviewPage::elementClicked, this, &LivePreviewDock::placeCaret);
+    connect(page_, &QWebEnginePage::renderProcessTerminated, this, [this] {
+        shownText_.clear();
+        showNote(QStringLiteral("The preview's page stopped working. It comes back with the next edit."));
+    });
+    view_ = new QWebEngineView(stack_);
+    view_->setObjectName(QStringLiteral("webLivePreview"));
+    view_->setPage(page_);
+    // Its Back, Reload and Open in New Window would lead away from the document's page.
+    view_->setContextMenuPolicy(Qt::NoContextMenu);
+    stack_->addWidget(view_);
+}
+
+void LivePreviewDock::releaseEngine()
+{
+    forgetDocument();
+    // The engine wants its views and pages gone before their profile.
+    delete view_;
+    view_ = nullptr;
+    delete page_;
+    page_ = nullptr;
+    delete profile_;
+    profile_ = nullptr;
+}
+
+void LivePreviewDock::followActiveDocument()
+{
+    if (!on_)
+        return;
+    frmNotePad *active = program_.ActiveDocument();
+    if (active == document_ && active)
+        return;
+    forgetDocument();
+    document_ = active;
+    if (!active) {
+        showNote(QStringLiteral("No document is open."));
+        return;
+    }
+    QTextEdit *editor = active->RichTextBox1;
+    documentConnections_ = {
+        connect(editor->document(), &QTextDocument::contentsChanged, this,
+                [this] {
+                    stale_ = true;
+                    refreshTimer_.start();
+                }),
+        connect(editor, &QTextEdit::cursorPositionChanged, this, [this] { outlineCaretElement(true); }),
+        // A Save As can give the page another folder, or make it a text or rich-text file.
+        connect(active, &QWidget::windowTitleChanged, this, [this] { refresh(true); }),
+        // The frame may still call a closing window current; once it is gone, the next is.
+        connect(active, &QObject::destroyed, this, &LivePreviewDock::followActiveDocument, Qt::QueuedConnection),
+    };
+    refresh(false);
+}
+
+void LivePreviewDock::forgetDocument()
+{
+    refreshTimer_.stop();
+    for (const QMetaObject::Connection &connection : std::as_const(documentConnections_))
+        disconnect(connection);
+    documentConnections_.clear();
+    document_ = nullptr;
+    shownText_.clear();
+    elements_.clear();
+}
+
+void LivePreviewDock::showNote(const QString &text)
+{
+    note_->setText(text);
+    stack_->setCurrentWidget(note_);
+}
+
+void LivePreviewDock::refresh(bool keepScroll)
+{
+    refreshTimer_.stop();
+    if (!document_ || !page_)
+        return;
+    const QString caption = document_->Caption();
+    if (IsRichTextName(caption)) {
+        shownText_.clear();
+        showNote(QStringLiteral("A rich-text (RTF) document has no page to preview."));
+        return;
+    }
+    if (!document_->isUntitled() && QFileInfo(caption).suffix().compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0) {
+        shownText_.clear();
+        showNote(QStringLiteral("A plain-text file has no page to preview."));
+        return;
+    }
+
+    const QString text = document_->RichTextBox1->toPlainText();
+    // An Untitled page has no folder yet; its relative addresses reach into the home folder.
+    const QUrl base = document_->isUntitled() ? QUrl::fromLocalFile(QDir::homePath() + QLatin1Char('/'))
+                                              : QUrl::fromLocalFile(QFileInfo(caption).absoluteFilePath());
+    stale_ = false;
+    const bool showingPage = stack_->currentWidget() == view_;
+    if (showingPage && text == shownText_ && base == shownBase_)
+        return;
+
+    MarkedPage marked = MarkStartTags(text);
+    if (marked.html.toUtf8().size() > MaxPageBytes) {
+        shownText_.clear();
+        showNote(QStringLiteral("This page is too large for the preview."));
+        return;
+    }
+    scrollToKeep_ = keepScroll && showingPage && base == shownBase_ ? page_->scrollPosition() : QPointF();
+    shownText_ = text;
+    shownBase_ = base;
+    elements_ = std::move(marked.elements);
+    outlined_.clear();
+    stack_->setCurrentWidget(view_);
+    page_->setHtml(marked.html, base);
+}
+
+void LivePreviewDock::pageLoaded()
+{
+    if (!page_)
+        return;
+    const QString restore = QStringLiteral("window.scrollTo(%1, %2);").arg(scrollToKeep_.x()).arg(scrollToKeep_.y());
+    page_->runJavaScript(restore, QWebEngineScript::ApplicationWorld, [this, page = QPointer<PreviewPage>(page_)](const QVariant &) {
+        if (!page || page != page_)
+            return;
+        outlineCaretElement(false);
+        emit refreshed();
+    });
+}
+
+void LivePreviewDock::outlineCaretElement(bool scroll)
+{
+    // While an edit waits for its refresh, the page's offsets are those of the old text.
+    if (!page_ || !document_ || stale_ || stack_->currentWidget() != view_)
+        return;
+    const QList<int> holding = ElementsHolding(elements_, document_->RichTextBox1->textCursor().position());
+    if (holding == outlined_ && scroll)
+        return;
+    outlined_ = holding;
+    page_->runJavaScript(QStringLiteral("tagsmithOutline(%1, %2);").arg(jsList(holding), scroll ? QLatin1String("true") : QLatin1String("false")),
+                         QWebEngineScript::ApplicationWorld);
+}
+
+void LivePreviewDock::openLink(const QUrl &url)
+{
+    const QString browser = program_.settings().read(QStringLiteral("Browser1"), QStringLiteral("BrowserName"));
+    if (!browser.isEmpty()) {
+        StartBrowser(program_, browser, url.isLocalFile() && !url.hasFragment() ? url.toLocalFile() : url.toString());
+        return;
+    }
+    if (!program_.platform().starter->openUrl(url))
+        program_.messages().show(QStringLiteral("Can't open the link:\r\n") + url.toString(), QStringLiteral("Tagsmith"),
+                                 MsgButtons::Ok, MsgIcon::Exclamation);
+}
+
+void LivePreviewDock::placeCaret(int offset)
+{
+    if (!document_)
+        return;
+    QTextEdit *editor = document_->RichTextBox1;
+    QTextCursor cursor(editor->document());
+    cursor.setPosition(qBound(0, offset, editor->document()->characterCount() - 1));
+    editor->setTextCursor(cursor);
+    editor->ensureCursorVisible();
+    editor->setFocus();
+}

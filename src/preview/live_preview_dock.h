@@ -1,0 +1,76 @@
+#pragma once
+
+#include "preview/source_marks.h"
+
+#include <QDockWidget>
+#include <QPointF>
+#include <QPointer>
+#include <QTimer>
+#include <QUrl>
+
+class Program;
+class PreviewPage;
+class QLabel;
+class QMdiArea;
+class QStackedWidget;
+class QWebEngineProfile;
+class QWebEngineView;
+class frmNotePad;
+
+// The live preview beside the documents: the active document's text as a browser shows
+// it, refreshed when typing pauses, with the element that holds the caret outlined.
+// The web engine starts the first time the preview is turned on and is let go when it
+// is turned off; while off, the dock holds nothing but a note.
+class LivePreviewDock : public QDockWidget
+{
+    Q_OBJECT
+
+public:
+    LivePreviewDock(Program &program, QMdiArea *documents, QWidget *parent);
+    ~LivePreviewDock() override;
+
+    // Empty when the engine can run here; otherwise why it cannot, and the preview stays off.
+    const QString &unavailableReason() const { return unavailable_; }
+    void setOn(bool on);
+
+    // How long typing must pause before the page is loaded again.
+    static constexpr int RefreshDelayMs = 300;
+
+signals:
+    // A load of the page has finished, its scroll position is back and the caret's element
+    // is outlined.
+    void refreshed();
+
+private:
+    void startEngine();
+    void releaseEngine();
+    void followActiveDocument();
+    void forgetDocument();
+    void refresh(bool keepScroll);
+    void showNote(const QString &text);
+    void pageLoaded();
+    void outlineCaretElement(bool scroll);
+    void openLink(const QUrl &url);
+    void placeCaret(int offset);
+
+    Program &program_;
+    QString unavailable_;
+    bool on_ = false;
+    QStackedWidget *stack_ = nullptr;
+    QLabel *note_ = nullptr;
+    QWebEngineProfile *profile_ = nullptr;
+    PreviewPage *page_ = nullptr;
+    QWebEngineView *view_ = nullptr;
+    QPointer<frmNotePad> document_;
+    QList<QMetaObject::Connection> documentConnections_;
+    QTimer refreshTimer_;
+    // What the page shows now, and where its elements stand in that text.
+    QString shownText_;
+    QUrl shownBase_;
+    QList<ElementSpan> elements_;
+    QList<int> outlined_;
+    QPointF scrollToKeep_;
+    // Set from an edit until the page shows the edited text: meanwhile the offsets in the
+    // page do not match the editor's.
+    bool stale_ = false;
+};

@@ -1,0 +1,148 @@
+#include "support/program_fixture.h"
+
+#include "document/notepad_window.h"
+#include "preview/live_preview_dock.h"
+
+#include <QAction>
+#include <QImage>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextEdit>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+namespace {
+
+class LivePreviewTest : public ProgramTest
+{
+protected:
+    LivePreviewDock *dock() { return frame().findChild<LivePreviewDock *>(); }
+    QWebEngineView *view() { return frame().findChild<QWebEngineView *>(QStringLiteral("webLivePreview")); }
+    QString note() { return frame().findChild<QLabel *>(QStringLiteral("lblLivePreviewNote"))->text(); }
+
+    // Opens the page and turns the preview on; true once the page is shown.
+    bool preview(const QString &name, const QByteArray &html)
+    {
+        start();
+        open(writeFile(name, html));
+        QSignalSpy shown(dock(), &LivePreviewDock::refreshed);
+        choose("mnuViewLivePreview");
+        return shown.wait(10000);
+    }
+
+    QVariant evaluate(const QString &script)
+    {
+        QVariant result;
+        bool done = false;
+        view()->page()->runJavaScript(script, [&](const QVariant &value) {
+            result = value;
+            done = true;
+        });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, 5000)) << qPrintable(script);
+        return result;
+    }
+
+    bool waitFor(const QString &script, const QVariant &expected)
+    {
+        return QTest::qWaitFor([&] { return evaluate(script) == expected; }, 5000);
+    }
+
+    void placeCaret(int position)
+    {
+        QTextCursor cursor = activeEditor()->textCursor();
+        cursor.setPosition(position);
+        activeEditor()->setTextCursor(cursor);
+    }
+
+    // A click where the element's box begins, as the user gives it in the page.
+    void clickElement(const QString &selector)
+    {
+        const QVariantList box = evaluate(QStringLiteral("(r => [r.left + 2, r.top + 2])(document.querySelector('%1')"
+                                                         ".getBoundingClientRect())")
+                                              .arg(selector))
+                                     .toList();
+        ASSERT_EQ(box.size(), 2) << qPrintable(selector);
+        QTest::mouseClick(view()->focusProxy(), Qt::LeftButton, {}, QPoint(box[0].toInt(), box[1].toInt()));
+    }
+};
+
+TEST_F(LivePreviewTest, TypingRefreshesThePageWithItsFolderPicturesAndKeepsItsScroll)
+{
+    QImage(7, 5, QImage::Format_RGB32).save(tempPath("dot.png"));
+    ASSERT_TRUE(preview("page.htm", "<p id=\"a\">One</p><img src=\"dot.png\"><div style=\"height:5000px\"></div>"));
+    EXPECT_EQ(evaluate("document.images[0].naturalWidth").toInt(), 7);
+    evaluate("window.scrollTo(0, 900)");
+
+    placeCaret(QByteArray("<p id=\"a\">One").size());
+    QSignalSpy refreshed(dock(), &LivePreviewDock::refreshed);
+    type("Two");
+    ASSERT_TRUE(refreshed.wait(5000));
+    EXPECT_EQ(evaluate("document.getElementById('a').textContent").toString(), "OneTwo");
+    EXPECT_EQ(evaluate("window.scrollY").toInt(), 900);
+}
+
+TEST_F(LivePreviewTest, TheCaretsElementIsOutlinedAndAClickedElementTakesTheCaretToItsStartTag)
+{
+    const QByteArray html = "<body>\n<p>first</p>\n<div><b>bold</b> tail</div>\n<table><tr><td>cell</td></table></body>";
+    ASSERT_TRUE(preview("page.htm", html));
+    const QString outlined = "(e => e ? e.tagName : '')(document.querySelector('[data-tagsmith-caret]'))";
+    for (const auto &[text, tag] : {std::pair{"old", "B"}, std::pair{"> tail", "DIV"}, std::pair{"ce", "TD"},
+                                     std::pair{"<p>f", "P"}}) {
+        SCOPED_TRACE(text);
+        placeCaret(html.indexOf(text) + 1);
+        EXPECT_TRUE(waitFor(outlined, tag)) << qPrintable(evaluate(outlined).toString());
+    }
+
+    // Cells sit in a tbody the browser made up; the cell's own tag takes the caret.
+    for (const auto &[selector, tag] : {std::pair{"b", "<b>"}, std::pair{"td", "<td>"}, std::pair{"p", "<p>"}}) {
+        SCOPED_TRACE(selector);
+        placeCaret(0);
+        clickElement(selector);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return activeEditor()->textCursor().position() == html.indexOf(tag); }, 5000));
+    }
+}
+
+TEST_F(LivePreviewTest, AClickedLinkOpensInTheBrowserAndThePreviewStaysOnThePage)
+{
+    ASSERT_TRUE(preview("page.htm", "<a id=\"l\" href=\"other.htm\" style=\"display:block\">other</a>"
+                                    "<a id=\"w\" href=\"http://127.0.0.1:9/\" target=\"_blank\">new window</a>"));
+    clickElement("#l");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !starter().openedUrls.isEmpty(); }, 5000)) << "no browser: the desktop's";
+    EXPECT_EQ(starter().openedUrls[0], QUrl::fromLocalFile(tempPath("other.htm")));
+
+    settings().write("Browser1", "BrowserName", "/usr/bin/browser");
+    clickElement("#l");
+    clickElement("#w");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return starter().calls.size() == 2; }, 5000));
+    EXPECT_EQ(starter().calls[0].program, "/usr/bin/browser");
+    EXPECT_EQ(starter().calls[0].arguments, QStringList{tempPath("other.htm")});
+    EXPECT_EQ(starter().calls[1].arguments, QStringList{"http://127.0.0.1:9/"});
+    EXPECT_EQ(evaluate("document.getElementById('l').textContent").toString(), "other");
+    EXPECT_EQ(starter().openedUrls.size(), 1);
+}
+
+TEST_F(LivePreviewTest, AnRtfDocumentShowsANoteAndTurningThePreviewOffLetsTheEngineGo)
+{
+    ASSERT_TRUE(preview("page.htm", "<p>x</p>"));
+    open(writeFile("notes.rtf", "{\\rtf1\\ansi plain words}"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return note().contains("RTF"); }, 5000));
+    choose("mnuViewLivePreview");
+    EXPECT_EQ(view(), nullptr);
+    EXPECT_FALSE(dock()->isVisible());
+    EXPECT_EQ(stored("LivePreview", "LivePreview"), "False");
+}
+
+TEST_F(LivePreviewTest, WithoutTheEnginesHelperProgramTheItemIsDisabledAndSaysWhy)
+{
+    qputenv("QTWEBENGINEPROCESS_PATH", tempPath("missing").toLocal8Bit());
+    store("LivePreview", "LivePreview", "True");
+    start();
+    qunsetenv("QTWEBENGINEPROCESS_PATH");
+    QAction *item = activeDocument()->action("mnuViewLivePreview");
+    EXPECT_FALSE(item->isEnabled());
+    EXPECT_TRUE(item->text().contains("helper program is missing")) << qPrintable(item->text());
+    EXPECT_FALSE(dock()->isVisible());
+}
+
+} // namespace
