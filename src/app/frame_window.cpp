@@ -8,6 +8,7 @@
 #include "app/status_bar.h"
 #include "app/toolbars.h"
 #include "document/document_journal.h"
+#include "document/editor_switches.h"
 #include "document/file_commands.h"
 #include "document/file_on_disk.h"
 #include "document/journal_folder.h"
@@ -168,6 +169,16 @@ void frmMDI::buildMenus()
     autosave->setCheckable(true);
     // The handler decides the new state itself, from the mark as it was before the click.
     connect(autosave, &QAction::triggered, this, &frmMDI::mnuOptionsAutosave_Click);
+    // The same switch as the document windows' item, so it can be set before any file is open.
+    QAction *reopen = addItem(options, QLatin1String(ReopenFilesSwitch.item), QStringLiteral("Reopen Files at Start"));
+    reopen->setCheckable(true);
+    // The stored choice decides, not the mark: a document window may have changed it since
+    // this menu was last shown.
+    connect(reopen, &QAction::triggered, this, [this, reopen] {
+        const bool on = !IsSwitchOn(settings(), ReopenFilesSwitch);
+        reopen->setChecked(on);
+        SetSwitch(*this, ReopenFilesSwitch, on, [](frmNotePad &, bool) {});
+    });
 
     frameMenus_ = {file, options, BuildSearchMenu(this, *this)};
 }
@@ -381,6 +392,7 @@ void frmMDI::mnuFileExit_Click()
 void frmMDI::mnuOptions_Click()
 {
     RefreshToolbarMarks(*this, [this](const QString &name) { return action(name); });
+    action(QLatin1String(ReopenFilesSwitch.item))->setChecked(IsSwitchOn(settings(), ReopenFilesSwitch));
 }
 
 void frmMDI::mnuOptionsToolbar_Click()

@@ -197,7 +197,11 @@ TEST_F(CarefulFilesTest, ReopenFilesAtStartBringsBackACleanExitsFilesBeforeTheCo
     start().OpenCommandLineFiles({three});
     EXPECT_EQ(captions(), (QStringList{one, three}));
     EXPECT_EQ(activeDocument()->Caption(), three);
+    // With no file open, the frame's own Options menu turns it off.
+    messages().queue({MsgAnswer::No, MsgAnswer::No});
+    closeAll();
     choose("mnuOptionsReopenFiles");
+    open(three);
     frame().close();
     start().OpenCommandLineFiles({});
     EXPECT_EQ(captions(), QStringList{"Untitled"});
