@@ -7,6 +7,7 @@
 #include "app/session_files.h"
 #include "app/status_bar.h"
 #include "app/toolbars.h"
+#include "app/windows_in_view.h"
 #include "document/document_journal.h"
 #include "document/editor_switches.h"
 #include "document/file_commands.h"
@@ -26,6 +27,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QLayout>
 #include <QDir>
 #include <QMdiArea>
 #include <QMenu>
@@ -109,8 +111,11 @@ void frmMDI::SetLivePreview(bool on)
     const bool appearing = on && !livePreview_->isVisible();
     livePreview_->setOn(on);
     // Each time it appears, the preview takes two fifths of the frame.
-    if (appearing && livePreview_->isVisible())
+    if (appearing && livePreview_->isVisible()) {
         resizeDocks({livePreview_}, {width() * 2 / 5}, Qt::Horizontal);
+        layout()->activate();
+        KeepWindowsInView(*mdiArea_);
+    }
 }
 
 QString frmMDI::LivePreviewUnavailable() const

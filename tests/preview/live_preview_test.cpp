@@ -6,6 +6,8 @@
 #include <QAction>
 #include <QImage>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextEdit>
@@ -124,7 +126,16 @@ TEST_F(LivePreviewTest, AClickedLinkOpensInTheBrowserAndThePreviewStaysOnThePage
 
 TEST_F(LivePreviewTest, AnRtfDocumentShowsANoteAndTurningThePreviewOffLetsTheEngineGo)
 {
-    ASSERT_TRUE(preview("page.htm", "<p>x</p>"));
+    start();
+    open(writeFile("page.htm", "<p>x</p>"));
+    QMdiArea *documents = frame().mdiArea();
+    QMdiSubWindow *page = documents->activeSubWindow();
+    page->showNormal();
+    page->setGeometry(documents->viewport()->width() - 300, 20, 500, 300);
+    QSignalSpy shown(dock(), &LivePreviewDock::refreshed);
+    choose("mnuViewLivePreview");
+    ASSERT_TRUE(shown.wait(10000));
+    EXPECT_TRUE(documents->viewport()->rect().contains(page->geometry())) << "a window half under the preview";
     open(writeFile("notes.rtf", "{\\rtf1\\ansi plain words}"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return note().contains("RTF"); }, 5000));
     choose("mnuViewLivePreview");
