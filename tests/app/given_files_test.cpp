@@ -25,16 +25,21 @@ namespace {
 class GivenFilesTest : public ProgramTest
 {
 protected:
-    // Sends a whole drop, as a file manager or another program delivers one.
-    void drop(QWidget *target, QMimeData *data, Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction)
+    // Sends a whole drop, as a file manager or another program delivers one; without the
+    // release, the drag only passes over the target.
+    void drop(QWidget *target, QMimeData *data, Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction,
+              bool release = true)
     {
         const QPointF middle(target->width() / 2.0, target->height() / 2.0);
         QDragEnterEvent enter(middle.toPoint(), actions, data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(target, &enter);
+        QDragMoveEvent move(middle.toPoint(), actions, data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &move);
         QDropEvent dropped(middle, actions, data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &dropped);
-        lastDropAction_ = dropped.dropAction();
-        lastDropAccepted_ = dropped.isAccepted();
+        if (release)
+            QCoreApplication::sendEvent(target, &dropped);
+        lastDropAction_ = release ? dropped.dropAction() : move.dropAction();
+        lastDropAccepted_ = release ? dropped.isAccepted() : move.isAccepted();
         QCoreApplication::sendPostedEvents();
     }
 
@@ -114,6 +119,24 @@ TEST_F(GivenFileTest, AFileThatCannotBeReadLeavesTheDocumentBeingEditedAsItWas)
             EXPECT_NE(colorAt(activeDocument(), 1), QColor(Qt::red));
         }
     }
+}
+
+// Color Tags on Opening paints the tags alone, and the page still counts as unchanged.
+TEST_F(GivenFileTest, TagsAreColouredOnOpeningOnlyWhenTheUserChoseSo)
+{
+    store("ColorOfTags", "ColorOfTags", "255");
+    for (const QString chosen : {"True", "False"})
+        for (Way way : {Way::OpenDialog, Way::RecentItem, Way::Drop}) {
+            SCOPED_TRACE(nameOf(way) + " " + chosen.toStdString());
+            store("ColorTags", "ColorTags", chosen);
+            start();
+            give(way, writeFile("tags.htm", "<b>x</b>"));
+            ASSERT_EQ(activeDocument()->Caption(), tempPath("tags.htm"));
+            EXPECT_EQ(colorAt(activeDocument(), 0) == QColor(Qt::red), chosen == "True");
+            EXPECT_NE(colorAt(activeDocument(), 3), QColor(Qt::red));
+            EXPECT_FALSE(activeDocument()->state().Changed);
+            EXPECT_EQ(editor().SelStart(), 0);
+        }
 }
 
 // However a file open already is named again (through a link, with a detour in its path),
@@ -211,6 +234,10 @@ TEST_F(GivenFilesTest, TwoFilesDroppedOnTheFrameOpenBesideTheOpenDocuments)
     frmMDI &frame = start();
     type("kept");
     std::unique_ptr<QMimeData> data(filesData({tempPath("one.html"), tempPath("two.txt")}));
+    // A drag that only passes over the window is offered the drop and opens nothing.
+    drop(&frame, data.get(), Qt::CopyAction | Qt::MoveAction, false);
+    EXPECT_TRUE(lastDropAccepted_);
+    EXPECT_EQ(captions(), QStringList{"Untitled"});
     drop(&frame, data.get());
 
     EXPECT_TRUE(lastDropAccepted_);

@@ -111,23 +111,6 @@ TEST_F(RecentFilesTest, OnlyANameNotListedYetEntersTheListAndChoosingOneOpensItI
     EXPECT_EQ(storedList(), QStringList({upperA, b, a, ""}));
 }
 
-TEST_F(RecentFilesTest, ARecentFileIsColouredOnOpeningWhenTheUserChoseSo)
-{
-    const QString path = writeFile("tags.htm", "<p>x</p>");
-    store("Recent Files", "RecentFile1", path);
-    store("ColorTags", "ColorTags", "True");
-    store("ColorOfTags", "ColorOfTags", "65280");
-    start();
-    choose("mnuRecentFile1");
-    EXPECT_EQ(colorAt(activeDocument(), 0), QColor(0, 255, 0));
-    EXPECT_FALSE(activeDocument()->state().Changed);
-
-    // The frame's own item as well.
-    closeAll();
-    choose("mnuRecentFile1");
-    EXPECT_EQ(colorAt(activeDocument(), 0), QColor(0, 255, 0));
-}
-
 TEST_F(RecentFilesTest, AListedFileThatIsGoneIsReportedAndStaysListed)
 {
     start();

@@ -27,10 +27,6 @@ protected:
             QCoreApplication::processEvents();
         }
     }
-    void typeCharacter(const QString &character)
-    {
-        QTest::sendKeyEvent(QTest::Click, activeEditor(), Qt::Key_unknown, character, Qt::NoModifier);
-    }
     QString shownEncoding()
     {
         frame().findChild<DocumentStatusBar *>()->Refresh();

@@ -18,8 +18,6 @@ namespace {
 class EditCommandsTest : public ProgramTest
 {
 protected:
-    EditorSurface &editor() { return activeDocument()->editor(); }
-
     void select(int start, int length)
     {
         editor().SetSelStart(start);

@@ -16,8 +16,6 @@ namespace {
 class HtmlEditingTest : public ProgramTest
 {
 protected:
-    EditorSurface &editor() { return activeDocument()->editor(); }
-
     void fresh(const QString &text = {})
     {
         editor().SetText(text);

@@ -11,8 +11,6 @@ namespace {
 class InsertCommandsTest : public ProgramTest
 {
 protected:
-    EditorSurface &editor() { return activeDocument()->editor(); }
-
     // A fresh text with the given part of it selected.
     void setText(const QString &text, const QString &selected = QString())
     {

@@ -286,6 +286,11 @@ TEST_F(JournalTest, AnUnreadableJournalIsOfferedAsSuchAndOnlyDiscardRemovesIt)
     // What could not be restored stays on disk.
     EXPECT_EQ(restoredDocument("lost.rtf"), nullptr);
     EXPECT_TRUE(QFile::remove(run + QStringLiteral("/4.journal")));
+    // Nor does it keep the place its window would have had: the next two windows take the
+    // start window's place and then the lost one's.
+    choose("mnuFileNew");
+    choose("mnuFileNew");
+    EXPECT_EQ(activeDocument()->Tag(), "4");
 
     start();
     ASSERT_NE(recoveryDialog(), nullptr);

@@ -20,15 +20,7 @@
 
 namespace {
 
-class OpenSaveTest : public ProgramTest
-{
-protected:
-    // Types characters that have no key of their own, as an input method delivers them.
-    void typeCharacter(const QString &character)
-    {
-        QTest::sendKeyEvent(QTest::Click, activeEditor(), Qt::Key_unknown, character, Qt::NoModifier);
-    }
-};
+using OpenSaveTest = ProgramTest;
 
 TEST_F(OpenSaveTest, OpenShowsTheFileUnchangedInANewWindowEvenWithNoDocumentLeft)
 {
@@ -56,21 +48,6 @@ TEST_F(OpenSaveTest, OpenShowsTheFileUnchangedInANewWindowEvenWithNoDocumentLeft
     EXPECT_EQ(openDocuments().size(), 1);
     EXPECT_TRUE(messages().shown.isEmpty());
     EXPECT_EQ(stored("Recent Files", "RecentFile3"), "");
-}
-
-TEST_F(OpenSaveTest, ColourOnOpeningPaintsTheTagsAndLeavesTheDocumentUnchanged)
-{
-    store("ColorTags", "ColorTags", "True");
-    store("ColorOfTags", "ColorOfTags", "255");
-    start();
-    frmNotePad *opened = open(writeFile("tags.htm", "<b>x</b>"));
-    EXPECT_EQ(colorAt(opened, 0), QColor(255, 0, 0));
-    EXPECT_NE(colorAt(opened, 3), QColor(255, 0, 0));
-    EXPECT_FALSE(opened->state().Changed);
-    EXPECT_EQ(opened->editor().SelStart(), 0);
-
-    store("ColorTags", "ColorTags", "False");
-    EXPECT_NE(colorAt(open(writeFile("plain.htm", "<i>y</i>")), 0), QColor(255, 0, 0));
 }
 
 QByteArray windows1252Controls()
@@ -228,27 +205,6 @@ TEST_F(OpenSaveTest, RtfInLowerCaseIsRichTextBothWaysAndInUpperCasePlainText)
     dialogs().answerFile(tempPath("page.rtf"));
     choose("mnuFileSaveAs");
     EXPECT_TRUE(readFile(tempPath("page.rtf")).startsWith("{\\rtf1"));
-}
-
-TEST_F(OpenSaveTest, RichTextFromOtherWritersKeepsLinksFootnoteMarksAndWholeCharacters)
-{
-    start();
-    // AbiWord stars the link's result; a font name runs past the reader's limit in the
-    // middle of a character written as a surrogate pair, another ends in half of one.
-    const QString path = writeFile("other.rtf",
-                                   "{\\rtf1{\\fonttbl{\\f0 " + QByteArray(127, 'F') + "\\u-10179?\\u-8704?;}"
-                                   "{\\f1 Name\\u-10179?;}}{\\f1 x}\\f0 A link: "
-                                   "{\\field{\\*\\fldinst{HYPERLINK \"http://example.com\"}}"
-                                   "{\\*\\fldrslt{\\ul example link text}}} here."
-                                   "{\\super\\chftn}{\\*\\footnote{\\super\\chftn} Note.}"
-                                   " Again{\\super\\chftn}{\\footnote\\chftn n}\\par}");
-    frmNotePad *opened = open(path);
-    EXPECT_EQ(opened->editor().Text(), "xA link: example link text here.1 Again2");
-    QTextCursor cursor(opened->RichTextBox1->document());
-    cursor.setPosition(1);
-    EXPECT_EQ(cursor.charFormat().fontFamilies().toStringList(), QStringList{"Name"});
-    cursor.setPosition(2);
-    EXPECT_EQ(cursor.charFormat().fontFamilies().toStringList(), QStringList{QString(127, 'F')});
 }
 
 TEST_F(OpenSaveTest, AnRtfNameWithNothingReadableGetsNoWindowThatCouldOverwriteIt)

@@ -14,8 +14,6 @@ namespace {
 class TagCaseTest : public ProgramTest
 {
 protected:
-    EditorSurface &editor() { return activeDocument()->editor(); }
-
     void setText(const QString &text)
     {
         editor().SetText(text);

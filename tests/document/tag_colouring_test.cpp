@@ -17,8 +17,6 @@ namespace {
 class TagColouringTest : public ProgramTest
 {
 protected:
-    EditorSurface &editor() { return activeDocument()->editor(); }
-
     void setText(const QString &text)
     {
         editor().SetText(text);

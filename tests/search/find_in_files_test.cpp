@@ -1,24 +1,17 @@
-#include "support/program_fixture.h"
+#include "search/search_fixture.h"
 
-#include "document/notepad_window.h"
-#include "platform/editor_surface.h"
 #include "search/file_search_panel.h"
 
-#include <QCheckBox>
-#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 #include <QTextEdit>
 #include <QTreeWidget>
 
 namespace {
 
-class FindInFilesTest : public ProgramTest
+class FindInFilesTest : public SearchTest
 {
 protected:
     FileSearchPanel &panel() { return frame().FileSearch(); }
@@ -27,24 +20,6 @@ protected:
     {
         QDir().mkpath(QFileInfo(tempPath(name)).absolutePath());
         return writeFile(name, bytes);
-    }
-
-    QDialog *form(const char *name) { return qobject_cast<QDialog *>(frame().dialogs().find(QLatin1String(name))); }
-
-    template <typename Control>
-    Control *control(const char *formName, const char *name)
-    {
-        QDialog *dialog = form(formName);
-        return dialog ? dialog->findChild<Control *>(QLatin1String(name)) : nullptr;
-    }
-
-    void enter(const char *formName, const char *name, const QString &text)
-    {
-        auto *box = control<QLineEdit>(formName, name);
-        ASSERT_NE(box, nullptr) << name;
-        box->selectAll();
-        QTest::keyClick(box, Qt::Key_Delete);
-        QTest::keyClicks(box, text);
     }
 
     // The menu item, the texts typed, the expression box as asked, Find, and the search

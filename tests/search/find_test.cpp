@@ -233,7 +233,7 @@ TEST_F(FindTest, FindAndReplaceOpenReadyForTypingTheTextToFindAndReturnFindsIt)
     } openers[] = {
         {"frmFind", [this] { choose("mnuEditFind"); }, "abc"},
         {"frmReplace", [this] { choose("mnuEditReplace"); }, "abc"},
-        // The toolbar's Find opens Find and Replace as it was left.
+        // The toolbar's Find opens Find and Replace as it was left, without the selection.
         {"frmReplace", [this] { click("Find"); }, ""},
     };
     for (const auto &opener : openers) {
@@ -243,6 +243,7 @@ TEST_F(FindTest, FindAndReplaceOpenReadyForTypingTheTextToFindAndReturnFindsIt)
         ASSERT_NE(form, nullptr) << opener.formName;
         ASSERT_EQ(form->focusWidget(), form->Text1) << opener.formName;
         EXPECT_EQ(form->Text1->selectedText(), opener.offered) << opener.formName;
+        EXPECT_EQ(search().FindTextChanged, *opener.offered != 0) << opener.formName;
 
         QTest::keyClicks(form->focusWidget(), "two");
         QTest::keyClick(form->focusWidget(), Qt::Key_Return);

@@ -13,11 +13,10 @@
 #include <QRadioButton>
 #include <QTest>
 
-// A program with one document holding `text`, and the Find or Replace dialog at hand.
+// A program with one document holding `text`, and the search dialogs at hand.
 class SearchTest : public ProgramTest
 {
 protected:
-    EditorSurface &editor() { return activeDocument()->editor(); }
     SearchState &search() { return frame().Search(); }
 
     void startWith(const QString &text, int caret)
@@ -35,7 +34,7 @@ protected:
     template <typename Control>
     Control *control(const char *formName, const char *name)
     {
-        SearchDialog *form = dialog(formName);
+        QDialog *form = frame().dialogs().find(QLatin1String(formName));
         return form ? form->findChild<Control *>(QLatin1String(name)) : nullptr;
     }
 

@@ -143,6 +143,11 @@ QTextEdit *ProgramTest::activeEditor()
     return document ? document->RichTextBox1 : nullptr;
 }
 
+EditorSurface &ProgramTest::editor()
+{
+    return activeDocument()->editor();
+}
+
 QList<frmNotePad *> ProgramTest::openDocuments() const
 {
     QList<frmNotePad *> open;
@@ -193,6 +198,11 @@ void ProgramTest::type(const QString &text)
     QTextEdit *editor = activeEditor();
     ASSERT_NE(editor, nullptr);
     QTest::keyClicks(editor, text);
+}
+
+void ProgramTest::typeCharacter(const QString &character)
+{
+    QTest::sendKeyEvent(QTest::Click, activeEditor(), Qt::Key_unknown, character, Qt::NoModifier);
 }
 
 QString ProgramTest::writeFile(const QString &name, const QByteArray &bytes) const

@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class EditorSurface;
 class QAction;
 class QTextEdit;
 
@@ -51,6 +52,7 @@ protected:
 
     frmNotePad *activeDocument() { return frame_->ActiveDocument(); }
     QTextEdit *activeEditor();
+    EditorSurface &editor();
     QList<frmNotePad *> openDocuments() const;
     QStringList captions() const;
     void closeAll();
@@ -62,6 +64,8 @@ protected:
     static QColor colorAt(frmNotePad *document, int position);
     // Types into the active editor as keystrokes.
     void type(const QString &text);
+    // Types a character that has no key of its own, as an input method delivers it.
+    void typeCharacter(const QString &character);
 
     QString tempPath(const QString &name) const { return temp_.filePath(name); }
     QString writeFile(const QString &name, const QByteArray &bytes) const;
