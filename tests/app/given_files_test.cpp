@@ -73,8 +73,7 @@ protected:
     {
         switch (way) {
         case Way::OpenDialog:
-            dialogs().answerFile(path);
-            choose("mnuFileOpen");
+            choose("mnuFileOpen", path);
             break;
         case Way::RecentItem:
             settings().write("Recent Files", "RecentFile1", path);
@@ -90,8 +89,7 @@ protected:
             break;
         }
         case Way::InsertFile:
-            dialogs().answerFile(path);
-            choose("mnuInsertFile");
+            choose("mnuInsertFile", path);
             break;
         }
     }
@@ -170,8 +168,7 @@ TEST_F(GivenFileTest, AFileOpenAlreadyBringsItsWindowForwardHoweverItIsGiven)
     frame().mdiArea()->setActiveSubWindow(openDocuments()[0]);
     give(Way::InsertFile, tempPath("link.html"));
     EXPECT_EQ(activeDocument()->editor().Text(), "draft <p>disk</p>");
-    dialogs().answerFile(tempPath("link.html"));
-    choose("mnuFileSaveAs");
+    choose("mnuFileSaveAs", tempPath("link.html"));
     EXPECT_EQ(onlyMessage(), "Can't save file " + tempPath("link.html") +
                                  "\r\nIt is open in another window; save it there, or close that window first.");
     EXPECT_EQ(readFile(path), "<p>disk</p>");

@@ -130,20 +130,17 @@ TEST_F(RecentFilesTest, SaveAsListsTheNewNameAtTheTopButSaveOrACancelledSaveAsDo
     start();
     const QString opened = writeFile("opened.htm", "x");
     open(opened);
-    dialogs().cancel();
-    choose("mnuFileSaveAs");
+    choose("mnuFileSaveAs", {});
     EXPECT_EQ(storedList(), QStringList({opened, "", "", ""}));
 
     choose("mnuFileNew");
     type("saved");
-    dialogs().answerFile(tempPath("saved.htm"));
-    choose("mnuFileSave");
+    choose("mnuFileSave", tempPath("saved.htm"));
     EXPECT_EQ(storedList(), QStringList({opened, "", "", ""}));
 
     choose("mnuFileNew");
     type("saved as");
-    dialogs().answerFile(tempPath("saved-as.htm"));
-    choose("mnuFileSaveAs");
+    choose("mnuFileSaveAs", tempPath("saved-as.htm"));
     EXPECT_EQ(storedList(), QStringList({tempPath("saved-as.htm"), opened, "", ""}));
     EXPECT_EQ(shownList(), QStringList({tempPath("saved-as.htm"), opened}));
 }

@@ -104,8 +104,7 @@ TEST_F(StatusBarTest, FormatAndChangedFollowTheActiveDocumentAndItsSave)
         {"unix.htm", "caf\xC3\xA9\n", "UTF-8", "LF"},
     };
     for (const auto &file : files) {
-        dialogs().answerFile(writeFile(file.name, file.bytes));
-        choose("mnuFileOpen");
+        choose("mnuFileOpen", writeFile(file.name, file.bytes));
         EXPECT_TRUE(showsSoon("lblEncoding", file.encoding)) << shown("lblEncoding").toStdString();
         EXPECT_TRUE(showsSoon("lblLineEnding", file.lineEnding)) << shown("lblLineEnding").toStdString();
         EXPECT_TRUE(showsSoon("lblChanged", ""));
@@ -116,8 +115,7 @@ TEST_F(StatusBarTest, FormatAndChangedFollowTheActiveDocumentAndItsSave)
     choose("mnuFileSave");
     EXPECT_TRUE(showsSoon("lblChanged", ""));
 
-    dialogs().answerFile(tempPath("rich.rtf"));
-    choose("mnuFileSaveAs");
+    choose("mnuFileSaveAs", tempPath("rich.rtf"));
     EXPECT_TRUE(showsSoon("lblEncoding", "RTF")) << shown("lblEncoding").toStdString();
     EXPECT_EQ(shown("lblLineEnding"), "");
 

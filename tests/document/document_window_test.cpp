@@ -40,8 +40,7 @@ TEST_F(DocumentWindowTest, SavePromptCancelKeepsNoDiscardsAndYesSavesUnderANameA
     type("<p>hello</p>");
     // Cancel, and Yes with the name then cancelled, keep the window.
     messages().queue({MsgAnswer::Cancel, MsgAnswer::Yes});
-    dialogs().cancel();
-    choose("mnuFileClose");
+    choose("mnuFileClose", {});
     choose("mnuFileClose");
     ASSERT_EQ(messages().shown.size(), 2);
     EXPECT_EQ(messages().shown[0].text, "The text in [Untitled] has changed.\r\nDo you want to save the changes?");
@@ -52,8 +51,7 @@ TEST_F(DocumentWindowTest, SavePromptCancelKeepsNoDiscardsAndYesSavesUnderANameA
 
     const QString path = tempPath("page.htm");
     messages().queue({MsgAnswer::Yes});
-    dialogs().answerFile(path);
-    choose("mnuFileClose");
+    choose("mnuFileClose", path);
     ASSERT_EQ(dialogs().requests.size(), 2);
     EXPECT_EQ(dialogs().requests[1].kind, ScriptedDialogs::Kind::Save);
     EXPECT_EQ(dialogs().requests[1].fileName, "untitled.htm");
@@ -119,8 +117,7 @@ TEST_F(DocumentWindowTest, WindowMenuTilesOneAboveTheOtherAndListsTheWindows)
 
     // A name with "&" is listed as it reads, not with an access key in it.
     const QString page = writeFile("Q&A.htm", "");
-    dialogs().answerFile(page);
-    choose("mnuFileOpen");
+    choose("mnuFileOpen", page);
     QMenu *window = activeDocument()->findChild<QMenu *>("mnuWindow");
     emit window->aboutToShow();
     QStringList listed, ticked;

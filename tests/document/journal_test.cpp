@@ -154,8 +154,7 @@ TEST_F(JournalTest, TypingIsJournaledUntilSavedOrAnsweredForNotTakenByAnotherPro
     EXPECT_TRUE(JournalFolder(JournalLocation(), clock(), messages()).ClaimLeftRuns().isEmpty());
     EXPECT_EQ(journalFiles().size(), 1);
 
-    dialogs().answerFile(tempPath("kept.htm"));
-    choose("mnuFileSave");
+    choose("mnuFileSave", tempPath("kept.htm"));
     // Saved text has nothing to journal, however the journal is asked.
     DocumentJournal::Of(*activeDocument())->WriteNow();
     frame().journals().WaitForWrites();
@@ -187,8 +186,7 @@ TEST_F(JournalTest, APageWhoseLinesAllEndAlikeIsJournaledWithAnEndingForEveryBre
     startQuick();
     const QString path =
         writeFile("long.htm", QByteArray(32759, 'a') + "\r\n\r\n\r\n" + QByteArray(40000, 'b') + "\r\n");
-    dialogs().answerFile(path);
-    choose("mnuFileOpen");
+    choose("mnuFileOpen", path);
     QTest::keyClick(activeEditor(), Qt::Key_End, Qt::ControlModifier);
     QTest::keyClick(activeEditor(), Qt::Key_Return, Qt::ShiftModifier);
     type("c");
@@ -312,8 +310,7 @@ TEST_F(JournalTest, DISABLED_ChildTypesIntoTwoDocumentsAndWaitsToBeKilled)
     type("<p>first one</p>");
     QTest::keyClick(activeEditor(), Qt::Key_Return);
     type("  second line");
-    dialogs().answerFile(shared + QStringLiteral("/page.htm"));
-    choose("mnuFileOpen");
+    choose("mnuFileOpen", shared + QStringLiteral("/page.htm"));
     QTest::keyClick(activeEditor(), Qt::Key_End, Qt::ControlModifier);
     type("<b>added</b>");
     waitForJournals(2);

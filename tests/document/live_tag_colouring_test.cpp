@@ -75,13 +75,11 @@ TEST_F(LiveTagColouringTest, TagsColourAsTheyAreTypedAndLoseItWhenTheirBracketGo
     // The colour never reaches the document itself.
     const QTextCursor at(activeEditor()->document()->findBlockByNumber(1));
     EXPECT_EQ(at.charFormat().foreground().style(), Qt::NoBrush);
-    dialogs().answerFile(tempPath("page.rtf"));
-    choose("mnuFileSaveAs");
+    choose("mnuFileSaveAs", tempPath("page.rtf"));
     EXPECT_FALSE(readFile(tempPath("page.rtf")).contains("\\blue255"));
 
     // Nor does it change the line endings of the lines typed on.
-    dialogs().answerFile(writeFile("mixed.htm", "<p\r\nclass=x>a</p>\n<b>\rc\r\n"));
-    choose("mnuFileOpen");
+    choose("mnuFileOpen", writeFile("mixed.htm", "<p\r\nclass=x>a</p>\n<b>\rc\r\n"));
     type("<i>");
     activeDocument()->editor().SetSelStart(12);
     type("b");

@@ -23,8 +23,7 @@ TEST_F(LongLineTest, APageWithALineTooLongToLayOutIsRefusedBeforeAnyWindowIsHeld
         EXPECT_EQ(openDocuments().size(), 1) << name;
     }
     messages().shown.clear();
-    dialogs().answerFile(tempPath("long.htm"));
-    choose("mnuInsertFile");
+    choose("mnuInsertFile", tempPath("long.htm"));
     EXPECT_EQ(onlyMessage(), "Can't open file " + tempPath("long.htm") + "\r\n" + why.arg(2));
     EXPECT_EQ(activeDocument()->editor().Text(), "<p>mine</p>");
 }

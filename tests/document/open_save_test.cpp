@@ -43,8 +43,7 @@ TEST_F(OpenSaveTest, OpenShowsTheFileUnchangedInANewWindowEvenWithNoDocumentLeft
     // The opened document's menus now stand in the frame's bar.
     EXPECT_NE(menuItem("mnuInsertFile"), nullptr);
 
-    dialogs().cancel();
-    choose("mnuFileOpen");
+    choose("mnuFileOpen", {});
     EXPECT_EQ(openDocuments().size(), 1);
     EXPECT_TRUE(messages().shown.isEmpty());
     EXPECT_EQ(stored("Recent Files", "RecentFile3"), "");
@@ -202,8 +201,7 @@ TEST_F(OpenSaveTest, RtfInLowerCaseIsRichTextBothWaysAndInUpperCasePlainText)
 
     choose("mnuFileNew");
     type("<p>text</p>");
-    dialogs().answerFile(tempPath("page.rtf"));
-    choose("mnuFileSaveAs");
+    choose("mnuFileSaveAs", tempPath("page.rtf"));
     EXPECT_TRUE(readFile(tempPath("page.rtf")).startsWith("{\\rtf1"));
 }
 
@@ -227,13 +225,11 @@ TEST_F(OpenSaveTest, SaveOnAnUntitledDocumentAsksForANameKeepsItUntitledUntilSav
 {
     start();
     type("<p>new</p>");
-    dialogs().cancel();
-    choose("mnuFileSave");
+    choose("mnuFileSave", {});
     ASSERT_EQ(dialogs().requests.size(), 1);
     EXPECT_EQ(dialogs().requests[0].kind, ScriptedDialogs::Kind::Save);
     const QString missing = tempPath("no-such-folder/page.htm");
-    dialogs().answerFile(missing);
-    choose("mnuFileSaveAs");
+    choose("mnuFileSaveAs", missing);
     EXPECT_EQ(onlyMessage(), "Can't save file " + missing + "\r\nNo such file or directory");
     EXPECT_FALSE(QFileInfo::exists(tempPath("no-such-folder")));
     EXPECT_TRUE(stored("Recent Files", "RecentFile1").isEmpty());
@@ -241,8 +237,7 @@ TEST_F(OpenSaveTest, SaveOnAnUntitledDocumentAsksForANameKeepsItUntitledUntilSav
     EXPECT_TRUE(activeDocument()->state().Changed);
 
     const QString path = tempPath("new.htm");
-    dialogs().answerFile(path);
-    choose("mnuFileSave");
+    choose("mnuFileSave", path);
     EXPECT_EQ(readFile(path), "<p>new</p>");
     EXPECT_EQ(activeDocument()->Caption(), path);
     EXPECT_FALSE(activeDocument()->state().Changed);

@@ -147,8 +147,7 @@ TEST_F(TagColouringTest, TagColorStoresTheChosenColourForTheNextPassAndCancelTak
 
     editor().SetSelStart(4);
     editor().SetSelColor(QColor(0, 128, 0));
-    dialogs().cancel();
-    choose("mnuOptionsChooseTagBracketColor");
+    choose("mnuOptionsChooseTagBracketColor", {});
     const QString green = QString::number(toColorNumber(QColor(0, 128, 0)));
     EXPECT_EQ(stored("ColorOfTags", "ColorOfTags"), green);
     EXPECT_EQ(frame().TagColor, green);

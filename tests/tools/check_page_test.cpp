@@ -113,8 +113,7 @@ protected:
     }
     void openPage(const QString &text)
     {
-        dialogs().answerFile(writeFile("page.htm", text.toUtf8()));
-        choose("mnuFileOpen");
+        choose("mnuFileOpen", writeFile("page.htm", text.toUtf8()));
     }
 };
 
