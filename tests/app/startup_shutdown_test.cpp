@@ -9,7 +9,6 @@
 #include <QDialog>
 #include <QGuiApplication>
 #include <QWindow>
-#include <QMenuBar>
 
 namespace {
 

@@ -10,7 +10,6 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QStatusBar>
-#include <QTest>
 #include <QTextEdit>
 
 namespace {

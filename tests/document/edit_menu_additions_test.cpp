@@ -1,14 +1,11 @@
-#include "support/program_fixture.h"
+#include "support/dialog_fixture.h"
 
 #include "document/notepad_window.h"
 #include "platform/editor_surface.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
-#include <QPointer>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -16,7 +13,7 @@
 
 namespace {
 
-class EditMenuAdditionsTest : public ProgramTest
+class EditMenuAdditionsTest : public DialogTest
 {
 protected:
     // Keys reach a menu item's shortcut only in the active window, as on a desktop.
@@ -34,12 +31,8 @@ protected:
     // Types the answer into the open Go to Line dialog and clicks OK.
     void answerGoToLine(const QString &answer)
     {
-        QDialog *dialog = goToLineDialog();
-        ASSERT_NE(dialog, nullptr);
-        auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("txtLineNumber"));
-        field->clear();
-        QTest::keyClicks(field, answer);
-        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
+        fill(goToLineDialog(), "txtLineNumber", answer);
+        click(goToLineDialog(), "cmdOK");
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };

@@ -6,7 +6,6 @@
 #include "platform/editor_surface.h"
 
 #include <QAbstractItemView>
-#include <QAction>
 #include <QCompleter>
 #include <QTest>
 #include <QTextEdit>

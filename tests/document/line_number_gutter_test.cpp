@@ -4,7 +4,6 @@
 #include "document/notepad_window.h"
 #include "platform/editor_surface.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QCoreApplication>
 #include <QScrollBar>

@@ -4,7 +4,6 @@
 #include "platform/editor_surface.h"
 
 #include <QAction>
-#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>

@@ -7,7 +7,6 @@
 
 #include <QClipboard>
 #include <QKeyEvent>
-#include <QTextBlock>
 #include <QTextCursor>
 #include <QTest>
 #include <QTextEdit>

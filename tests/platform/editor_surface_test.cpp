@@ -2,7 +2,6 @@
 #include "rtf_test_support.h"
 
 #include <QSignalSpy>
-#include <QTextCursor>
 #include <QTextEdit>
 #include <gtest/gtest.h>
 

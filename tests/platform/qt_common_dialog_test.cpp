@@ -3,6 +3,7 @@
 #include "platform/message_boxes.h"
 #include "platform/wait_cursor.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
 #include <QComboBox>
@@ -13,7 +14,6 @@
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>

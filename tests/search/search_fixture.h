@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/program_fixture.h"
+#include "support/dialog_fixture.h"
 
 #include "document/notepad_window.h"
 #include "platform/editor_surface.h"
@@ -14,7 +14,7 @@
 #include <QTest>
 
 // A program with one document holding `text`, and the search dialogs at hand.
-class SearchTest : public ProgramTest
+class SearchTest : public DialogTest
 {
 protected:
     SearchState &search() { return frame().Search(); }
@@ -31,20 +31,16 @@ protected:
         return qobject_cast<SearchDialog *>(frame().dialogs().find(QLatin1String(formName)));
     }
 
+    QDialog *form(const char *formName) { return frame().dialogs().find(QLatin1String(formName)); }
+
     template <typename Control>
     Control *control(const char *formName, const char *name)
     {
-        QDialog *form = frame().dialogs().find(QLatin1String(formName));
-        return form ? form->findChild<Control *>(QLatin1String(name)) : nullptr;
+        QDialog *open = form(formName);
+        return open ? open->findChild<Control *>(QLatin1String(name)) : nullptr;
     }
 
-    void press(const char *formName, const char *name)
-    {
-        auto *button = control<QPushButton>(formName, name);
-        ASSERT_NE(button, nullptr) << name;
-        ASSERT_TRUE(button->isEnabled()) << name << " is disabled";
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
+    void press(const char *formName, const char *name) { click(form(formName), name); }
 
     // A click on a check box or option button (on its box, wherever its label ends).
     void tick(const char *formName, const char *name)
@@ -55,14 +51,7 @@ protected:
     }
 
     // Replaces what the user typed in a text box.
-    void enter(const char *formName, const char *name, const QString &text)
-    {
-        auto *box = control<QLineEdit>(formName, name);
-        ASSERT_NE(box, nullptr) << name;
-        box->selectAll();
-        QTest::keyClick(box, Qt::Key_Delete);
-        QTest::keyClicks(box, text);
-    }
+    void enter(const char *formName, const char *name, const QString &text) { fill(form(formName), name, text); }
 
     void selection(int start, int length)
     {

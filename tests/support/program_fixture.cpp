@@ -3,11 +3,9 @@
 #include "document/notepad_window.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
