@@ -47,7 +47,7 @@ namespace {
 
 const QString frequentWord = QStringLiteral("data");
 // The switches of the HTML-aware editing, each its section and key.
-constexpr const char *htmlHelpers[] = {"ColorTagsWhileTyping", "AutoCloseTags", "Completions"};
+constexpr const char *htmlHelpers[] = {"ColorTagsWhileTyping", "AutoCloseTags", "Completions", "RenameMatchingTags"};
 constexpr int scrolledPages = 200;
 const QString replacementWord = QStringLiteral("datum");
 // The live preview is timed on a page of this size, the start of the whole page.
@@ -820,7 +820,7 @@ private:
         }
     }
 
-    // Keys typed at the top of `page` with the HTML-aware help on (colouring, closing tags,
+    // Keys typed at the top of `page` with the HTML-aware help on (colouring, closing and renaming tags,
     // matching tags, completion), against the same keys with all of it off.
     void measureHtmlTyping(const QString &name, const QString &page)
     {

@@ -3,6 +3,7 @@
 #include "document/tag_closer.h"
 #include "document/tag_completion.h"
 #include "document/tag_matching.h"
+#include "document/tag_renamer.h"
 
 #include <QAction>
 #include <QMenu>
@@ -24,4 +25,6 @@ void frmNotePad::addHtmlEditing()
               [](frmNotePad &window, bool on) { CloseTagsAutomatically(window.RichTextBox1, on); });
     addSwitch(options, CompletionsSwitch, QStringLiteral("Offer Completions"),
               [](frmNotePad &window, bool on) { OfferCompletions(window.RichTextBox1, on); });
+    addSwitch(options, RenameTagsSwitch, QStringLiteral("Rename Matching Tags"),
+              [](frmNotePad &window, bool on) { RenameMatchingTags(window.RichTextBox1, on); });
 }

@@ -116,6 +116,45 @@ TEST_F(HtmlEditingTest, ClosesStartTagsAndCompletesEndTagsEachAsAnUndoStep)
     EXPECT_EQ(editor().Text(), "<b>");
 }
 
+TEST_F(HtmlEditingTest, EditingAStartTagsNameRenamesItsEndTagInTheSameUndoStep)
+{
+    start();
+    choose("mnuOptionsRenameMatchingTags");
+    EXPECT_EQ(stored("RenameMatchingTags", "RenameMatchingTags"), "True");
+    fresh("<ul><li>one</li></ul>");
+    editor().SetSelStart(7);
+    // Erased to nothing and typed anew, the name stays tied to its end tag.
+    QTest::keyClick(activeEditor(), Qt::Key_Backspace);
+    QTest::keyClick(activeEditor(), Qt::Key_Backspace);
+    EXPECT_EQ(editor().Text(), "<ul><>one</l></ul>");
+    type("dt");
+    EXPECT_EQ(editor().Text(), "<ul><dt>one</dt></ul>");
+    undo();
+    EXPECT_EQ(editor().Text(), "<ul><d>one</d></ul>");
+    // Undo renames nothing anew: Redo still has its step.
+    QTest::keyClick(activeEditor(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(editor().Text(), "<ul><dt>one</dt></ul>");
+
+    // A tag left open has no end tag to follow; the tag that has one, with a selection
+    // of its name typed over, does.
+    fresh("<p>x<p>y</p><DIV id=a>z</DIV>");
+    editor().SetSelStart(2);
+    type("re");
+    EXPECT_EQ(editor().Text(), "<pre>x<p>y</p><DIV id=a>z</DIV>");
+    QTextCursor name = activeEditor()->textCursor();
+    name.setPosition(15);
+    name.setPosition(18, QTextCursor::KeepAnchor);
+    activeEditor()->setTextCursor(name);
+    type("SECTION");
+    EXPECT_EQ(editor().Text(), "<pre>x<p>y</p><SECTION id=a>z</SECTION>");
+
+    choose("mnuOptionsRenameMatchingTags");
+    fresh("<b>x</b>");
+    editor().SetSelStart(2);
+    type("i");
+    EXPECT_EQ(editor().Text(), "<bi>x</b>");
+}
+
 TEST_F(HtmlEditingTest, MarksTheTagUnderTheCaretWithItsPartnerAndJumpsAndSelectsAlongThem)
 {
     start();

@@ -21,7 +21,7 @@ ProgramTest::ProgramTest() : settingsFile_(temp_.filePath(QStringLiteral("tagsmi
     // The editor reads and types as plain text unless a test turns the HTML-aware help on,
     // so that what a test types is what the page holds.
     QSettings file(settingsFile_, QSettings::IniFormat);
-    for (const char *helper : {"ColorTagsWhileTyping", "AutoCloseTags", "Completions"})
+    for (const char *helper : {"ColorTagsWhileTyping", "AutoCloseTags", "Completions", "RenameMatchingTags"})
         file.setValue(QStringLiteral("%1/%1").arg(QLatin1String(helper)), QStringLiteral("False"));
 }
 
