@@ -6,17 +6,13 @@
 
 namespace {
 
-// The dialogs show estimates for 9.6, 28.8 and 56; the speeds in between are only reached here.
+// The dialogs show estimates for 9.6, 28.8 and 56; the speeds in between are only reached
+// here. Halves round up, as written in decimals.
 TEST(DownloadEstimateTest, DividesTheFileSizeByTheBytesPerSecondOfTheSpeed)
 {
-    EXPECT_EQ(DownloadTimeText("14.4", 1000), QStringLiteral("0.69"));
-    EXPECT_EQ(DownloadTimeText("33.6", 3360 * 1000), QStringLiteral("1000.00"));
-    EXPECT_EQ(DownloadTimeText("", 28800), std::nullopt);
-}
-
-TEST(DownloadEstimateTest, HalvesRoundUpAsWrittenInDecimals)
-{
     for (const auto &[speed, size, shown] : {
+             std::tuple{"14.4", 1000, "0.69"},
+             std::tuple{"33.6", 3360 * 1000, "1000.00"},
              std::tuple{"28.8", 216, "0.08"},
              std::tuple{"28.8", 215, "0.07"},
              std::tuple{"9.6", 1, "0.00"},
@@ -28,6 +24,7 @@ TEST(DownloadEstimateTest, HalvesRoundUpAsWrittenInDecimals)
          })
         EXPECT_EQ(DownloadTimeText(speed, size), QLatin1String(shown)) << speed << " " << size;
     EXPECT_EQ(DownloadTimeText("9.6", 4'000'000'000'000'000'000), QStringLiteral("4166666666666666.67"));
+    EXPECT_EQ(DownloadTimeText("", 28800), std::nullopt);
 }
 
 } // namespace

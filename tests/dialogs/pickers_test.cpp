@@ -35,31 +35,18 @@ TEST_F(PickersTest, EachPickerGivesWhatWasChosenAndForgetsTheOthers)
     EXPECT_EQ(results().PickedImagePath, "");
 }
 
-TEST_F(PickersTest, ProgramPickerAcceptsOnlyAFileThatCanBeRun)
-{
-    start();
-    const QString browser = writeProgram("browser");
-    dialogs().answerFile(browser);
-    PickProgramFile(frame().dialogServices());
-    EXPECT_EQ(results().PickedProgramPath, browser);
-    EXPECT_TRUE(messages().shown.isEmpty());
-
-    dialogs().answerFile(writeFile("notes.txt", "text"));
-    PickProgramFile(frame().dialogServices());
-    EXPECT_EQ(results().PickedProgramPath, "");
-    EXPECT_TRUE(onlyMessage().contains("notes.txt"));
-    dialogs().answerFile(temp_.path());
-    PickProgramFile(frame().dialogServices());
-    EXPECT_EQ(results().PickedProgramPath, "");
-    EXPECT_EQ(messages().shown.size(), 2);
-}
-
-TEST_F(PickersTest, ProgramPickerAddsNoDocumentExtensionAndLeavesItToSaveAs)
+TEST_F(PickersTest, ProgramPickerAcceptsOnlyAFileThatCanBeRunAndAddsNoDocumentExtension)
 {
     start();
     open(writeFile("page.htm", "<P>"));
+    choose("mnuBrowserSelectBrowser1", writeFile("notes.txt", "text"));
+    EXPECT_TRUE(onlyMessage().contains("notes.txt"));
+    choose("mnuBrowserSelectBrowser1", temp_.path());
+    EXPECT_EQ(messages().shown.size(), 2);
+    EXPECT_EQ(stored("Browser1", "BrowserName"), "");
     const QString browser = writeProgram("bluefish");
     choose("mnuBrowserSelectBrowser1", browser);
+    EXPECT_EQ(messages().shown.size(), 2);
     EXPECT_EQ(dialogs().requests.last().defaultExt, "");
     // Programs here carry no extension: the list shows every file.
     EXPECT_EQ(dialogs().requests.last().filter, "Programs (*)|*");

@@ -74,6 +74,9 @@ TEST(RtfReader, ReadsTheTextOfWhatWritersProduce)
         {"table cells and rows", "{\\rtf1 a\\cell b\\cell\\row c}", "a\tb\t\nc"},
         {"control characters are dropped", QByteArray("{\\rtf1 a\x01\x00\x1f" "b\tc}", 14), "ab\tc"},
         {"empty but complete", "{\\rtf1}", ""},
+        {"plain text named .rtf, in Windows-1252", "Just text\r\nsecond line caf\xe9\n",
+         QString::fromUtf8("Just text\nsecond line café\n")},
+        {"plain text named .rtf, in UTF-8", "UTF-8 caf\xc3\xa9", QString::fromUtf8("UTF-8 café")},
     };
     for (const TextCase &c : cases) {
         SCOPED_TRACE(c.what);
@@ -154,16 +157,6 @@ TEST(RtfReader, ReadsEachCharactersFormat)
         if (!c.properties[0].contains('#'))
             EXPECT_EQ(first.foreground().style(), Qt::NoBrush);
     }
-}
-
-TEST(RtfReaderInput, PlainTextNamedRtfOpensAsText)
-{
-    QTextDocument document;
-    QString error;
-    ASSERT_TRUE(readRtf("Just text\r\nsecond line caf\xe9\n", document, &error));
-    EXPECT_EQ(plainTextOf(document), QString::fromUtf8("Just text\nsecond line café\n"));
-    ASSERT_TRUE(readRtf("UTF-8 caf\xc3\xa9", document, &error));
-    EXPECT_EQ(plainTextOf(document), QString::fromUtf8("UTF-8 café"));
 }
 
 TEST(RtfReaderInput, NothingRecoverableIsReportedAndKeepsTheDocument)
