@@ -200,10 +200,8 @@ TEST_F(GivenFilesTest, CommandLineOpensEachFileReportsTheMissingOneAndLeavesNoEm
     EXPECT_EQ(colorAt(openDocuments()[0], 1), QColor(Qt::red));
     EXPECT_NE(colorAt(openDocuments()[0], 4), QColor(Qt::red));
     EXPECT_FALSE(openDocuments()[0]->state().Changed);
-}
 
-TEST_F(GivenFilesTest, CommandLineFilesOpenInsideTheWorkspaceAsItIsOnceShown)
-{
+    // More files open inside the workspace as it is once shown.
     QStringList files;
     for (const char *name : {"one.htm", "two.htm", "three.htm", "four.htm"})
         files.append(writeFile(name, "<p></p>"));
@@ -213,14 +211,11 @@ TEST_F(GivenFilesTest, CommandLineFilesOpenInsideTheWorkspaceAsItIsOnceShown)
     ASSERT_EQ(openDocuments().size(), 4);
     for (frmNotePad *window : openDocuments())
         EXPECT_TRUE(workspace.contains(window->geometry())) << window->Caption().toStdString();
-}
 
-TEST_F(GivenFilesTest, WhenNoGivenFileOpensTheStartWindowStays)
-{
+    // When none opens, the start window stays; a folder is no file to edit either.
     start().OpenCommandLineFiles({tempPath("gone.html"), temp_.path()});
     EXPECT_EQ(captions(), QStringList{"Untitled"});
     ASSERT_EQ(messages().shown.size(), 2);
-    // A folder is no file to edit either.
     EXPECT_EQ(messages().shown[1].text, "Can't open file " + temp_.path());
 }
 
