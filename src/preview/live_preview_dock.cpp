@@ -153,7 +153,10 @@ void LivePreviewDock::forgetDocument()
         disconnect(connection);
     documentConnections_.clear();
     document_ = nullptr;
+    // The next document's page is loaded whatever it holds, even the same text from the
+    // same folder (two new pages).
     shownText_.clear();
+    shownBase_.clear();
     elements_.clear();
 }
 

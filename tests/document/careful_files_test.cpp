@@ -85,6 +85,15 @@ TEST_F(CarefulFilesTest, AChangeByAnotherProgramIsOfferedAndNeverSavedOverUnaske
     EXPECT_TRUE(page->state().Changed);
     choose("mnuFileSave");
     EXPECT_EQ(readFile(path), "<p>four</p>");
+
+    // Another change after the one answered is asked about again.
+    writeFile("page.html", "<p>six</p>");
+    messages().picks.enqueue("Keep");
+    comeBackTo(page);
+    writeFile("page.html", "<p>seven</p>");
+    messages().shown.clear();
+    comeBackTo(page);
+    EXPECT_EQ(onlyMessage(), "The file " + path + " was changed by another program since it was opened.");
 }
 
 TEST_F(CarefulFilesTest, AFileGoneOrReplacedBehindItsNameIsToldOnceAndSavedAgain)

@@ -1,6 +1,7 @@
 #include "support/program_fixture.h"
 
 #include "document/notepad_window.h"
+#include "platform/editor_surface.h"
 #include "preview/live_preview_dock.h"
 
 #include <QAction>
@@ -82,6 +83,29 @@ TEST_F(LivePreviewTest, TypingRefreshesThePageWithItsFolderPicturesAndKeepsItsSc
     ASSERT_TRUE(refreshed.wait(5000));
     EXPECT_EQ(evaluate("document.getElementById('a').textContent").toString(), "OneTwo");
     EXPECT_EQ(evaluate("window.scrollY").toInt(), 900);
+}
+
+TEST_F(LivePreviewTest, ANewPageShowsItselfAndAPageSwitchedToStartsAtItsTopInTheSameFolder)
+{
+    start();
+    QSignalSpy shown(dock(), &LivePreviewDock::refreshed);
+    const auto shownAfter = [&](const std::function<void()> &step) {
+        const qsizetype before = shown.count();
+        step();
+        return QTest::qWaitFor([&] { return shown.count() > before; }, 10000);
+    };
+    const QString tall = "<div style=\"height:5000px\">tall</div>";
+    const auto fill = [&] { activeDocument()->editor().SetText(tall); };
+    ASSERT_TRUE(shownAfter([&] { choose("mnuViewLivePreview"); }));
+    // Two Untitled pages share the home folder as their base.
+    QMdiSubWindow *first = frame().mdiArea()->activeSubWindow();
+    ASSERT_TRUE(shownAfter(fill));
+    ASSERT_TRUE(shownAfter([&] { choose("mnuFileNew"); }));
+    EXPECT_EQ(evaluate("document.body.textContent").toString(), "") << "the other page still shown";
+    ASSERT_TRUE(shownAfter(fill));
+    evaluate("window.scrollTo(0, 700)");
+    ASSERT_TRUE(shownAfter([&] { frame().mdiArea()->setActiveSubWindow(first); }));
+    EXPECT_EQ(evaluate("window.scrollY").toInt(), 0);
 }
 
 TEST_F(LivePreviewTest, TheCaretsElementIsOutlinedAndAClickedElementTakesTheCaretToItsStartTag)
