@@ -25,12 +25,7 @@ TEST(RtfHostileInput, DamageAndHugeValuesKeepTheTextAroundThem)
 {
     const int deep = 100000;
     const QByteArray thirty = "123456789012345678901234567890";
-    const struct
-    {
-        const char *what;
-        QByteArray rtf;
-        QString text;
-    } cases[] = {
+    const TextCase cases[] = {
         {"braces closed too often", "{\\rtf1 a}}} b}", "a b"},
         {"groups never closed", "{\\rtf1 {\\b bold {\\i more", "bold more"},
         {"the document never closed", "{\\rtf1 a\\par b", "a\nb"},

@@ -6,13 +6,6 @@
 
 namespace {
 
-struct TextCase
-{
-    const char *what;
-    QByteArray rtf;
-    QString text;
-};
-
 TEST(RtfReader, ReadsTheTextOfWhatWritersProduce)
 {
     const TextCase cases[] = {

@@ -12,6 +12,14 @@
 #include <ostream>
 #include <vector>
 
+// A piece of RTF and the text the reader makes of it.
+struct TextCase
+{
+    const char *what;
+    QByteArray rtf;
+    QString text;
+};
+
 // The document's text with every paragraph and line break as "\n", as the editor shows it.
 inline QString plainTextOf(const QTextDocument &document)
 {
