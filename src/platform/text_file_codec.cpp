@@ -440,3 +440,15 @@ TextPlace PlaceInText(QStringView text, qsizetype position)
             ++column;
     return {before.count(u'\n') + 1, column};
 }
+
+void StrayBytesToWindows1252(QString &text)
+{
+    QStringDecoder eightBit(windows1252, QStringDecoder::Flag::Stateless);
+    for (QChar &c : text) {
+        if (!isStrayByteCharacter(c.unicode()))
+            continue;
+        const char byte = char(0x80 + (c.unicode() - StrayByteCharacter));
+        const QString character = eightBit.decode(QByteArrayView(&byte, 1));
+        c = character.size() == 1 ? character[0] : QChar(QChar::ReplacementCharacter);
+    }
+}

@@ -64,6 +64,11 @@ struct EncodedTextFile
 // for each byte value from 0x80 to 0xFF.
 inline constexpr char16_t StrayByteCharacter = 0xF780;
 
+// Turns each kept stray byte of the text into the Windows-1252 character it most likely
+// stands for (the usual stray byte is an accented letter an older tool wrote), for text
+// that goes into another document, whose own file could not take the byte back.
+void StrayBytesToWindows1252(QString &text);
+
 // Reads the bytes in the first encoding they are valid in: UTF-32 or UTF-16 when they
 // begin with that encoding's byte-order mark, then UTF-8 (with or without its mark),
 // then UTF-8 with stray bytes kept, when it holds more valid characters beyond ASCII than

@@ -39,6 +39,13 @@ TEST_F(InsertPrintTest, InsertFileGoesInAtTheCaretOrOverTheSelectionAsPlainTextA
     editor.SetSelection(4, 3);
     choose("mnuInsertFile", writeFile("latin.txt", "caf\xE9"));
     EXPECT_EQ(editor.Text(), QString::fromUtf8("one café three"));
+    // A stray byte in UTF-8 goes in as the letter it stands for, never as a byte's box.
+    editor.SetText("");
+    choose("mnuInsertFile", writeFile("mixed.htm", "gr\xC3\xBC\xC3\x9F caf\xE9"));
+    EXPECT_EQ(editor.Text(), QString::fromUtf8("grüß café"));
+    EXPECT_EQ(onlyMessage(), "File " + tempPath("mixed.htm") + " is UTF-8 but for a few stray bytes; the first, 0xE9, "
+                             "is on line 1, column 9.\r\nEach went in as the Windows-1252 character it stands for.");
+    messages().shown.clear();
     editor.SetText("");
     choose("mnuInsertFile", writeFile("doc.rtf", "{\\rtf1 x}"));
     EXPECT_EQ(editor.Text(), "{\\rtf1 x}");
