@@ -14,6 +14,8 @@
 #include <QMainWindow>
 #include <QRegularExpression>
 #include <QStatusBar>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 
 namespace {
@@ -28,6 +30,26 @@ TextFileFormat withLineEnding(TextFileFormat chosen, const frmNotePad &window)
 {
     chosen.lineEnding = window.FileFormat.lineEnding;
     return chosen;
+}
+
+// The kept stray bytes of the page become the characters they stand for, as one undo step.
+void StrayBytesToLetters(frmNotePad &window)
+{
+    QTextDocument &document = *window.editor().document();
+    QTextCursor cursor(&document);
+    cursor.beginEditBlock();
+    for (QTextBlock line = document.begin(); line.isValid(); line = line.next()) {
+        const QString text = line.text();
+        for (qsizetype at = 0; at < text.size(); ++at) {
+            const QChar letter = StrayByteToWindows1252(text[at]);
+            if (letter == text[at])
+                continue;
+            cursor.setPosition(line.position() + int(at));
+            cursor.setPosition(line.position() + int(at) + 1, QTextCursor::KeepAnchor);
+            cursor.insertText(letter);
+        }
+    }
+    cursor.endEditBlock();
 }
 
 } // namespace
@@ -68,7 +90,12 @@ void SaveWithEncoding(Program &program, frmNotePad &window, const TextFileFormat
     // Kept stray bytes go back as they came only into the UTF-8 they came from.
     chosen.strayBytes = previous.strayBytes && chosen.encoding == TextFileFormat::Encoding::Utf8;
     LineEndings endings;
-    const QString text = window.editor().Text(chosen.lineEnding, endings);
+    QString text = window.editor().Text(chosen.lineEnding, endings);
+    // Elsewhere each becomes the character it stands for, in the page as in the file, so
+    // that no byte is saved as a box.
+    const bool strayToLetters = previous.strayBytes && !chosen.strayBytes;
+    if (strayToLetters)
+        StrayBytesToWindows1252(text);
     const EncodedTextFile encoded = encodeTextFile(text, chosen, endings);
     if (encoded.unfit) {
         program.messages().show(QStringLiteral("Can't save %1 in %2\r\nThe character %3 on line %4, column %5 has no "
@@ -80,6 +107,8 @@ void SaveWithEncoding(Program &program, frmNotePad &window, const TextFileFormat
                                 programTitle, MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
+    if (strayToLetters)
+        StrayBytesToLetters(window);
     window.FileFormat = chosen;
     window.EncodingChosen = true;
     if (!SaveActiveDocument(program)) {

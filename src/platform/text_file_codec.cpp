@@ -441,14 +441,17 @@ TextPlace PlaceInText(QStringView text, qsizetype position)
     return {before.count(u'\n') + 1, column};
 }
 
+QChar StrayByteToWindows1252(QChar c)
+{
+    if (!isStrayByteCharacter(c.unicode()))
+        return c;
+    const char byte = char(0x80 + (c.unicode() - StrayByteCharacter));
+    const QString character = QStringDecoder(windows1252, QStringDecoder::Flag::Stateless).decode(QByteArrayView(&byte, 1));
+    return character.size() == 1 ? character[0] : QChar(QChar::ReplacementCharacter);
+}
+
 void StrayBytesToWindows1252(QString &text)
 {
-    QStringDecoder eightBit(windows1252, QStringDecoder::Flag::Stateless);
-    for (QChar &c : text) {
-        if (!isStrayByteCharacter(c.unicode()))
-            continue;
-        const char byte = char(0x80 + (c.unicode() - StrayByteCharacter));
-        const QString character = eightBit.decode(QByteArrayView(&byte, 1));
-        c = character.size() == 1 ? character[0] : QChar(QChar::ReplacementCharacter);
-    }
+    for (QChar &c : text)
+        c = StrayByteToWindows1252(c);
 }

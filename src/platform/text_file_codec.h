@@ -68,6 +68,8 @@ inline constexpr char16_t StrayByteCharacter = 0xF780;
 // stands for (the usual stray byte is an accented letter an older tool wrote), for text
 // that goes into another document, whose own file could not take the byte back.
 void StrayBytesToWindows1252(QString &text);
+// The same for one character: a character that is no kept stray byte comes back as it is.
+QChar StrayByteToWindows1252(QChar c);
 
 // Reads the bytes in the first encoding they are valid in: UTF-32 or UTF-16 when they
 // begin with that encoding's byte-order mark, then UTF-8 (with or without its mark),

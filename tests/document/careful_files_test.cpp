@@ -139,6 +139,13 @@ TEST_F(CarefulFilesTest, APageWithAStrayByteStaysUtf8AndKeepsEveryByte)
     typeCharacter(QString::fromUtf8("\u2192"));
     choose("mnuFileSave");
     EXPECT_EQ(readFile(path), "\xE2\x86\x92" + page);
+
+    // No other encoding can take the byte back: it goes there as the letter it stands for.
+    choose("mnuFileSaveEncoding_UTF-16 LE with BOM");
+    QByteArray letters = "\xE2\x86\x92" + page;
+    const QString text = QString::fromUtf8(letters.replace("\xA3", "\xC2\xA3"));
+    EXPECT_EQ(activeDocument()->editor().Text(), text);
+    EXPECT_EQ(readFile(path), "\xFF\xFE" + QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2));
 }
 
 TEST_F(CarefulFilesTest, TheUserChoosesTheEncodingAPageIsReadAndSavedIn)
