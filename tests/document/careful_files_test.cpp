@@ -152,6 +152,9 @@ TEST_F(CarefulFilesTest, TheUserChoosesTheEncodingAPageIsReadAndSavedIn)
 {
     const QByteArray koi8 = "<meta charset=\"koi8-r\"><p>\xF0\xD2\xC9\xD7\xC5\xD4</p>\n";
     start();
+    // A page never saved has no file to read again.
+    emit activeDocument()->findChild<QMenu *>("mnuFile")->aboutToShow();
+    EXPECT_FALSE(activeDocument()->findChild<QMenu *>("mnuFileReopenEncoding")->isEnabled());
     const QString path = writeFile("ru.html", koi8);
     frmNotePad *page = open(path);
     EXPECT_TRUE(frame().statusBar()->currentMessage().contains("names the charset koi8-r"));
@@ -208,6 +211,12 @@ TEST_F(CarefulFilesTest, ReopenFilesAtStartBringsBackACleanExitsFilesBeforeTheCo
     start().OpenCommandLineFiles({three});
     EXPECT_EQ(captions(), (QStringList{one, three}));
     EXPECT_EQ(activeDocument()->Caption(), three);
+    // The window in front at exit is in front again.
+    frame().mdiArea()->setActiveSubWindow(openDocuments()[0]);
+    messages().queue({MsgAnswer::No});
+    frame().close();
+    start().OpenCommandLineFiles({});
+    EXPECT_EQ(activeDocument()->Caption(), one);
     // With no file open, the frame's own Options menu turns it off.
     messages().queue({MsgAnswer::No, MsgAnswer::No});
     closeAll();
