@@ -98,7 +98,11 @@ TEST_F(LineNumberGutterTest, ViewLineNumbersHidesThemInEveryWindowAndIsRemembere
 
 TEST_F(LineNumberGutterTest, NumbersTakeTheWindowFontsFamilyAndSizeNowAndInLaterWindows)
 {
+    // Only the family and size: an underlined window font keeps its numbers plain.
+    store("Font", "FontUnderline", "True");
     start();
+    EXPECT_TRUE(activeEditor()->font().underline());
+    EXPECT_FALSE(gutter()->font().underline());
     dialogs().answerFont("DejaVu Serif", 24, true, 0);
     choose("mnuOptionsWindowFont");
     for (int later = 0; later < 2; ++later) {
