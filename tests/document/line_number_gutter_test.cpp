@@ -98,11 +98,13 @@ TEST_F(LineNumberGutterTest, ViewLineNumbersHidesThemInEveryWindowAndIsRemembere
 
 TEST_F(LineNumberGutterTest, NumbersTakeTheWindowFontsFamilyAndSizeNowAndInLaterWindows)
 {
-    // Only the family and size: an underlined window font keeps its numbers plain.
+    // Only the family and size: an underlined, struck-out window font keeps its numbers plain.
     store("Font", "FontUnderline", "True");
+    store("Font", "FontStrikethru", "True");
     start();
-    EXPECT_TRUE(activeEditor()->font().underline());
+    EXPECT_TRUE(activeEditor()->font().underline() && activeEditor()->font().strikeOut());
     EXPECT_FALSE(gutter()->font().underline());
+    EXPECT_FALSE(gutter()->font().strikeOut());
     dialogs().answerFont("DejaVu Serif", 24, true, 0);
     choose("mnuOptionsWindowFont");
     for (int later = 0; later < 2; ++later) {
