@@ -10,6 +10,7 @@
 #include "document/file_commands.h"
 #include "document/live_tag_colouring.h"
 #include "document/notepad_window.h"
+#include "platform/rich_text_box.h"
 #include "document/tag_case.h"
 #include "document/tag_colouring.h"
 #include "document/tag_scanner.h"
@@ -55,7 +56,8 @@ constexpr qsizetype previewedChars = 200'000;
 
 // The page laid out to its end now, which Qt would otherwise go on doing from a timer
 // while the other editor is being timed.
-void finishLayout(QTextEdit *editor)
+template <class Editor>
+void finishLayout(Editor *editor)
 {
     QTextDocument *page = editor->document();
     page->documentLayout()->blockBoundingRect(page->lastBlock());
@@ -140,7 +142,8 @@ QTextCursor applyReplacements(QTextDocument *document, const QList<Replacement> 
 }
 
 // Selects the text and brings it into view, as Find Next shows an occurrence.
-void selectInView(QTextEdit *editor, qsizetype start, qsizetype length)
+template <class Editor>
+void selectInView(Editor *editor, qsizetype start, qsizetype length)
 {
     QTextCursor cursor(editor->document());
     cursor.setPosition(int(start));
@@ -274,7 +277,7 @@ private:
     }
 
     frmNotePad *document() { return frame_.ActiveDocument(); }
-    QTextEdit *productEditor() { return document()->RichTextBox1; }
+    RichTextBox *productEditor() { return document()->RichTextBox1; }
 
     void openPage()
     {
@@ -309,11 +312,11 @@ private:
     // A bare editor shown like the document's, with its font and its wrapping width.
     void buildFloorEditor()
     {
-        QTextEdit *model = productEditor();
+        RichTextBox *model = productEditor();
         floor_ = std::make_unique<QTextEdit>();
         floor_->setFont(model->font());
-        floor_->setLineWrapMode(model->lineWrapMode());
-        floor_->setLineWrapColumnOrWidth(model->lineWrapColumnOrWidth());
+        floor_->setLineWrapMode(QTextEdit::FixedPixelWidth);
+        floor_->setLineWrapColumnOrWidth(model->WrapWidth());
         floor_->resize(model->size());
         floor_->show();
         settle();
@@ -827,7 +830,7 @@ private:
         if (!wanted(name))
             return;
         const auto typeAtTop = [&] {
-            QTextEdit *editor = productEditor();
+            RichTextBox *editor = productEditor();
             editor->setTextCursor(QTextCursor(editor->document()->findBlockByNumber(1)));
             typeKeys(editor, workload_.typedKeys);
         };

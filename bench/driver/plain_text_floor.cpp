@@ -4,10 +4,10 @@
 
 #include <QCoreApplication>
 #include <QSyntaxHighlighter>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 
-PlainTextFloor::PlainTextFloor(const QTextEdit *model)
-    : font_(model->font()), size_(model->size()), wrapWidth_(model->lineWrapColumnOrWidth())
+PlainTextFloor::PlainTextFloor(const RichTextBox *model)
+    : font_(model->font()), size_(model->size()), wrapWidth_(model->WrapWidth())
 {
     rebuild();
 }

@@ -5,7 +5,7 @@
 #include <memory>
 
 class QSyntaxHighlighter;
-class QTextEdit;
+class RichTextBox;
 
 // A bare QPlainTextEdit shown like the program's editor, with its font, its size and its
 // wrapping width: what Qt's line-based layout costs for the same visible work, beside the
@@ -15,7 +15,7 @@ class PlainTextFloor
 public:
     // Takes the model's font, size and wrapping width now: the model's window may close
     // before this editor is made again.
-    explicit PlainTextFloor(const QTextEdit *model);
+    explicit PlainTextFloor(const RichTextBox *model);
     ~PlainTextFloor();
 
     QPlainTextEdit *editor() const { return editor_.get(); }

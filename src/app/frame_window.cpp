@@ -33,7 +33,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 #include <QToolBar>
 
 #include <cmath>

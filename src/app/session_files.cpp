@@ -13,7 +13,7 @@
 #include <QMdiArea>
 #include <QScrollBar>
 #include <QTextDocument>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 
 namespace {
 

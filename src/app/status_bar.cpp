@@ -11,7 +11,7 @@
 #include <QMdiArea>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 
 namespace {
 
@@ -112,7 +112,7 @@ QLabel *DocumentStatusBar::addLabel(const QString &name, bool permanent)
 void DocumentStatusBar::followActiveEditor()
 {
     frmNotePad *document = program_.ActiveDocument();
-    QTextEdit *editor = document ? document->RichTextBox1 : nullptr;
+    RichTextBox *editor = document ? document->RichTextBox1 : nullptr;
     if (editor != followed_) {
         if (followed_) {
             followed_->disconnect(this);
@@ -122,8 +122,8 @@ void DocumentStatusBar::followActiveEditor()
         followed_ = editor;
         if (editor) {
             connect(editor->document(), &QTextDocument::contentsChanged, this, [this] { counted_ = {}; });
-            connect(editor, &QTextEdit::cursorPositionChanged, this, &DocumentStatusBar::Refresh);
-            connect(editor, &QTextEdit::selectionChanged, this, &DocumentStatusBar::Refresh);
+            connect(editor, &RichTextBox::cursorPositionChanged, this, &DocumentStatusBar::Refresh);
+            connect(editor, &RichTextBox::selectionChanged, this, &DocumentStatusBar::Refresh);
         }
     }
     Refresh();

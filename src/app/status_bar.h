@@ -9,7 +9,7 @@ class QLabel;
 class QMdiArea;
 class QTextCursor;
 class QTextDocument;
-class QTextEdit;
+class RichTextBox;
 struct TextFileFormat;
 
 // The frame's status bar: where the caret stands in the ActiveDocument (line and column
@@ -42,7 +42,7 @@ private:
     };
 
     Program &program_;
-    QPointer<QTextEdit> followed_;
+    QPointer<RichTextBox> followed_;
     QTimer poll_;
     Counted counted_;
     QLabel *lblCaret = nullptr;

@@ -5,7 +5,7 @@
 #include "platform/editor_surface.h"
 
 #include <QTextCursor>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 
 void UndoLastEdit(ProgramContext &program)
 {

@@ -9,7 +9,7 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 
 // The items go after each menu's classic ones, so the classic items keep their places,
 // captions and keys for anyone who learned them.
@@ -19,9 +19,9 @@ void frmNotePad::addEditorBasics()
     addSeparator(edit, QStringLiteral("mnuEditSep4"));
     QAction *redo = addItem(edit, QStringLiteral("mnuEditRedo"), QStringLiteral("Redo"));
     redo->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
-    connect(redo, &QAction::triggered, RichTextBox1, &QTextEdit::redo);
+    connect(redo, &QAction::triggered, RichTextBox1, &RichTextBox::redo);
     redo->setEnabled(RichTextBox1->document()->isRedoAvailable());
-    connect(RichTextBox1, &QTextEdit::redoAvailable, redo, &QAction::setEnabled);
+    connect(RichTextBox1, &RichTextBox::redoAvailable, redo, &QAction::setEnabled);
     QAction *goToLine = addItem(edit, QStringLiteral("mnuEditGoToLine"), QStringLiteral("Go to Line\u2026"),
                                 QKeySequence(QStringLiteral("Ctrl+G")));
     connect(goToLine, &QAction::triggered, this, [this] { ShowGoToLine(program_, RichTextBox1); });

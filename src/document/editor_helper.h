@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 
 // Gives the editor its one helper of the kind (a QObject child made from the editor), or
 // takes it away; the helper it has afterwards, if any.
 template <class Helper>
-Helper *SetEditorHelper(QTextEdit *editor, bool on)
+Helper *SetEditorHelper(RichTextBox *editor, bool on)
 {
     auto *current = editor->findChild<Helper *>(QString(), Qt::FindDirectChildrenOnly);
     if (on && !current)

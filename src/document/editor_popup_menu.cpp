@@ -1,7 +1,7 @@
 #include "document/notepad_window.h"
 
 #include <QMenu>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 
 void frmNotePad::RichTextBox1_MouseDown(Qt::MouseButton button, QPoint position)
 {

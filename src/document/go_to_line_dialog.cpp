@@ -9,10 +9,10 @@
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 #include <QVBoxLayout>
 
-frmGoToLine::frmGoToLine(ProgramContext &program, QTextEdit *editor)
+frmGoToLine::frmGoToLine(ProgramContext &program, RichTextBox *editor)
     : QDialog(program.FrameWindow()), program_(program), editor_(editor)
 {
     setObjectName(QStringLiteral("frmGoToLine"));
@@ -75,7 +75,7 @@ void frmGoToLine::cmdOK_Click()
     accept();
 }
 
-void ShowGoToLine(ProgramContext &program, QTextEdit *editor)
+void ShowGoToLine(ProgramContext &program, RichTextBox *editor)
 {
     auto *dialog = new frmGoToLine(program, editor);
     dialog->show();

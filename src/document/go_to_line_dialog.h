@@ -5,7 +5,7 @@
 
 class ProgramContext;
 class QLineEdit;
-class QTextEdit;
+class RichTextBox;
 
 // Edit > Go to Line: asks for a line number of one editor and puts the caret at the start
 // of that line, in view. It is modal, so the editor it was opened for stays the one it
@@ -15,15 +15,15 @@ class frmGoToLine : public QDialog
     Q_OBJECT
 
 public:
-    frmGoToLine(ProgramContext &program, QTextEdit *editor);
+    frmGoToLine(ProgramContext &program, RichTextBox *editor);
 
 private:
     void cmdOK_Click();
 
     ProgramContext &program_;
-    QPointer<QTextEdit> editor_;
+    QPointer<RichTextBox> editor_;
     QLineEdit *txtLineNumber = nullptr;
 };
 
 // Opens the dialog for the editor, proposing the caret's line.
-void ShowGoToLine(ProgramContext &program, QTextEdit *editor);
+void ShowGoToLine(ProgramContext &program, RichTextBox *editor);

@@ -7,7 +7,7 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 
 // After the classic items and the editor basics of each menu.
 void frmNotePad::addHtmlEditing()

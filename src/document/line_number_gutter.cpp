@@ -1,12 +1,11 @@
 #include "document/line_number_gutter.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 #include <QTextLayout>
 
 namespace {
@@ -14,13 +13,10 @@ namespace {
 constexpr int padding = 4;
 // Numbers as large as a poster's letters would leave the text no room beside them.
 constexpr double largestNumberSize = 72;
-// Typing and scrolling by lines move the top of the view by a few lines at most; further
-// than a page or so, asking the layout costs less than walking.
-constexpr int walkedLines = 64;
 
 } // namespace
 
-LineNumberGutter::LineNumberGutter(QTextEdit *editor, QWidget *parent) : QWidget(parent), editor_(editor)
+LineNumberGutter::LineNumberGutter(RichTextBox *editor, QWidget *parent) : QWidget(parent), editor_(editor)
 {
     setObjectName(QStringLiteral("LineNumberGutter"));
     FollowFont(editor->font());
@@ -86,52 +82,21 @@ void LineNumberGutter::contentsChanged()
         update();
 }
 
-// The first block whose bottom is below `top` (in the document's coordinates), walked to
-// from the one found last time.
-QTextBlock LineNumberGutter::blockAtTop(int top) const
-{
-    const QTextDocument *document = editor_->document();
-    QAbstractTextDocumentLayout *layout = document->documentLayout();
-    QTextBlock block = document->findBlockByNumber(topLine_);
-    if (!block.isValid())
-        block = document->lastBlock();
-    for (int step = 0;; ++step) {
-        if (step == walkedLines) {
-            block = document->findBlock(qMax(0, layout->hitTest(QPointF(0, top), Qt::FuzzyHit)));
-            break;
-        }
-        if (layout->blockBoundingRect(block).bottom() <= top) {
-            if (!block.next().isValid())
-                break;
-            block = block.next();
-            continue;
-        }
-        const QTextBlock previous = block.previous();
-        if (!previous.isValid() || layout->blockBoundingRect(previous).bottom() <= top)
-            break;
-        block = previous;
-    }
-    topLine_ = block.blockNumber();
-    return block;
-}
-
 QList<LineNumberGutter::ShownNumber> LineNumberGutter::shownNumbers() const
 {
     QList<ShownNumber> shown;
-    QAbstractTextDocumentLayout *layout = editor_->document()->documentLayout();
     const QWidget *viewport = editor_->viewport();
     // The editor scrolls its viewport, which sits inside the editor's frame.
     const int viewportTop = viewport->mapTo(window(), QPoint()).y() - mapTo(window(), QPoint()).y();
     const int viewportBottom = viewportTop + viewport->height();
-    const int offset = viewportTop - editor_->verticalScrollBar()->value();
-    for (QTextBlock block = blockAtTop(editor_->verticalScrollBar()->value()); block.isValid(); block = block.next()) {
-        const QRectF bounds = layout->blockBoundingRect(block);
+    const QPointF offset = editor_->contentOffset();
+    for (QTextBlock block = editor_->firstVisibleBlock(); block.isValid(); block = block.next()) {
         if (!block.isVisible() || block.layout()->lineCount() == 0)
             continue;
-        const QTextLine first = block.layout()->lineAt(0);
-        const int top = int(bounds.top()) + offset;
+        const int top = int(editor_->blockBoundingGeometry(block).translated(offset).top()) + viewportTop;
         if (top >= viewportBottom)
             break;
+        const QTextLine first = block.layout()->lineAt(0);
         if (top + int(first.height()) > viewportTop)
             shown.append({block.blockNumber() + 1, top + int(first.ascent())});
     }
@@ -151,7 +116,7 @@ void LineNumberGutter::paintEvent(QPaintEvent *event)
     }
 }
 
-QWidget *WithLineNumberGutter(QTextEdit *editor)
+QWidget *WithLineNumberGutter(RichTextBox *editor)
 {
     auto *pane = new QWidget;
     pane->setObjectName(QStringLiteral("EditorPane"));

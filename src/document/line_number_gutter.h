@@ -1,10 +1,9 @@
 #pragma once
 
 #include <QList>
-#include <QTextBlock>
 #include <QWidget>
 
-class QTextEdit;
+class RichTextBox;
 
 // The line numbers beside an editor. Only the lines in view are looked at, found from the
 // editor's own layout, so a long page costs no more than a short one; the gutter is as
@@ -14,7 +13,7 @@ class LineNumberGutter : public QWidget
     Q_OBJECT
 
 public:
-    explicit LineNumberGutter(QTextEdit *editor, QWidget *parent = nullptr);
+    explicit LineNumberGutter(RichTextBox *editor, QWidget *parent = nullptr);
 
     struct ShownNumber
     {
@@ -41,13 +40,11 @@ protected:
 private:
     void fitWidth();
     void contentsChanged();
-    QTextBlock blockAtTop(int top) const;
 
-    QTextEdit *editor_;
+    RichTextBox *editor_;
     QList<ShownNumber> painted_;
-    mutable int topLine_ = 0;  // the block found at the top of the view last time
 };
 
 // The editor beside its gutter, in one widget that stands in for the editor in a window.
-QWidget *WithLineNumberGutter(QTextEdit *editor);
+QWidget *WithLineNumberGutter(RichTextBox *editor);
 LineNumberGutter *GutterOf(QWidget *window);

@@ -10,7 +10,7 @@
 
 #include <QSignalBlocker>
 #include <QTextDocument>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 
 namespace {
 

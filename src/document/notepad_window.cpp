@@ -14,7 +14,7 @@
 #include <QFontDatabase>
 #include <QMdiArea>
 #include <QMenu>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 
 frmNotePad::frmNotePad(Program &program, int slot)
     : CommonDialog1(*program.platform().dialogs), program_(program), tag_(QString::number(slot))
@@ -23,12 +23,9 @@ frmNotePad::frmNotePad(Program &program, int slot)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Untitled"));
 
-    RichTextBox1 = new QTextEdit(this);
+    RichTextBox1 = new RichTextBox(this);
     RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
-    // An HTML source editor: pasted text arrives as text, never as formatted HTML.
-    RichTextBox1->setAcceptRichText(false);
     RichTextBox1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    RichTextBox1->setLineWrapMode(QTextEdit::FixedPixelWidth);
     setWidget(WithLineNumberGutter(RichTextBox1));
     // The editor's own size is what the wrap margin follows: the window's resize comes
     // before its layout has sized the editor, and showing or hiding the line numbers
@@ -281,11 +278,9 @@ void frmNotePad::Form_Resize()
 {
     // Lines wrap at 95 % of the editor's width, so text never runs under the scroll bar.
     // The width is measured from the editor's own left edge, which the line numbers push
-    // to the right. Qt lays the whole text out again on every call, so only a new width
-    // is passed on: a window gets several resize events as it shows, mostly of one size.
+    // to the right.
     const int width = int(0.95f * float(RichTextBox1->width()));
-    if (width != RichTextBox1->lineWrapColumnOrWidth())
-        RichTextBox1->setLineWrapColumnOrWidth(width);
+    RichTextBox1->SetWrapWidth(width);
 }
 
 bool frmNotePad::eventFilter(QObject *watched, QEvent *event)

@@ -15,7 +15,7 @@ class FileOnDisk;
 class Program;
 class QAction;
 class QMenu;
-class QTextEdit;
+class RichTextBox;
 struct DocumentState;
 
 // One document window (frmNotePad): an editor filling the window and the window's own
@@ -28,7 +28,7 @@ class frmNotePad : public QMdiSubWindow
 public:
     frmNotePad(Program &program, int slot);
 
-    QTextEdit *RichTextBox1 = nullptr;
+    RichTextBox *RichTextBox1 = nullptr;
     // The window's own dialog, used by Window Font.
     CommonDialog CommonDialog1;
     EditorSurface &editor() const { return *surface_; }

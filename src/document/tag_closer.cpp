@@ -4,9 +4,9 @@
 #include "document/tag_pairs.h"
 #include "document/typed_keys.h"
 
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 
-TagCloser::TagCloser(QTextEdit *editor) : QObject(editor), editor_(editor)
+TagCloser::TagCloser(RichTextBox *editor) : QObject(editor), editor_(editor)
 {
     setObjectName(QStringLiteral("TagCloser"));
     TypedKeys::Follow(editor_, this, [this](const QString &typed) {
@@ -77,7 +77,7 @@ void TagCloser::insertAtCaret(const QString &text, bool caretAfter, int replaced
     editor_->setTextCursor(cursor);
 }
 
-void CloseTagsAutomatically(QTextEdit *editor, bool on)
+void CloseTagsAutomatically(RichTextBox *editor, bool on)
 {
     SetEditorHelper<TagCloser>(editor, on);
 }

@@ -4,7 +4,7 @@
 
 #include <QObject>
 
-class QTextEdit;
+class RichTextBox;
 
 inline constexpr EditorSwitch AutoCloseTagsSwitch{"AutoCloseTags", "mnuOptionsAutoCloseTags", true};
 
@@ -19,7 +19,7 @@ class TagCloser : public QObject
     Q_OBJECT
 
 public:
-    explicit TagCloser(QTextEdit *editor);
+    explicit TagCloser(RichTextBox *editor);
 
 private:
     void closeStartTag();
@@ -27,8 +27,8 @@ private:
     // Replaces the `replaced` characters after the caret.
     void insertAtCaret(const QString &text, bool caretAfter, int replaced);
 
-    QTextEdit *editor_;
+    RichTextBox *editor_;
 };
 
 // Starts or stops closing tags in the editor.
-void CloseTagsAutomatically(QTextEdit *editor, bool on);
+void CloseTagsAutomatically(RichTextBox *editor, bool on);

@@ -12,7 +12,7 @@
 #include <QScrollBar>
 #include <QStandardItemModel>
 #include <QTextBlock>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ void addItem(QStandardItemModel *items, const QString &completion, const QString
 
 } // namespace
 
-TagCompleter::TagCompleter(QTextEdit *editor)
+TagCompleter::TagCompleter(RichTextBox *editor)
     : QObject(editor), editor_(editor), completer_(new QCompleter(this)), items_(new QStandardItemModel(this))
 {
     setObjectName(QStringLiteral("TagCompleter"));
@@ -170,7 +170,7 @@ void TagCompleter::take(const QString &completion)
     editor_->setTextCursor(cursor);
 }
 
-void OfferCompletions(QTextEdit *editor, bool on)
+void OfferCompletions(RichTextBox *editor, bool on)
 {
     SetEditorHelper<TagCompleter>(editor, on);
 }

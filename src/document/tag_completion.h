@@ -6,7 +6,7 @@
 
 class QCompleter;
 class QStandardItemModel;
-class QTextEdit;
+class RichTextBox;
 
 inline constexpr EditorSwitch CompletionsSwitch{"Completions", "mnuOptionsCompletions", true};
 
@@ -19,7 +19,7 @@ class TagCompleter : public QObject
     Q_OBJECT
 
 public:
-    explicit TagCompleter(QTextEdit *editor);
+    explicit TagCompleter(RichTextBox *editor);
 
     QCompleter *completer() const { return completer_; }
 
@@ -33,7 +33,7 @@ private:
     void fill(Offer offer, const QString &element);
     void take(const QString &completion);
 
-    QTextEdit *editor_;
+    RichTextBox *editor_;
     QCompleter *completer_;
     QStandardItemModel *items_;
     Offer filled_ = Offer::Nothing;
@@ -42,4 +42,4 @@ private:
 };
 
 // Starts or stops offering completions in the editor.
-void OfferCompletions(QTextEdit *editor, bool on);
+void OfferCompletions(RichTextBox *editor, bool on);

@@ -5,7 +5,7 @@
 #include "document/tag_pairs.h"
 #include "platform/line_feeds.h"
 
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ struct PageTags
     TagPairs pairs;
 };
 
-PageTags pageTags(QTextEdit *editor)
+PageTags pageTags(RichTextBox *editor)
 {
     PageTags page;
     page.text = editor->document()->toRawText();
@@ -49,7 +49,7 @@ int tagAt(const TagPairs &pairs, int position, bool inName)
     return -1;
 }
 
-QTextEdit::ExtraSelection markOf(QTextEdit *editor, const TagRange &range, const QColor &background)
+QTextEdit::ExtraSelection markOf(RichTextBox *editor, const TagRange &range, const QColor &background)
 {
     QTextEdit::ExtraSelection mark;
     mark.cursor = QTextCursor(editor->document());
@@ -61,12 +61,12 @@ QTextEdit::ExtraSelection markOf(QTextEdit *editor, const TagRange &range, const
 
 } // namespace
 
-TagMatchMarks::TagMatchMarks(QTextEdit *editor) : QObject(editor), editor_(editor)
+TagMatchMarks::TagMatchMarks(RichTextBox *editor) : QObject(editor), editor_(editor)
 {
     setObjectName(QStringLiteral("TagMatchMarks"));
     rest_.setSingleShot(true);
     connect(&rest_, &QTimer::timeout, this, &TagMatchMarks::mark);
-    connect(editor_, &QTextEdit::cursorPositionChanged, this, [this] {
+    connect(editor_, &RichTextBox::cursorPositionChanged, this, [this] {
         rest_.start(editor_->document()->characterCount() > longPage ? restMilliseconds : 0);
     });
     mark();
@@ -98,13 +98,13 @@ void TagMatchMarks::mark()
     editor_->setExtraSelections(marks);
 }
 
-void MarkMatchingTags(QTextEdit *editor, bool on)
+void MarkMatchingTags(RichTextBox *editor, bool on)
 {
     if (!SetEditorHelper<TagMatchMarks>(editor, on))
         editor->setExtraSelections({});
 }
 
-bool GoToMatchingTag(QTextEdit *editor)
+bool GoToMatchingTag(RichTextBox *editor)
 {
     const PageTags page = pageTags(editor);
     const int index = tagAt(page.pairs, editor->textCursor().position(), false);
@@ -117,7 +117,7 @@ bool GoToMatchingTag(QTextEdit *editor)
     return true;
 }
 
-bool SelectElement(QTextEdit *editor)
+bool SelectElement(RichTextBox *editor)
 {
     const PageTags page = pageTags(editor);
     const QTextCursor selection = editor->textCursor();

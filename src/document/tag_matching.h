@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QTimer>
 
-class QTextEdit;
+class RichTextBox;
 
 // Marks the tag whose name holds the caret together with its partner, both on one
 // background, or alone on a warning background when it has none. The marks are painted
@@ -14,22 +14,22 @@ class TagMatchMarks : public QObject
     Q_OBJECT
 
 public:
-    explicit TagMatchMarks(QTextEdit *editor);
+    explicit TagMatchMarks(RichTextBox *editor);
 
 private:
     void mark();
 
-    QTextEdit *editor_;
+    RichTextBox *editor_;
     QTimer rest_;
 };
 
 // Starts or stops marking matching tags in the editor.
-void MarkMatchingTags(QTextEdit *editor, bool on);
+void MarkMatchingTags(RichTextBox *editor, bool on);
 
 // Edit > Go to Matching Tag: from a tag under the caret to its partner's name. False when
 // the caret is in no tag that has one.
-bool GoToMatchingTag(QTextEdit *editor);
+bool GoToMatchingTag(RichTextBox *editor);
 
 // Edit > Select Element: selects the innermost element around the selection that is larger
 // than it, start and end tag included. False when there is none.
-bool SelectElement(QTextEdit *editor);
+bool SelectElement(RichTextBox *editor);

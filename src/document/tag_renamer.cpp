@@ -7,7 +7,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QTextBlock>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ bool editsName(const QKeyEvent &key)
 
 } // namespace
 
-TagRenamer::TagRenamer(QTextEdit *editor) : QObject(editor), editor_(editor)
+TagRenamer::TagRenamer(RichTextBox *editor) : QObject(editor), editor_(editor)
 {
     setObjectName(QStringLiteral("TagRenamer"));
     editor_->installEventFilter(this);
@@ -132,7 +132,7 @@ void TagRenamer::follow(const Pair &before, int charactersBefore)
     lastRevision_ = document.revision();
 }
 
-void RenameMatchingTags(QTextEdit *editor, bool on)
+void RenameMatchingTags(RichTextBox *editor, bool on)
 {
     SetEditorHelper<TagRenamer>(editor, on);
 }

@@ -5,7 +5,7 @@
 #include <QObject>
 #include <QString>
 
-class QTextEdit;
+class RichTextBox;
 
 inline constexpr EditorSwitch RenameTagsSwitch{"RenameMatchingTags", "mnuOptionsRenameMatchingTags", true};
 
@@ -18,7 +18,7 @@ class TagRenamer : public QObject
     Q_OBJECT
 
 public:
-    explicit TagRenamer(QTextEdit *editor);
+    explicit TagRenamer(RichTextBox *editor);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -36,7 +36,7 @@ private:
     Pair pairAtCaret() const;
     void follow(const Pair &before, int charactersBefore);
 
-    QTextEdit *editor_;
+    RichTextBox *editor_;
     bool keying_ = false;
     // The pair the last key left, while the page has not changed since: typing on in the
     // name then needs no new reading of the page, and a name erased whole stays tied.
@@ -45,4 +45,4 @@ private:
 };
 
 // Starts or stops renaming end tags with their start tags in the editor.
-void RenameMatchingTags(QTextEdit *editor, bool on);
+void RenameMatchingTags(RichTextBox *editor, bool on);

@@ -2,7 +2,7 @@
 
 #include "platform/editor_surface.h"
 
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 
 void frmNotePad::connectTextCommands()
 {

@@ -2,15 +2,15 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 
-TypedKeys::TypedKeys(QTextEdit *editor) : QObject(editor), editor_(editor)
+TypedKeys::TypedKeys(RichTextBox *editor) : QObject(editor), editor_(editor)
 {
     setObjectName(QStringLiteral("TypedKeys"));
     editor_->installEventFilter(this);
 }
 
-void TypedKeys::Follow(QTextEdit *editor, QObject *owner, AfterKey after)
+void TypedKeys::Follow(RichTextBox *editor, QObject *owner, AfterKey after)
 {
     auto *keys = editor->findChild<TypedKeys *>(QStringLiteral("TypedKeys"), Qt::FindDirectChildrenOnly);
     if (!keys)

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-class QTextEdit;
+class RichTextBox;
 
 // Lets helpers act on what the user types into an editor, once the editor has typed it:
 // each key with text goes to the editor first, then to every helper still alive, in the
@@ -17,20 +17,20 @@ public:
     using AfterKey = std::function<void(const QString &typed)>;
 
     // Calls `after` for each key typed into `editor` while `owner` lives.
-    static void Follow(QTextEdit *editor, QObject *owner, AfterKey after);
+    static void Follow(RichTextBox *editor, QObject *owner, AfterKey after);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    explicit TypedKeys(QTextEdit *editor);
+    explicit TypedKeys(RichTextBox *editor);
 
     struct Follower
     {
         QObject *owner;
         AfterKey after;
     };
-    QTextEdit *editor_;
+    RichTextBox *editor_;
     QList<Follower> followers_;
     bool typing_ = false;
 };

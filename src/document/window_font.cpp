@@ -9,7 +9,7 @@
 #include "platform/settings_store.h"
 
 #include <QTextCharFormat>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 
 #include <array>
 #include <optional>
@@ -64,13 +64,13 @@ std::optional<QColor> storedColor(const QString &value)
     return ok ? std::optional<QColor>(fromColorNumber(number)) : std::nullopt;
 }
 
-QColor caretColor(const QTextEdit &editor)
+QColor caretColor(const RichTextBox &editor)
 {
     const QBrush brush = editor.currentCharFormat().foreground();
     return brush.style() == Qt::NoBrush ? editor.palette().color(QPalette::Text) : brush.color();
 }
 
-QFont caretFont(const QTextEdit &editor)
+QFont caretFont(const RichTextBox &editor)
 {
     return editor.currentCharFormat().font().resolve(editor.document()->defaultFont());
 }
@@ -106,7 +106,7 @@ void StoreFontSettings(SettingsStore &settings, const FontSettings &font)
         settings.write(kSection, key, font.*member);
 }
 
-void ApplyStoredFont(QTextEdit &editor, const FontSettings &stored)
+void ApplyStoredFont(RichTextBox &editor, const FontSettings &stored)
 {
     // The editor's own font and text colour, not a character format: loading plain text
     // and typing both start from them.

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class QTextEdit;
+class RichTextBox;
 class SettingsStore;
 
 // The window font as the settings store keeps it, section "Font": seven texts. Switches
@@ -26,4 +26,4 @@ void StoreFontSettings(SettingsStore &settings, const FontSettings &font);
 // Makes the stored font the editor's own, so the text a new window loads and the text
 // typed into it show in it. Empty values leave the editor's format as it is; a switch
 // other than "True", "False" or empty leaves its attribute as it is.
-void ApplyStoredFont(QTextEdit &editor, const FontSettings &font);
+void ApplyStoredFont(RichTextBox &editor, const FontSettings &font);

@@ -6,7 +6,6 @@
 #include "platform/rtf_writer.h"
 #include "platform/script_shaping.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPrinter>
@@ -15,34 +14,21 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 
 namespace {
-
-// QTextEdit gives its document an unbounded page height each time it lays it out afresh
-// (on every change of the wrap width). Qt lays such a document out as one page of
-// 8,388,607 pixels, the largest its fixed-point coordinates allow for a page, and never
-// finishes a text taller than that: about half a million lines. Pages of a finite height
-// lay out to the end of the coordinate range; a page break leaves a gap of one line at most.
-constexpr qreal PageHeight = 4'000'000;
-
-// Below this many characters an insertion is laid out as it goes in, at little cost.
-constexpr qsizetype LargeInsertion = 100'000;
 
 const QChar frameStart(0xFDD0);
 const QChar frameEnd(0xFDD1);
 
 } // namespace
 
-EditorSurface::EditorSurface(QTextEdit *editor)
+EditorSurface::EditorSurface(RichTextBox *editor)
     : QObject(editor), editor_(editor), shaping_(new ScriptShaping(*editor))
 {
-    keepPagesFinite();
-    connect(editor_->document()->documentLayout(), &QAbstractTextDocumentLayout::update, this,
-            &EditorSurface::keepPagesFinite);
-    connect(editor_, &QTextEdit::textChanged, this, &EditorSurface::SelChange);
-    connect(editor_, &QTextEdit::cursorPositionChanged, this, &EditorSurface::SelChange);
-    connect(editor_, &QTextEdit::selectionChanged, this, &EditorSurface::SelChange);
+    connect(editor_, &RichTextBox::textChanged, this, &EditorSurface::SelChange);
+    connect(editor_, &RichTextBox::cursorPositionChanged, this, &EditorSurface::SelChange);
+    connect(editor_, &RichTextBox::selectionChanged, this, &EditorSurface::SelChange);
     connect(editor_->document(), &QTextDocument::contentsChange, this, [this] { ++changes_; });
     editor_->viewport()->installEventFilter(this);
 }
@@ -50,14 +36,6 @@ EditorSurface::EditorSurface(QTextEdit *editor)
 QTextDocument *EditorSurface::document() const
 {
     return editor_->document();
-}
-
-void EditorSurface::keepPagesFinite()
-{
-    QTextDocument *document = editor_->document();
-    const QSizeF page = document->pageSize();
-    if (page.height() < 0)
-        document->setPageSize(QSizeF(page.width(), PageHeight));
 }
 
 QString EditorSurface::toEditorLineBreaks(const QString &text)
@@ -154,23 +132,11 @@ void EditorSurface::SetSelText(const QString &text)
 {
     const QString lines = toEditorLineBreaks(text);
     QTextCursor cursor = editor_->textCursor();
-    QTextDocument *document = editor_->document();
-    const QSizeF page = document->pageSize();
-    // Qt lays an edit out as it ends and then lays much of a large one out again to bring
-    // the caret into view. Text longer than what stands before it goes in with the layout
-    // stopped (a document without a page size is not laid out), so that it is laid out
-    // once, from the top to the caret; what follows the caret is laid out in the
-    // background.
-    const bool large = lines.size() > qMax(LargeInsertion, qsizetype(cursor.selectionStart()));
-    if (large)
-        document->setPageSize(QSizeF(0, 0));
     // An edit block of its own keeps the insertion from merging with the typing before
     // it: undo takes back the insertion alone.
     cursor.beginEditBlock();
     cursor.insertText(lines);
     cursor.endEditBlock();
-    if (large)
-        document->setPageSize(page);
     editor_->setTextCursor(cursor);
 }
 
@@ -194,7 +160,7 @@ void EditorSurface::MergeSelFormat(const QTextCharFormat &format)
 
 void EditorSurface::SetHideSelection(bool hide)
 {
-    // QTextEdit always hides the selection when unfocused unless the palette keeps the
+    // Qt's editors always hide the selection when unfocused unless the palette keeps the
     // inactive highlight equal to the active one.
     QPalette palette = editor_->palette();
     const QPalette source = hide ? editor_->style()->standardPalette() : palette;
@@ -257,8 +223,8 @@ QByteArray EditorSurface::RichText() const
 void EditorSurface::SelPrint(QPrinter &printer) const
 {
     const QTextCursor cursor = editor_->textCursor();
-    // The editor's own pages are far taller than paper: a copy without a page size is laid
-    // out on the printer's pages.
+    // The editor lays its text out in lines without pages: a copy is laid out on the
+    // printer's pages, with the formats the page's text carries.
     QTextDocument copy;
     copy.setDefaultFont(editor_->document()->defaultFont());
     QTextCursor(&copy).insertFragment(cursor.hasSelection() ? cursor.selection()

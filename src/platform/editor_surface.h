@@ -11,9 +11,9 @@ class QPrinter;
 class ScriptShaping;
 class QTextCharFormat;
 class QTextDocument;
-class QTextEdit;
+class RichTextBox;
 
-// The editor operations the program uses, over a document window's QTextEdit
+// The editor operations the program uses, over a document window's text box
 // (RichTextBox1). Positions count characters from 0 and a line break is one character;
 // text read back uses "\n" for every line break, and text assigned with CR LF gets one
 // line break per CR LF.
@@ -22,9 +22,9 @@ class EditorSurface : public QObject
     Q_OBJECT
 
 public:
-    explicit EditorSurface(QTextEdit *editor);
+    explicit EditorSurface(RichTextBox *editor);
 
-    QTextEdit *widget() const { return editor_; }
+    RichTextBox *widget() const { return editor_; }
     QTextDocument *document() const;
 
     QString Text() const;
@@ -89,11 +89,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void keepPagesFinite();
     // Text, and the endings of its lines where they are wanted.
     QString text(LineEndings *endings, TextFileFormat::LineEnding fresh) const;
 
-    QTextEdit *editor_;
+    RichTextBox *editor_;
     ScriptShaping *shaping_;
     quint64 changes_ = 0;
 };

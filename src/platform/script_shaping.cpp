@@ -2,7 +2,7 @@
 
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 
 
 namespace {
@@ -34,7 +34,7 @@ bool drawsWithoutShaping(char16_t c)
     return false;
 }
 
-void setShaping(QTextEdit &editor, bool on)
+void setShaping(RichTextBox &editor, bool on)
 {
     QFont font = editor.font();
     const int strategy = font.styleStrategy();
@@ -69,7 +69,7 @@ bool DrawsWithoutShaping(QStringView text)
     return true;
 }
 
-ScriptShaping::ScriptShaping(QTextEdit &editor) : QObject(&editor), editor_(editor)
+ScriptShaping::ScriptShaping(RichTextBox &editor) : QObject(&editor), editor_(editor)
 {
     setShaping(editor_, false);
     connect(editor_.document(), &QTextDocument::contentsChange, this,

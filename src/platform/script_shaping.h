@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QStringView>
 
-class QTextEdit;
+class RichTextBox;
 
 // Whether every character of `text` draws right as one glyph of its own, placed after
 // the one before: no letters to join, no marks to place on another letter, nothing to
@@ -17,7 +17,7 @@ bool DrawsWithoutShaping(QStringView text);
 class ScriptShaping : public QObject
 {
 public:
-    explicit ScriptShaping(QTextEdit &editor);
+    explicit ScriptShaping(RichTextBox &editor);
 
     // Makes `text` the editor's whole text. It is looked at where it already is: read
     // back out of the document, a large page would be copied once more.
@@ -27,7 +27,7 @@ private:
     void changed(int from, int added);
     void look(QStringView text);
 
-    QTextEdit &editor_;
+    RichTextBox &editor_;
     bool shaped_ = false;
     bool settingText_ = false;
 };

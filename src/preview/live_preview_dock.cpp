@@ -12,7 +12,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QStackedWidget>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
@@ -130,14 +130,14 @@ void LivePreviewDock::followActiveDocument()
         showNote(QStringLiteral("No document is open."));
         return;
     }
-    QTextEdit *editor = active->RichTextBox1;
+    RichTextBox *editor = active->RichTextBox1;
     documentConnections_ = {
         connect(editor->document(), &QTextDocument::contentsChanged, this,
                 [this] {
                     stale_ = true;
                     refreshTimer_.start();
                 }),
-        connect(editor, &QTextEdit::cursorPositionChanged, this, [this] { outlineCaretElement(true); }),
+        connect(editor, &RichTextBox::cursorPositionChanged, this, [this] { outlineCaretElement(true); }),
         // A Save As can give the page another folder, or make it a text or rich-text file.
         connect(active, &QWidget::windowTitleChanged, this, [this] { refresh(true); }),
         // The frame may still call a closing window current; once it is gone, the next is.
@@ -249,7 +249,7 @@ void LivePreviewDock::placeCaret(int offset)
 {
     if (!document_)
         return;
-    QTextEdit *editor = document_->RichTextBox1;
+    RichTextBox *editor = document_->RichTextBox1;
     QTextCursor cursor(editor->document());
     cursor.setPosition(qBound(0, offset, editor->document()->characterCount() - 1));
     editor->setTextCursor(cursor);

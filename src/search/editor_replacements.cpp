@@ -3,7 +3,7 @@
 #include "platform/editor_surface.h"
 
 #include <QTextCursor>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 
 void ReplaceInEditor(EditorSurface &editor, const QList<Replacement> &replacements)
 {

@@ -14,7 +14,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 
 namespace {
 
@@ -66,7 +66,7 @@ int replaceOccurrences(EditorSurface &editor, const QString &find, const QString
         UpperCaseInPlace(text);
         UpperCaseInPlace(needle);
     }
-    QTextEdit *widget = editor.widget();
+    RichTextBox *widget = editor.widget();
     const QTextCursor selection = widget->textCursor();
     const qsizetype first = text.indexOf(needle, selection.hasSelection() ? selection.selectionStart() : 0);
     if (first < 0 || (selection.hasSelection() && first + needle.size() > selection.selectionEnd()))

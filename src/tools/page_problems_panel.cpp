@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 #include <QTreeView>
 #include <QVBoxLayout>
 

@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 #include <QTimer>
 
 namespace {

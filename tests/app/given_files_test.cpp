@@ -13,7 +13,7 @@
 #include <QHash>
 #include <QMdiArea>
 #include <QMimeData>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 #include <QUrl>
 
 #include <fcntl.h>

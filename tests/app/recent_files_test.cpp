@@ -6,7 +6,7 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QStatusBar>
 #include <QTest>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 
 namespace {
 

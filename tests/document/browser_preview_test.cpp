@@ -7,7 +7,7 @@
 #include <QAction>
 #include <QDir>
 #include <QTest>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 
 namespace {
 

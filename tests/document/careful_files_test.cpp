@@ -10,7 +10,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QStatusBar>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QTest>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 
 namespace {
 

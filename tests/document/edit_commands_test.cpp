@@ -9,7 +9,7 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QTest>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 
 #include <algorithm>
 

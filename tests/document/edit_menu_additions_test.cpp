@@ -9,7 +9,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 
 namespace {
 
@@ -90,7 +90,7 @@ TEST_F(EditMenuAdditionsTest, GoToLineReachesBothEndsAndRefusesAnythingElse)
     activeDocument()->editor().SetSelStart(0);
     choose("mnuEditGoToLine");
     answerGoToLine("300");
-    QTextEdit *editor = activeEditor();
+    RichTextBox *editor = activeEditor();
     EXPECT_EQ(editor->textCursor().block().text(), "line 300");
     EXPECT_TRUE(editor->viewport()->rect().contains(editor->cursorRect()));
     EXPECT_GT(editor->verticalScrollBar()->value(), 0);

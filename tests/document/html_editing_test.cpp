@@ -8,7 +8,7 @@
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QTest>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 
 namespace {
 

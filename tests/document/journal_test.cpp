@@ -16,7 +16,7 @@
 #include <QTest>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

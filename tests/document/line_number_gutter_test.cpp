@@ -8,7 +8,7 @@
 #include <QCoreApplication>
 #include <QScrollBar>
 #include <QTextBlock>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ protected:
     // Where the line's first row stands, in the gutter's coordinates.
     QRect rowOf(int line)
     {
-        QTextEdit *editor = activeEditor();
+        RichTextBox *editor = activeEditor();
         const QRect row = editor->cursorRect(QTextCursor(editor->document()->findBlockByNumber(line - 1)));
         return row.translated(toGutter(QPoint()));
     }
@@ -72,16 +72,17 @@ TEST_F(LineNumberGutterTest, ViewLineNumbersHidesThemInEveryWindowAndIsRemembere
         EXPECT_TRUE(GutterOf(window)->isVisible());
     EXPECT_TRUE(menuItem("mnuViewLineNumbers")->isChecked());
 
-    // Lines wrap at 95 % of the editor's width, whatever changed that width.
+    // Lines wrap at 95 % of the editor's width (the text's own area is that wide), whatever
+    // changed that width.
     const auto wrapsAtItsWidth = [](frmNotePad *window) {
-        const QTextEdit *editor = window->RichTextBox1;
-        return editor->lineWrapColumnOrWidth() == int(0.95f * float(editor->width()));
+        const RichTextBox *editor = window->RichTextBox1;
+        return editor->viewport()->width() == int(0.95f * float(editor->width()));
     };
     activeDocument()->resize(500, 300);
     EXPECT_TRUE(wrapsAtItsWidth(activeDocument()));
-    const int wrapped = activeEditor()->lineWrapColumnOrWidth();
+    const int wrapped = activeEditor()->viewport()->width();
     choose("mnuViewLineNumbers");
-    EXPECT_GT(activeEditor()->lineWrapColumnOrWidth(), wrapped);
+    EXPECT_GT(activeEditor()->viewport()->width(), wrapped);
     for (frmNotePad *window : openDocuments()) {
         EXPECT_TRUE(wrapsAtItsWidth(window));
         EXPECT_FALSE(GutterOf(window)->isVisible());

@@ -7,7 +7,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 #include <QTextLayout>
 
 namespace {

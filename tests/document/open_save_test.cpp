@@ -10,7 +10,7 @@
 #include <QTest>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 
 #include <csignal>
 #include <optional>

@@ -6,7 +6,7 @@
 #include <QAction>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 
 namespace {
 

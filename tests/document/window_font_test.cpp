@@ -9,13 +9,13 @@
 #include <QKeyEvent>
 #include <QTextCursor>
 #include <QTest>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 
 
 namespace {
 
 // The font the editor shows for the character before `position` (at the caret when -1).
-QFont fontAt(QTextEdit *editor, int position = -1)
+QFont fontAt(RichTextBox *editor, int position = -1)
 {
     QTextCursor cursor = editor->textCursor();
     if (position >= 0)
@@ -54,7 +54,7 @@ TEST_F(WindowFontTest, TheFontOfferedIsTheEditorsUntilOneIsChosenWhichIsStoredAn
               QStringList({"DejaVu Serif", "10", "True", "False", "False", "False", "192"}));
 
     choose("mnuFileNew");
-    QTextEdit *editor = activeEditor();
+    RichTextBox *editor = activeEditor();
     activeDocument()->editor().SetText("<P>loaded\r\ntext</P>");
     QTextCursor end = editor->textCursor();
     end.movePosition(QTextCursor::End);
@@ -129,7 +129,7 @@ TEST_F(WindowFontTest, WithoutSelectionOnlyTypedTextChangesAndASelectionMadeEith
 {
     start();
     frmNotePad *document = activeDocument();
-    QTextEdit *editor = activeEditor();
+    RichTextBox *editor = activeEditor();
     document->editor().SetText("old");
     document->editor().SetSelStart(3);
     dialogs().answerFont("DejaVu Serif", 20, false);
@@ -174,7 +174,7 @@ TEST(ApplyStoredFontTest, SwitchesTakeTrueFalseAndEmptyAndOtherValuesLeaveTheEdi
              std::tuple{"yes", true, true},
              std::tuple{"true", false, false},
          }) {
-        QTextEdit editor;
+        RichTextBox editor;
         QFont font = editor.font();
         font.setItalic(startItalic);
         editor.setFont(font);
@@ -183,13 +183,13 @@ TEST(ApplyStoredFontTest, SwitchesTakeTrueFalseAndEmptyAndOtherValuesLeaveTheEdi
     }
 
     // Unreadable values leave the editor's own; readable ones are applied.
-    QTextEdit editor;
+    RichTextBox editor;
     const QFont before = editor.font();
     FontSettings stored{.FontSize = "big", .FontBold = "maybe", .FontStrikethru = "maybe", .FontUnderline = "maybe",
                         .ForeColor = "red"};
     ApplyStoredFont(editor, stored);
     EXPECT_EQ(editor.font(), before);
-    EXPECT_EQ(editor.palette().color(QPalette::Text), QTextEdit().palette().color(QPalette::Text));
+    EXPECT_EQ(editor.palette().color(QPalette::Text), RichTextBox().palette().color(QPalette::Text));
 
     stored = {.FontSize = "10.5", .FontUnderline = "True", .ForeColor = "255"};
     ApplyStoredFont(editor, stored);

@@ -2,14 +2,14 @@
 #include "rtf_test_support.h"
 
 #include <QSignalSpy>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 #include <gtest/gtest.h>
 
 namespace {
 
 TEST(EditorSurface, CrLfBecomesOneLineBreakAndPositionsCountItOnce)
 {
-    QTextEdit edit;
+    RichTextBox edit;
     EditorSurface surface(&edit);
     surface.SetText("a\r\nb\rc\nd");
     EXPECT_EQ(surface.Text(), "a\nb\nc\nd");
@@ -24,7 +24,7 @@ TEST(EditorSurface, CrLfBecomesOneLineBreakAndPositionsCountItOnce)
 
 TEST(EditorSurface, KeepsNoBreakSpacesClampsTheSelectionAndTellsOfEveryChange)
 {
-    QTextEdit edit;
+    RichTextBox edit;
     EditorSurface surface(&edit);
     QSignalSpy changes(&surface, &EditorSurface::SelChange);
     surface.SetText(QString("a") + QChar(0xA0) + "bc");
@@ -44,9 +44,9 @@ TEST(EditorSurface, KeepsNoBreakSpacesClampsTheSelectionAndTellsOfEveryChange)
 class EditorSurfaceRichText : public ::testing::Test
 {
 protected:
-    QTextEdit editor_;
+    RichTextBox editor_;
     EditorSurface surface_{&editor_};
-    QTextEdit otherEditor_;
+    RichTextBox otherEditor_;
     EditorSurface other_{&otherEditor_};
 };
 

@@ -11,7 +11,7 @@
 #include <QMdiSubWindow>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 #include <QWebEnginePage>
 #include <QWebEngineView>
 

@@ -1,6 +1,6 @@
 #include "search/search_fixture.h"
 
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 #include <QTreeWidget>
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <QMdiArea>
 #include <QProxyStyle>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 
 #include <functional>
 

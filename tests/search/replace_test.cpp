@@ -1,7 +1,7 @@
 #include "search/search_fixture.h"
 
 #include <QMdiArea>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <QLineEdit>
 #include <QSlider>
 #include <QTest>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 
 QDialog *DialogTest::openFromMenu(const QString &menuItem, const QString &formName)
 {

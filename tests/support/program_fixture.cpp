@@ -11,7 +11,7 @@
 #include <QSettings>
 #include <QTest>
 #include <QTextCursor>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 #include <QToolBar>
 
 ProgramTest::ProgramTest() : settingsFile_(temp_.filePath(QStringLiteral("tagsmith.ini")))
@@ -135,7 +135,7 @@ void ProgramTest::click(const QString &key)
     QCoreApplication::processEvents();
 }
 
-QTextEdit *ProgramTest::activeEditor()
+RichTextBox *ProgramTest::activeEditor()
 {
     frmNotePad *document = activeDocument();
     return document ? document->RichTextBox1 : nullptr;
@@ -193,7 +193,7 @@ QColor ProgramTest::colorAt(frmNotePad *document, int position)
 
 void ProgramTest::type(const QString &text)
 {
-    QTextEdit *editor = activeEditor();
+    RichTextBox *editor = activeEditor();
     ASSERT_NE(editor, nullptr);
     QTest::keyClicks(editor, text);
 }

@@ -10,7 +10,7 @@
 
 class EditorSurface;
 class QAction;
-class QTextEdit;
+class RichTextBox;
 
 // A whole program on scripted seams, driven as a user drives it. Settings live in an INI
 // file in a temporary folder, so a second start() sees what the first run stored.
@@ -51,7 +51,7 @@ protected:
     void click(const QString &key);
 
     frmNotePad *activeDocument() { return frame_->ActiveDocument(); }
-    QTextEdit *activeEditor();
+    RichTextBox *activeEditor();
     EditorSurface &editor();
     QList<frmNotePad *> openDocuments() const;
     QStringList captions() const;

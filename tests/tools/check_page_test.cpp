@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
-#include <QTextEdit>
+#include "platform/rich_text_box.h"
 #include <QTreeView>
 
 // Failures show the rows as Tidy's findings, not as bytes.
