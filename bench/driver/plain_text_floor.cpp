@@ -1,10 +1,10 @@
 #include "plain_text_floor.h"
 
 #include "editor_actions.h"
+#include "platform/rich_text_box.h"
 
 #include <QCoreApplication>
 #include <QSyntaxHighlighter>
-#include "platform/rich_text_box.h"
 
 PlainTextFloor::PlainTextFloor(const RichTextBox *model)
     : font_(model->font()), size_(model->size()), wrapWidth_(model->WrapWidth())

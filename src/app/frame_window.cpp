@@ -18,6 +18,7 @@
 #include "document/recovery_dialog.h"
 #include "document/tabbed_windows.h"
 #include "platform/editor_surface.h"
+#include "platform/rich_text_box.h"
 #include "preview/live_preview_dock.h"
 #include "search/file_search_panel.h"
 #include "search/search_menu.h"
@@ -33,7 +34,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
-#include "platform/rich_text_box.h"
 #include <QToolBar>
 
 #include <cmath>

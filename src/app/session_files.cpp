@@ -7,13 +7,13 @@
 #include "document/program.h"
 #include "platform/editor_surface.h"
 #include "platform/native_file_name.h"
+#include "platform/rich_text_box.h"
 #include "platform/settings_store.h"
 
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QScrollBar>
 #include <QTextDocument>
-#include "platform/rich_text_box.h"
 
 namespace {
 

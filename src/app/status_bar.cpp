@@ -5,13 +5,13 @@
 #include "document/notepad_window.h"
 #include "document/program.h"
 #include "platform/reader_characters.h"
+#include "platform/rich_text_box.h"
 #include "platform/text_file_codec.h"
 
 #include <QLabel>
 #include <QMdiArea>
 #include <QTextBlock>
 #include <QTextDocument>
-#include "platform/rich_text_box.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include "document/notepad_window.h"
 #include "document/program.h"
 #include "platform/editor_surface.h"
+#include "platform/rich_text_box.h"
 
 #include <QTextCursor>
-#include "platform/rich_text_box.h"
 
 void UndoLastEdit(ProgramContext &program)
 {

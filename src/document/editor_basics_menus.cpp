@@ -6,10 +6,10 @@
 #include "document/live_tag_colouring.h"
 #include "document/program.h"
 #include "document/tabbed_windows.h"
+#include "platform/rich_text_box.h"
 
 #include <QAction>
 #include <QMenu>
-#include "platform/rich_text_box.h"
 
 // The items go after each menu's classic ones, so the classic items keep their places,
 // captions and keys for anyone who learned them.

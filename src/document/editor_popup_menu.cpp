@@ -1,7 +1,7 @@
 #include "document/notepad_window.h"
+#include "platform/rich_text_box.h"
 
 #include <QMenu>
-#include "platform/rich_text_box.h"
 
 void frmNotePad::RichTextBox1_MouseDown(Qt::MouseButton button, QPoint position)
 {

@@ -2,6 +2,7 @@
 
 #include "platform/program_context.h"
 #include "platform/reader_characters.h"
+#include "platform/rich_text_box.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -9,7 +10,6 @@
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextCursor>
-#include "platform/rich_text_box.h"
 #include <QVBoxLayout>
 
 frmGoToLine::frmGoToLine(ProgramContext &program, RichTextBox *editor)

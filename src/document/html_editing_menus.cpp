@@ -4,10 +4,10 @@
 #include "document/tag_completion.h"
 #include "document/tag_matching.h"
 #include "document/tag_renamer.h"
+#include "platform/rich_text_box.h"
 
 #include <QAction>
 #include <QMenu>
-#include "platform/rich_text_box.h"
 
 // After the classic items and the editor basics of each menu.
 void frmNotePad::addHtmlEditing()

@@ -1,11 +1,12 @@
 #include "document/line_number_gutter.h"
 
+#include "platform/rich_text_box.h"
+
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
-#include "platform/rich_text_box.h"
 #include <QTextLayout>
 
 namespace {

@@ -7,10 +7,10 @@
 #include "document/tag_colouring.h"
 #include "document/tag_matching.h"
 #include "platform/editor_surface.h"
+#include "platform/rich_text_box.h"
 
 #include <QSignalBlocker>
 #include <QTextDocument>
-#include "platform/rich_text_box.h"
 
 namespace {
 

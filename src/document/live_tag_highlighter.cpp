@@ -71,23 +71,14 @@ void LiveTagHighlighter::SetColours(const HtmlColours &colours)
     recolourAll([this] { rehighlight(); });
 }
 
-// Qt lays the page out again after each line it colours, from that line on, which on a
-// long page takes minutes. The layout is stopped meanwhile (a document without a page
-// size is not laid out), so that the page is laid out once, afterwards. Colouring lines
-// outside an edit makes the document announce a change of its contents, which would mark
-// the document changed: the announcement is held back.
+// Colouring lines outside an edit makes the document announce a change of its contents,
+// which would mark the document changed: the announcement is held back.
 void LiveTagHighlighter::recolourAll(const std::function<void()> &recolour)
 {
-    QTextDocument *text = document();
-    const QSizeF page = text->pageSize();
-    text->setPageSize(QSizeF(0, 0));
-    {
-        const QSignalBlocker blocker(text);
-        recolouringAll_ = true;
-        recolour();
-        recolouringAll_ = false;
-    }
-    text->setPageSize(page);
+    const QSignalBlocker blocker(document());
+    recolouringAll_ = true;
+    recolour();
+    recolouringAll_ = false;
 }
 
 void LiveTagHighlighter::highlightBlock(const QString &text)

@@ -7,6 +7,7 @@
 #include "document/new_document.h"
 #include "document/program.h"
 #include "platform/editor_surface.h"
+#include "platform/rich_text_box.h"
 #include "search/search_menu.h"
 
 #include <QActionGroup>
@@ -14,7 +15,6 @@
 #include <QFontDatabase>
 #include <QMdiArea>
 #include <QMenu>
-#include "platform/rich_text_box.h"
 
 frmNotePad::frmNotePad(Program &program, int slot)
     : CommonDialog1(*program.platform().dialogs), program_(program), tag_(QString::number(slot))

@@ -4,6 +4,7 @@
 #include "document/html_vocabulary.h"
 #include "document/tag_pairs.h"
 #include "document/typed_keys.h"
+#include "platform/rich_text_box.h"
 
 #include <QAbstractItemView>
 #include <QCoreApplication>
@@ -12,7 +13,6 @@
 #include <QScrollBar>
 #include <QStandardItemModel>
 #include <QTextBlock>
-#include "platform/rich_text_box.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 #include "document/editor_helper.h"
 #include "document/tag_pairs.h"
 #include "platform/line_feeds.h"
+#include "platform/rich_text_box.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QTextBlock>
-#include "platform/rich_text_box.h"
 
 namespace {
 

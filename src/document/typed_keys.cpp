@@ -1,8 +1,9 @@
 #include "document/typed_keys.h"
 
+#include "platform/rich_text_box.h"
+
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include "platform/rich_text_box.h"
 
 TypedKeys::TypedKeys(RichTextBox *editor) : QObject(editor), editor_(editor)
 {

@@ -6,10 +6,10 @@
 #include "platform/color_number.h"
 #include "platform/common_dialog.h"
 #include "platform/editor_surface.h"
+#include "platform/rich_text_box.h"
 #include "platform/settings_store.h"
 
 #include <QTextCharFormat>
-#include "platform/rich_text_box.h"
 
 #include <array>
 #include <optional>

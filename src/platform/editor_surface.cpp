@@ -2,6 +2,7 @@
 
 #include "platform/block_line_endings.h"
 #include "platform/line_feeds.h"
+#include "platform/rich_text_box.h"
 #include "platform/rtf_reader.h"
 #include "platform/rtf_writer.h"
 #include "platform/script_shaping.h"
@@ -14,7 +15,6 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
-#include "platform/rich_text_box.h"
 
 namespace {
 

@@ -1,8 +1,9 @@
 #include "platform/script_shaping.h"
 
+#include "platform/rich_text_box.h"
+
 #include <QTextCursor>
 #include <QTextDocument>
-#include "platform/rich_text_box.h"
 
 
 namespace {

@@ -4,6 +4,7 @@
 #include "document/file_commands.h"
 #include "document/notepad_window.h"
 #include "document/program.h"
+#include "platform/rich_text_box.h"
 #include "preview/engine_check.h"
 #include "preview/preview_page.h"
 
@@ -12,7 +13,6 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QStackedWidget>
-#include "platform/rich_text_box.h"
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>

@@ -1,9 +1,9 @@
 #include "search/editor_replacements.h"
 
 #include "platform/editor_surface.h"
+#include "platform/rich_text_box.h"
 
 #include <QTextCursor>
-#include "platform/rich_text_box.h"
 
 void ReplaceInEditor(EditorSurface &editor, const QList<Replacement> &replacements)
 {

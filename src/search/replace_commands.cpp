@@ -2,6 +2,7 @@
 
 #include "platform/editor_surface.h"
 #include "platform/program_context.h"
+#include "platform/rich_text_box.h"
 #include "search/editor_replacements.h"
 #include "search/find_next_match.h"
 #include "search/search_options.h"
@@ -14,7 +15,6 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include "platform/rich_text_box.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "tools/page_problems_panel.h"
 
 #include "platform/editor_surface.h"
+#include "platform/rich_text_box.h"
 #include "platform/wait_cursor.h"
 
 #include <QAbstractTableModel>
@@ -8,7 +9,6 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include "platform/rich_text_box.h"
 #include <QTreeView>
 #include <QVBoxLayout>
 

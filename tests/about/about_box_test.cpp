@@ -1,3 +1,4 @@
+#include "platform/rich_text_box.h"
 #include "support/program_fixture.h"
 
 #include "about/about_box.h"
@@ -7,7 +8,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include "platform/rich_text_box.h"
 #include <QTimer>
 
 namespace {

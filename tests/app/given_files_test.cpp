@@ -4,6 +4,7 @@
 #include "document/notepad_window.h"
 #include "platform/editor_surface.h"
 #include "platform/native_file_name.h"
+#include "platform/rich_text_box.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -13,7 +14,6 @@
 #include <QHash>
 #include <QMdiArea>
 #include <QMimeData>
-#include "platform/rich_text_box.h"
 #include <QUrl>
 
 #include <fcntl.h>

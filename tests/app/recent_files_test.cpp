@@ -3,10 +3,10 @@
 #include "app/recent_files.h"
 #include "document/notepad_window.h"
 #include "platform/editor_surface.h"
+#include "platform/rich_text_box.h"
 
 #include <QAction>
 #include <QMenu>
-#include "platform/rich_text_box.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 
 #include "document/notepad_window.h"
 #include "platform/editor_surface.h"
+#include "platform/rich_text_box.h"
 
 #include <QLabel>
 #include <QStatusBar>
 #include <QTest>
-#include "platform/rich_text_box.h"
 
 namespace {
 

@@ -1,3 +1,4 @@
+#include "platform/rich_text_box.h"
 #include "support/dialog_fixture.h"
 
 #include "dialogs/character_set_fragment.h"
@@ -9,7 +10,6 @@
 #include <QPushButton>
 #include <QSet>
 #include <QTextDocument>
-#include "platform/rich_text_box.h"
 #include <QTest>
 
 #include <tuple>

@@ -1,3 +1,4 @@
+#include "platform/rich_text_box.h"
 #include "support/program_fixture.h"
 
 #include "document/file_commands.h"
@@ -7,7 +8,6 @@
 #include <QAction>
 #include <QDir>
 #include <QTest>
-#include "platform/rich_text_box.h"
 
 namespace {
 

@@ -1,3 +1,4 @@
+#include "platform/rich_text_box.h"
 #include "support/program_fixture.h"
 
 #include "app/status_bar.h"
@@ -10,7 +11,6 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QStatusBar>
-#include "platform/rich_text_box.h"
 
 namespace {
 

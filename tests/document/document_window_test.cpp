@@ -2,12 +2,12 @@
 
 #include "document/notepad_window.h"
 #include "platform/editor_surface.h"
+#include "platform/rich_text_box.h"
 
 #include <QAction>
 #include <QMdiArea>
 #include <QMenu>
 #include <QTest>
-#include "platform/rich_text_box.h"
 
 namespace {
 

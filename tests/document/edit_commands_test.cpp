@@ -3,13 +3,13 @@
 #include "document/edit_commands.h"
 #include "document/notepad_window.h"
 #include "platform/editor_surface.h"
+#include "platform/rich_text_box.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QTest>
-#include "platform/rich_text_box.h"
 
 #include <algorithm>
 

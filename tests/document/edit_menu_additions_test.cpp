@@ -1,3 +1,4 @@
+#include "platform/rich_text_box.h"
 #include "support/dialog_fixture.h"
 
 #include "document/notepad_window.h"
@@ -9,7 +10,6 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
-#include "platform/rich_text_box.h"
 
 namespace {
 

@@ -1,3 +1,4 @@
+#include "platform/rich_text_box.h"
 #include "support/program_fixture.h"
 
 #include "document/html_colours.h"
@@ -8,7 +9,6 @@
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QTest>
-#include "platform/rich_text_box.h"
 
 namespace {
 

@@ -1,3 +1,4 @@
+#include "platform/rich_text_box.h"
 #include "support/program_fixture.h"
 
 #include "document/html_colours.h"
@@ -10,7 +11,6 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
-#include "platform/rich_text_box.h"
 #include <QTextLayout>
 
 namespace {

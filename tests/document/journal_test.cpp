@@ -1,3 +1,4 @@
+#include "platform/rich_text_box.h"
 #include "support/program_fixture.h"
 
 #include "document/document_journal.h"
@@ -16,7 +17,6 @@
 #include <QTest>
 #include <QTextCursor>
 #include <QTextDocument>
-#include "platform/rich_text_box.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

@@ -1,3 +1,4 @@
+#include "platform/rich_text_box.h"
 #include "support/program_fixture.h"
 
 #include "document/line_number_gutter.h"
@@ -8,7 +9,6 @@
 #include <QCoreApplication>
 #include <QScrollBar>
 #include <QTextBlock>
-#include "platform/rich_text_box.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 
 #include "document/notepad_window.h"
 #include "platform/editor_surface.h"
+#include "platform/rich_text_box.h"
 
 #include <QAction>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
-#include "platform/rich_text_box.h"
 #include <QTextLayout>
 
 namespace {

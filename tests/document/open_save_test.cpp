@@ -1,3 +1,4 @@
+#include "platform/rich_text_box.h"
 #include "support/program_fixture.h"
 
 #include "document/notepad_window.h"
@@ -10,7 +11,6 @@
 #include <QTest>
 #include <QTextCursor>
 #include <QTextDocument>
-#include "platform/rich_text_box.h"
 
 #include <csignal>
 #include <optional>

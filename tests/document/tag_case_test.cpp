@@ -1,3 +1,4 @@
+#include "platform/rich_text_box.h"
 #include "support/program_fixture.h"
 
 #include "document/notepad_window.h"
@@ -6,7 +7,6 @@
 #include <QAction>
 #include <QTextCursor>
 #include <QTextDocument>
-#include "platform/rich_text_box.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 #include "document/window_font.h"
 #include "platform/color_number.h"
 #include "platform/editor_surface.h"
+#include "platform/rich_text_box.h"
 
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QTextCursor>
 #include <QTest>
-#include "platform/rich_text_box.h"
 
 
 namespace {

@@ -1,8 +1,8 @@
 #include "platform/editor_surface.h"
+#include "platform/rich_text_box.h"
 #include "rtf_test_support.h"
 
 #include <QSignalSpy>
-#include "platform/rich_text_box.h"
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,3 +1,4 @@
+#include "platform/rich_text_box.h"
 #include "support/program_fixture.h"
 
 #include "document/notepad_window.h"
@@ -11,7 +12,6 @@
 #include <QMdiSubWindow>
 #include <QSignalSpy>
 #include <QTest>
-#include "platform/rich_text_box.h"
 #include <QWebEnginePage>
 #include <QWebEngineView>
 

@@ -1,3 +1,4 @@
+#include "platform/rich_text_box.h"
 #include "search/search_fixture.h"
 
 #include "search/file_search_panel.h"
@@ -6,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include "platform/rich_text_box.h"
 #include <QTreeWidget>
 
 namespace {

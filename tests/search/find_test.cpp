@@ -1,10 +1,10 @@
+#include "platform/rich_text_box.h"
 #include "search/search_fixture.h"
 
 #include "search/find_next_match.h"
 
 #include <QMdiArea>
 #include <QProxyStyle>
-#include "platform/rich_text_box.h"
 
 #include <functional>
 

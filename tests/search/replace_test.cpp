@@ -1,7 +1,7 @@
+#include "platform/rich_text_box.h"
 #include "search/search_fixture.h"
 
 #include <QMdiArea>
-#include "platform/rich_text_box.h"
 
 namespace {
 

@@ -1,3 +1,4 @@
+#include "platform/rich_text_box.h"
 #include "support/dialog_fixture.h"
 
 #include "document/notepad_window.h"
@@ -11,7 +12,6 @@
 #include <QLineEdit>
 #include <QSlider>
 #include <QTest>
-#include "platform/rich_text_box.h"
 
 QDialog *DialogTest::openFromMenu(const QString &menuItem, const QString &formName)
 {

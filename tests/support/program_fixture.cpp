@@ -1,3 +1,4 @@
+#include "platform/rich_text_box.h"
 #include "support/program_fixture.h"
 
 #include "document/notepad_window.h"
@@ -11,7 +12,6 @@
 #include <QSettings>
 #include <QTest>
 #include <QTextCursor>
-#include "platform/rich_text_box.h"
 #include <QToolBar>
 
 ProgramTest::ProgramTest() : settingsFile_(temp_.filePath(QStringLiteral("tagsmith.ini")))

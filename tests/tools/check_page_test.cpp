@@ -1,3 +1,4 @@
+#include "platform/rich_text_box.h"
 #include "support/program_fixture.h"
 
 #include "document/notepad_window.h"
@@ -12,7 +13,6 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
-#include "platform/rich_text_box.h"
 #include <QTreeView>
 
 // Failures show the rows as Tidy's findings, not as bytes.
