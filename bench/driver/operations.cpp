@@ -3,7 +3,7 @@
 #include "bench_platform.h"
 #include "editor_actions.h"
 #include "measurement.h"
-#include "plain_text_floor.h"
+#include "rich_text_floor.h"
 
 #include "app/frame_window.h"
 #include "document/document_table.h"
@@ -36,7 +36,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <QWebEngineView>
 
 #include <tidy/tidy.h>
@@ -224,15 +224,15 @@ public:
         text_ = document()->editor().Text();
         tags_ = FindTags(text_);
         buildFloorEditor();
-        plain_ = std::make_unique<PlainTextFloor>(productEditor());
+        rich_ = std::make_unique<RichTextFloor>(productEditor());
         report_ = report;
 
         measureOpen();
         measureOpenShown();
-        measurePlainOpenShown();
+        measureRichOpenShown();
         measureSave();
         measureColour();
-        measurePlainColour();
+        measureRichColour();
         measureColourOn();
         measureCase(QStringLiteral("upper"), text_, &MakeTagsUppercase, &UppercaseLetters);
         measureCase(QStringLiteral("lower"), withConvertedTags(text_, tags_, &UppercaseLetters), &MakeTagsLowercase,
@@ -309,16 +309,19 @@ private:
         return memory;
     }
 
-    // A bare editor shown like the document's, with its font and its wrapping width.
+    // A bare editor shown like the document's, with its font and its wrapping width. A
+    // plain editor wraps at its own width: the scroll bar always shown keeps that width the
+    // program's wrapping width whatever the page's length.
     void buildFloorEditor()
     {
         RichTextBox *model = productEditor();
-        floor_ = std::make_unique<QTextEdit>();
+        floor_ = std::make_unique<QPlainTextEdit>();
         floor_->setFont(model->font());
-        floor_->setLineWrapMode(QTextEdit::FixedPixelWidth);
-        floor_->setLineWrapColumnOrWidth(model->WrapWidth());
+        floor_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         floor_->resize(model->size());
         floor_->show();
+        settle();
+        floor_->resize(floor_->width() + model->WrapWidth() - floor_->viewport()->width(), floor_->height());
         settle();
     }
 
@@ -395,20 +398,20 @@ private:
             });
     }
 
-    // The same opening against a bare plain-text editor.
-    void measurePlainOpenShown()
+    // The same opening against a bare rich-text editor.
+    void measureRichOpenShown()
     {
         measure(
-            QStringLiteral("open_shown_plain"), [&] { closeDocuments(); },
+            QStringLiteral("open_shown_rich"), [&] { closeDocuments(); },
             [&] {
                 openPage();
                 paintAndGoToEnd(productEditor());
             },
-            [&] { plain_->drop(); },
+            [&] { rich_->drop(); },
             [&] {
-                plain_->rebuild();
-                plain_->setText(QString::fromUtf8(readAll(htmlFile_)));
-                paintAndGoToEnd(plain_->editor());
+                rich_->rebuild();
+                rich_->setText(QString::fromUtf8(readAll(htmlFile_)));
+                paintAndGoToEnd(rich_->editor());
             });
     }
 
@@ -440,15 +443,15 @@ private:
             [&] { resetFloor(text_); }, [&] { colourTags(floor_->document()); });
     }
 
-    void measurePlainColour()
+    void measureRichColour()
     {
         measure(
-            QStringLiteral("colour_plain"), [&] { resetProduct(text_); },
+            QStringLiteral("colour_rich"), [&] { resetProduct(text_); },
             [&] {
                 ColorTags(frame_);
                 settle();
             },
-            [&] { plain_->setText(text_); }, [&] { colourTags(plain_->editor()->document()); });
+            [&] { rich_->setText(text_); }, [&] { colourTags(rich_->editor()->document()); });
     }
 
     // Every tag given the colour the pass gives it, one cursor, one edit block.
@@ -671,7 +674,7 @@ private:
     // Characters typed where `caret` puts the caret, each as a key press and release
     // followed by what the window does before the next key: the program's with its line
     // numbers, status bar and tags coloured while typing; then the same against the bare
-    // plain-text editor.
+    // rich-text editor.
     void measureTyping(const QString &name, QTextCursor (*caret)(QTextDocument *))
     {
         const int keys = workload_.typedKeys;
@@ -686,11 +689,11 @@ private:
             compareWith(floor_->document(), name);
             colourWhileTyping(false);
         }
-        const QString plainName = name + QStringLiteral("_plain");
-        if (wanted(plainName)) {
+        const QString richName = name + QStringLiteral("_rich");
+        if (wanted(richName)) {
             colourWhileTyping(true);
-            measure(plainName, settled, [&] { type(productEditor()); }, settled, [&] { type(plain_->editor()); }, keys);
-            compareWith(plain_->editor()->document(), plainName);
+            measure(richName, settled, [&] { type(productEditor()); }, settled, [&] { type(rich_->editor()); }, keys);
+            compareWith(rich_->editor()->document(), richName);
             colourWhileTyping(false);
         }
     }
@@ -792,7 +795,7 @@ private:
     {
         ColorTagsWhileTyping(frame_, *document(), on);
         floorHighlighter_.reset();
-        plain_->setHighlighter(nullptr);
+        rich_->setHighlighter(nullptr);
         if (!on)
             return;
         const QColor colour = TagColorFor(frame_, document()->editor());
@@ -803,8 +806,8 @@ private:
         QCoreApplication::sendPostedEvents(floorHighlighter_.get(), QEvent::MetaCall);
         resetProduct(text_);
         resetFloor(text_);
-        plain_->setHighlighter(std::make_unique<BareTagHighlighter>(colour));
-        plain_->setText(text_);
+        rich_->setHighlighter(std::make_unique<BareTagHighlighter>(colour));
+        rich_->setText(text_);
     }
 
     // Neither side is timed while Qt still lays out the other side's page.
@@ -847,7 +850,7 @@ private:
     }
 
     // The first pages of the page scrolled through a page at a time, each painted; then the
-    // same against the bare plain-text editor.
+    // same against the bare rich-text editor.
     void measureScroll()
     {
         const auto scrollToTop = [&](QAbstractScrollArea *editor) {
@@ -864,7 +867,7 @@ private:
             colourWhileTyping(false);
         };
         sides(QStringLiteral("scroll"), floor_.get());
-        sides(QStringLiteral("scroll_plain"), plain_->editor());
+        sides(QStringLiteral("scroll_rich"), rich_->editor());
     }
 
     QString htmlFile_;
@@ -876,9 +879,9 @@ private:
     QTemporaryDir temp_;
     QString text_;
     QList<TagRange> tags_;
-    std::unique_ptr<QTextEdit> floor_;
+    std::unique_ptr<QPlainTextEdit> floor_;
     std::unique_ptr<BareTagHighlighter> floorHighlighter_;
-    std::unique_ptr<PlainTextFloor> plain_;
+    std::unique_ptr<RichTextFloor> rich_;
     BenchResults results_;
     std::function<void(const OperationFigures &)> report_;
     bool measured_ = true;

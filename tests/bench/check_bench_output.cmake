@@ -9,7 +9,7 @@ set(number "[0-9]+")
 set(figure "[0-9]+\\.[0-9][0-9]")
 set(per_key " keys=${number} product_ms_per_key=${figure} floor_ms_per_key=${figure}")
 foreach(operation open open_shown save colour upper lower find find_next replace_all insert_large check_page
-    colour_on type_top type_end scroll open_shown_plain colour_plain type_top_plain type_end_plain scroll_plain
+    colour_on type_top type_end scroll open_shown_rich colour_rich type_top_rich type_end_rich scroll_rich
     find_in_files find_in_files_regex type_top_html type_top_open_comment
     preview_refresh type_top_preview)
   if(NOT output MATCHES "(^|\n)${operation} chars=${number} tags=${number} product_ms=${figure} floor_ms=${figure} ratio=${figure}(${per_key})?\n")

@@ -1,24 +1,24 @@
 #pragma once
 
-#include <QPlainTextEdit>
+#include <QTextEdit>
 
 #include <memory>
 
 class QSyntaxHighlighter;
 class RichTextBox;
 
-// A bare QPlainTextEdit shown like the program's editor, with its font, its size and its
-// wrapping width: what Qt's line-based layout costs for the same visible work, beside the
-// rich-text floor that the program's editor is built on.
-class PlainTextFloor
+// A bare QTextEdit shown like the program's editor, with its font, its size and its
+// wrapping width: what Qt's rich-text layout costs for the same visible work, beside the
+// line-based floor that the program's editor is built on.
+class RichTextFloor
 {
 public:
     // Takes the model's font, size and wrapping width now: the model's window may close
     // before this editor is made again.
-    explicit PlainTextFloor(const RichTextBox *model);
-    ~PlainTextFloor();
+    explicit RichTextFloor(const RichTextBox *model);
+    ~RichTextFloor();
 
-    QPlainTextEdit *editor() const { return editor_.get(); }
+    QTextEdit *editor() const { return editor_.get(); }
 
     // A fresh shown editor, as a page opens into a new window; dropped, it gives its memory
     // back before the next one is made.
@@ -34,6 +34,6 @@ private:
     QFont font_;
     QSize size_;
     int wrapWidth_;
-    std::unique_ptr<QPlainTextEdit> editor_;
+    std::unique_ptr<QTextEdit> editor_;
     std::unique_ptr<QSyntaxHighlighter> highlighter_;
 };
