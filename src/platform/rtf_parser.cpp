@@ -88,7 +88,8 @@ private:
     void enterDestination(RtfWord word);
     void showFieldResult();
 
-    void textByte(char byte, bool raw);
+    // raw: the byte stood in the source as itself, not escaped, so a ";" ends a table entry.
+    void textByte(char byte, bool raw = false);
     void flushBytes();
     void emitCodePoint(int codePoint);
     void emitUnit(char16_t unit);
@@ -255,7 +256,7 @@ void Parser::readHexByte()
             if (skip_ > 0)
                 --skip_;
             else
-                textByte(char(high * 16 + low), false);
+                textByte(char(high * 16 + low));
             return;
         }
     }
@@ -268,7 +269,7 @@ void Parser::applySymbol(char symbol, bool atGroupStart)
     case '\\':
     case '{':
     case '}':
-        textByte(symbol, false);
+        textByte(symbol);
         return;
     case '~':
         flushBytes();
@@ -296,8 +297,8 @@ void Parser::applySymbol(char symbol, bool atGroupStart)
     default:
         // No writer means this: a backslash left unescaped in text (enscript does so).
         // It stays as text rather than taking the character after it away.
-        textByte('\\', false);
-        textByte(symbol, false);
+        textByte('\\');
+        textByte(symbol);
     }
 }
 

@@ -83,7 +83,7 @@ PageProblemsPanel::PageProblemsPanel(QWidget *parent) : QDockWidget(QStringLiter
     // Double click and Return both activate a row.
     connect(view_, &QTreeView::activated, this, &PageProblemsPanel::jumpTo);
     setWidget(contents);
-    showProblems({});
+    Show({});
 }
 
 const QList<PageProblem> &PageProblemsPanel::problems() const
@@ -95,7 +95,7 @@ void PageProblemsPanel::Check(EditorSurface &editor)
 {
     {
         WaitCursor hourglass;
-        showProblems(FindPageProblems(editor.Text()));
+        Show(FindPageProblems(editor.Text()));
     }
     if (checked_ != &editor) {
         if (checked_)
@@ -103,7 +103,7 @@ void PageProblemsPanel::Check(EditorSurface &editor)
         checked_ = &editor;
         // Rows of a closed document lead nowhere.
         connect(&editor, &QObject::destroyed, this, [this] {
-            showProblems({});
+            Show({});
             hide();
         });
     }
@@ -117,7 +117,7 @@ void PageProblemsPanel::Check(EditorSurface &editor)
     }
 }
 
-void PageProblemsPanel::showProblems(const QList<PageProblem> &problems)
+void PageProblemsPanel::Show(const QList<PageProblem> &problems)
 {
     model_->setProblems(problems);
     none_->setVisible(problems.isEmpty());

@@ -24,12 +24,13 @@ public:
     // Checks the editor's text as it is now and shows the findings in place of any
     // earlier ones.
     void Check(EditorSurface &editor);
+    // Shows these findings in place of any earlier ones; a line or column of 0 is none.
+    void Show(const QList<PageProblem> &problems);
 
     const QList<PageProblem> &problems() const;
     QTreeView *view() const { return view_; }
 
 private:
-    void showProblems(const QList<PageProblem> &problems);
     void jumpTo(const QModelIndex &index);
 
     PageProblemsModel *model_ = nullptr;

@@ -19,15 +19,6 @@ class ToolbarsTest : public ProgramTest
 protected:
     QToolBar *toolbar(const char *name) { return frame().findChild<QToolBar *>(QLatin1String(name)); }
 
-    // The keys of a toolbar by position, separators as "|".
-    QStringList keys(const char *name)
-    {
-        QStringList keys;
-        for (QAction *action : toolbar(name)->actions())
-            keys.append(action->isSeparator() ? QStringLiteral("|") : action->objectName());
-        return keys;
-    }
-
     void openMenu(QObject *owner, const char *menu)
     {
         emit owner->findChild<QMenu *>(QLatin1String(menu))->aboutToShow();
@@ -56,12 +47,6 @@ protected:
 TEST_F(ToolbarsTest, ThreeToolbarsShowTheirButtonsEachWithItsPicture)
 {
     start();
-    EXPECT_EQ(keys("Toolbar1").join(' '), "| New Open Print Save | Cut Copy Paste Find");
-    EXPECT_EQ(keys("Toolbar2").join(' '),
-              "| Body Characters Font Frames Hex Image Links Lists Rules Sound Tables View");
-    EXPECT_EQ(keys("Toolbar3").join(' '),
-              "| Paragraph Break | Bold Italic Underline | Center | HeadOne HeadTwo HeadThree HeadFour HeadFive HeadSix");
-
     for (const char *name : {"Toolbar1", "Toolbar2", "Toolbar3"}) {
         QToolBar *bar = toolbar(name);
         EXPECT_TRUE(bar->isVisible()) << name;

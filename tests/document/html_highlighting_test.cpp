@@ -83,7 +83,7 @@ TEST_F(HtmlHighlightingTest, EachKindOfTokenHasItsColourAndAnEditRecoloursWhatIt
          "/* long\n"
          "*/ var s = `a\n"
          "b`;</SCRIPT >\n"
-         "<style>p { color: red; margin: 2px } /* x */</style>");
+         "<style>p a:b { color: red; margin: 2px } i:j /* x */</style>");
     const QStringList lines = paint().split('|');
     ASSERT_EQ(lines.size(), 12);
     const QStringList expected = {
@@ -98,7 +98,7 @@ TEST_F(HtmlHighlightingTest, EachKindOfTokenHasItsColourAndAnEditRecoloursWhatIt
         "ccccccc",
         "cc.kkk.....vv",
         "vv.tttttttt.t",
-        "ttttttt....aaaaa.......aaaaaa..nnn...ccccccctttttttt",
+        "ttttttt........aaaaa.......aaaaaa..nnn.......ccccccctttttttt",
     };
     for (int line = 0; line < 12; ++line) {
         SCOPED_TRACE(line);

@@ -5,6 +5,7 @@
 #include "platform/rich_text_box.h"
 
 #include <QAction>
+#include <QPointer>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -107,7 +108,12 @@ TEST_F(LiveTagColouringTest, RememberedForEveryWindowAndTurnedOffEverywhere)
         EXPECT_EQ(window->RichTextBox1->document()->begin().layout()->formats().value(0).format.foreground().color(),
                   QColor(Qt::red));
 
+    // A window closed, which Qt has yet to delete, is left as it is.
+    const QPointer<frmNotePad> closed = openDocuments().first();
+    closed->closeWithoutPrompt();
     choose("mnuOptionsColorTagsWhileTyping");
+    ASSERT_FALSE(closed.isNull());
+    EXPECT_TRUE(closed->action("mnuOptionsColorTagsWhileTyping")->isChecked());
     for (frmNotePad *window : openDocuments()) {
         EXPECT_FALSE(window->action("mnuOptionsColorTagsWhileTyping")->isChecked());
         EXPECT_TRUE(window->RichTextBox1->document()->begin().layout()->formats().isEmpty());

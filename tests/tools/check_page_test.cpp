@@ -160,6 +160,10 @@ TEST_F(CheckPageTest, RowsLeadToTheirPlaceByReturnOrDoubleClickAndGoWithANewChec
     QTest::mouseDClick(rows()->viewport(), Qt::LeftButton, {}, centre);
     EXPECT_EQ(activeDocument()->editor().SelStart(), int(knownProblems.indexOf(QLatin1String("<font"))));
 
+    // A finding on no line, as when Tidy cannot check the page, shows no place.
+    panel().Show({{0, 0, "Error", "HTML Tidy could not check the page (error 12)"}});
+    EXPECT_EQ(QStringList({cell(0, 0), cell(0, 1), cell(0, 2)}), QStringList({"", "", "Error"}));
+
     // A second check replaces the rows, and a closed page takes them away.
     activeDocument()->editor().SetText(withBody(QStringLiteral("<!DOCTYPE html>\n"), QStringLiteral("<p>ok</p>")));
     choose("mnuToolsCheckPage");
