@@ -93,12 +93,9 @@ TEST_F(RecentFilesTest, OnlyANameNotListedYetEntersTheListAndChoosingOneOpensItO
     open(a);
     EXPECT_EQ(storedList(), QStringList({b, a, "", ""}));
 
+    // Choosing a listed file moves nothing in the list.
     choose("mnuRecentFile2");
     EXPECT_EQ(activeDocument()->Caption(), a);
-    EXPECT_EQ(activeDocument()->editor().Text(), "first");
-    EXPECT_FALSE(activeDocument()->state().Changed);
-    // A file open already comes to the front instead of opening twice.
-    EXPECT_EQ(openDocuments().size(), 3);
     EXPECT_EQ(storedList(), QStringList({b, a, "", ""}));
 
     // The frame's own items open files too; letter case makes another name.

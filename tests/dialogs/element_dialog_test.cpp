@@ -210,8 +210,6 @@ TEST_F(ElementDialogTest, ImageLinksMetaRulesAndSoundWriteWhatIsChosen)
          "<img src=\"blue bar.png\" height=\"8\" width=\"75%\" noshade>\n", {"notes.gif"}},
         {"mnuViewRules", "frmRules", true, "", {"cmdUseGraphic=picture:bar.png", "cmdUseGraphic=cancel", "cmdOK"},
          "<hr width=\"75%\">\n"},
-        {"mnuViewSound", "frmSound", false, "Page", {"txtSound=tune.mid", "cmdOK"},
-         R"(Page<EMBED SRC="tune.mid" AUTOSTART="TRUE" LOOP="TRUE" HIDDEN="TRUE">)"},
         {"mnuViewSound", "frmSound", false, "Page", {"txtSound=tune.mid", "cboLoop=PLAY ONCE", "cmdOK"},
          R"(Page<EMBED SRC="tune.mid" AUTOSTART="TRUE" LOOP="FALSE" HIDDEN="TRUE">)"},
         {"mnuViewSound", "frmSound", false, "Page", {"txtSound=tune.mid", "cboBrowser=EXPLORER", "cmdOK"},

@@ -4,13 +4,6 @@
 
 namespace {
 
-TEST(LetterCaseTest, ChangesLettersOnlyAndKeepsTheLength)
-{
-    const QString mixed = QStringLiteral("<A HREF=\"Page_2.HTM\">x > y; 42% \u00C9t\u00E9</a>");
-    EXPECT_EQ(LowercaseLetters(mixed), QStringLiteral("<a href=\"page_2.htm\">x > y; 42% \u00E9t\u00E9</a>"));
-    EXPECT_EQ(UppercaseLetters(mixed), QStringLiteral("<A HREF=\"PAGE_2.HTM\">X > Y; 42% \u00C9T\u00C9</A>"));
-}
-
 TEST(LetterCaseTest, LettersWhoseOtherCaseIsLongerStayAsTheyAre)
 {
     // Upper-casing sharp s and the ligature fi would need two letters each.

@@ -127,17 +127,6 @@ TEST_F(FindTest, UpFindsBackwardsAndNothingBeforeTheStart)
     expectSelection(0, 2);
 }
 
-TEST_F(FindTest, AFreshUpwardSearchFindsTheOccurrenceJustBeforeTheCaret)
-{
-    startWith("xcx", 3);
-    type("c");
-    search().SearchDirection = 0;
-    findWithDialog("c");
-    expectSelection(3, 1);
-    choose("mnuEditFindNext");
-    expectSelection(1, 1);
-}
-
 TEST_F(FindTest, IgnoringCaseComparesCharacterByCharacter)
 {
     // Upper-casing the whole text would turn ß into SS and shift every later position.
