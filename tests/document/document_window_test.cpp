@@ -2,7 +2,6 @@
 
 #include "document/notepad_window.h"
 #include "platform/editor_surface.h"
-#include "platform/rich_text_box.h"
 
 #include <QAction>
 #include <QMdiArea>
