@@ -92,11 +92,14 @@ QList<LineNumberGutter::ShownNumber> LineNumberGutter::shownNumbers() const
     const int viewportBottom = viewportTop + viewport->height();
     const QPointF offset = editor_->contentOffset();
     for (QTextBlock block = editor_->firstVisibleBlock(); block.isValid(); block = block.next()) {
-        if (!block.isVisible() || block.layout()->lineCount() == 0)
+        if (!block.isVisible())
             continue;
+        // Asking for a line's place lays it out, if the editor has not painted it yet.
         const int top = int(editor_->blockBoundingGeometry(block).translated(offset).top()) + viewportTop;
         if (top >= viewportBottom)
             break;
+        if (block.layout()->lineCount() == 0)
+            continue;
         const QTextLine first = block.layout()->lineAt(0);
         if (top + int(first.height()) > viewportTop)
             shown.append({block.blockNumber() + 1, top + int(first.ascent())});

@@ -46,6 +46,10 @@ TEST_F(LineNumberGutterTest, AScrolledViewIsNumberedLineByLineBesideItsText)
     for (int line = 1; line <= 500; ++line)
         lines.append(line == 250 ? QStringLiteral("wrapped ").repeated(100) : QStringLiteral("<p>%1</p>").arg(line));
     activeDocument()->editor().SetText(lines.join('\n'));
+    // Numbered before the editor has painted, and so laid out, any line.
+    const QList<LineNumberGutter::ShownNumber> unpainted = gutter()->shownNumbers();
+    ASSERT_GT(unpainted.size(), 3);
+    EXPECT_EQ(unpainted[3].line, 4);
     QScrollBar *scroll = activeEditor()->verticalScrollBar();
     scroll->setValue(scroll->maximum() / 2);
     QCoreApplication::processEvents();
