@@ -117,8 +117,15 @@ void ShowSearchProblem(ProgramContext &program, const QString &problem)
 
 void UpperCaseInPlace(QString &text)
 {
-    for (QChar &c : text)
-        c = c.toUpper();
+    // Pages are mostly ASCII, whose letters need no lookup in Unicode's tables; a
+    // character keeps its place either way, so found positions hold in the page.
+    for (QChar &c : text) {
+        const char16_t u = c.unicode();
+        if (u >= 0x80)
+            c = c.toUpper();
+        else if (u >= 'a' && u <= 'z')
+            c = QChar(char16_t(u - ('a' - 'A')));
+    }
 }
 
 void FindNextMatch(ProgramContext &program, SearchState &search)

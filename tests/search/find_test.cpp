@@ -136,6 +136,14 @@ TEST_F(FindTest, IgnoringCaseComparesCharacterByCharacter)
     EXPECT_EQ(editor().SelText(), "ABC");
     findWithDialog("STRASSE");
     EXPECT_EQ(lastMessage(), "Sorry, can't find \"STRASSE.\" Try another search ...");
+    // The characters beside the ASCII letters have no case.
+    editor().SetText("@[ `{ z");
+    editor().SetSelStart(0);
+    findWithDialog("`{");
+    expectSelection(3, 2);
+    findWithDialog("Z");
+    expectSelection(6, 1);
+    editor().SetText("Straße ABC abc");
 
     editor().SetSelStart(0);
     tick("frmFind", "chkCase");
