@@ -1,11 +1,15 @@
 #include "platform/rich_text_box.h"
 
+#include <QCoreApplication>
+#include <QMouseEvent>
+
 RichTextBox::RichTextBox(QWidget *parent) : QPlainTextEdit(parent)
 {
     // The strip the wrapping width leaves beside the text is the box's own, not its
-    // viewport's: it takes the text's background.
+    // viewport's: it takes the text's background and the text's pointer.
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
+    setCursor(Qt::IBeamCursor);
 }
 
 void RichTextBox::SetWrapWidth(int width)
@@ -30,4 +34,29 @@ void RichTextBox::resizeEvent(QResizeEvent *event)
 {
     QPlainTextEdit::resizeEvent(event);
     applyWrapWidth();
+}
+
+// A click in the strip beside the text lands on the text, at the right end of the line
+// it is level with, as a click past a line's end does in the text itself.
+bool RichTextBox::event(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove: {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        const QRect text = viewport()->geometry();
+        const QPoint at = mouse->position().toPoint();
+        if (at.x() < text.right() || at.y() < text.top() || at.y() > text.bottom())
+            break;
+        QMouseEvent moved(mouse->type(), QPointF(text.width() - 1, at.y() - text.top()), mouse->globalPosition(),
+                          mouse->button(), mouse->buttons(), mouse->modifiers());
+        QCoreApplication::sendEvent(viewport(), &moved);
+        return true;
+    }
+    default:
+        break;
+    }
+    return QPlainTextEdit::event(event);
 }

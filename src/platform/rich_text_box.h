@@ -22,6 +22,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     void applyWrapWidth();

@@ -1,8 +1,8 @@
-#include "platform/rich_text_box.h"
 #include "support/program_fixture.h"
 
 #include "about/about_box.h"
 #include "document/notepad_window.h"
+#include "platform/rich_text_box.h"
 
 #include <QImage>
 #include <QLabel>

@@ -1,8 +1,8 @@
-#include "platform/rich_text_box.h"
 #include "support/dialog_fixture.h"
 
 #include "dialogs/character_set_fragment.h"
 #include "dialogs/download_estimate.h"
+#include "platform/rich_text_box.h"
 
 #include <QFileInfo>
 #include <QImageReader>

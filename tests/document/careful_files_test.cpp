@@ -1,9 +1,9 @@
-#include "platform/rich_text_box.h"
 #include "support/program_fixture.h"
 
 #include "app/status_bar.h"
 #include "document/notepad_window.h"
 #include "platform/editor_surface.h"
+#include "platform/rich_text_box.h"
 
 #include <QCoreApplication>
 #include <QFile>

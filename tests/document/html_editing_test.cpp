@@ -1,10 +1,10 @@
-#include "platform/rich_text_box.h"
 #include "support/program_fixture.h"
 
 #include "document/html_colours.h"
 #include "document/notepad_window.h"
 #include "document/tag_completion.h"
 #include "platform/editor_surface.h"
+#include "platform/rich_text_box.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>

@@ -1,4 +1,3 @@
-#include "platform/rich_text_box.h"
 #include "support/program_fixture.h"
 
 #include "document/document_journal.h"
@@ -6,6 +5,7 @@
 #include "document/journal_folder.h"
 #include "document/notepad_window.h"
 #include "platform/editor_surface.h"
+#include "platform/rich_text_box.h"
 
 #include <QDialog>
 #include <QDir>

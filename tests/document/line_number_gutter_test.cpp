@@ -1,13 +1,14 @@
-#include "platform/rich_text_box.h"
 #include "support/program_fixture.h"
 
 #include "document/line_number_gutter.h"
 #include "document/notepad_window.h"
 #include "platform/editor_surface.h"
+#include "platform/rich_text_box.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QScrollBar>
+#include <QTest>
 #include <QTextBlock>
 
 namespace {
@@ -84,6 +85,13 @@ TEST_F(LineNumberGutterTest, ViewLineNumbersHidesThemInEveryWindowAndIsRemembere
     };
     activeDocument()->resize(500, 300);
     EXPECT_TRUE(wrapsAtItsWidth(activeDocument()));
+    // A click in the strip beside the text puts the caret at the end of the line beside it.
+    activeDocument()->editor().SetText("first line\nsecond");
+    RichTextBox *editor = activeEditor();
+    const QRect text = editor->viewport()->geometry();
+    const int firstLine = editor->cursorRect(QTextCursor(editor->document()->firstBlock())).center().y();
+    QTest::mouseClick(editor, Qt::LeftButton, {}, QPoint(text.right() + 3, text.top() + firstLine));
+    EXPECT_EQ(activeDocument()->editor().SelStart(), 10);
     const int wrapped = activeEditor()->viewport()->width();
     choose("mnuViewLineNumbers");
     EXPECT_GT(activeEditor()->viewport()->width(), wrapped);

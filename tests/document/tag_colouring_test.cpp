@@ -1,10 +1,10 @@
-#include "platform/rich_text_box.h"
 #include "support/program_fixture.h"
 
 #include "document/notepad_window.h"
 #include "document/tag_colouring.h"
 #include "platform/color_number.h"
 #include "platform/editor_surface.h"
+#include "platform/rich_text_box.h"
 
 #include <QAction>
 #include <QGuiApplication>

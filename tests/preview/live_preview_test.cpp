@@ -1,8 +1,8 @@
-#include "platform/rich_text_box.h"
 #include "support/program_fixture.h"
 
 #include "document/notepad_window.h"
 #include "platform/editor_surface.h"
+#include "platform/rich_text_box.h"
 #include "preview/live_preview_dock.h"
 
 #include <QAction>

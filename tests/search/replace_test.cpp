@@ -1,5 +1,6 @@
-#include "platform/rich_text_box.h"
 #include "search/search_fixture.h"
+
+#include "platform/rich_text_box.h"
 
 #include <QMdiArea>
 

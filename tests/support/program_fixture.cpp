@@ -1,7 +1,7 @@
-#include "platform/rich_text_box.h"
 #include "support/program_fixture.h"
 
 #include "document/notepad_window.h"
+#include "platform/rich_text_box.h"
 
 #include <QAction>
 #include <QDir>
