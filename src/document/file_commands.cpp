@@ -159,7 +159,7 @@ frmNotePad *OpenDocumentFile(Program &program, const QString &fileName)
     }
     // The whole file is read before a window exists, so a read that fails halfway leaves
     // no window behind that would pass for the file.
-    const std::optional<QByteArray> bytes = ReadFileContents(fileName);
+    std::optional<QByteArray> bytes = ReadFileContents(fileName);
     if (!bytes) {
         ReportCannotOpen(program, fileName);
         return nullptr;
@@ -195,10 +195,13 @@ frmNotePad *OpenDocumentFile(Program &program, const QString &fileName)
                 table.setWindow(slot, window);
                 window->SetCaption(DisplayFileName(fileName));
                 program.AddDocumentWindow(window);
-                if (!richText)
-                    PutDocumentText(*window, plain);
                 if (IsQtFileName(fileName))
                     window->disk()->Remember(fileName, *bytes);
+                // The file's bytes are let go before the text goes in: the editor's copy
+                // of a large page can take their memory.
+                bytes.reset();
+                if (!richText)
+                    PutDocumentText(*window, plain);
                 table.state(slot).Changed = false;
                 program.EnableDocumentButtons();
             }
