@@ -1,5 +1,6 @@
 #include "operations.h"
 
+#include "bare_web_view.h"
 #include "bench_platform.h"
 #include "editor_actions.h"
 #include "measurement.h"
@@ -37,7 +38,6 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QPlainTextEdit>
-#include <QWebEngineView>
 
 #include <tidy/tidy.h>
 #include <tidy/tidybuffio.h>
@@ -708,11 +708,11 @@ private:
             mismatch(operation + QStringLiteral(": the program colours the page otherwise than the floor"));
     }
 
-    // Waits, events running, until the object sends the signal.
-    template <class Sender, class Signal> void waitFor(Sender *sender, Signal signal)
+    // Runs events until the loop armed by arm is told to quit, at most 10 s.
+    void runUntilQuit(const std::function<void(QEventLoop &)> &arm)
     {
         QEventLoop loop;
-        QObject::connect(sender, signal, &loop, &QEventLoop::quit);
+        arm(loop);
         bool late = false;
         QTimer::singleShot(10'000, &loop, [&] {
             late = true;
@@ -721,6 +721,12 @@ private:
         loop.exec();
         if (late)
             mismatch(QStringLiteral("the preview or its floor did not show the page within 10 s"));
+    }
+
+    // Waits, events running, until the object sends the signal.
+    template <class Sender, class Signal> void waitFor(Sender *sender, Signal signal)
+    {
+        runUntilQuit([&](QEventLoop &loop) { QObject::connect(sender, signal, &loop, &QEventLoop::quit); });
     }
 
     LivePreviewDock *preview() { return frame_.findChild<LivePreviewDock *>(); }
@@ -736,9 +742,16 @@ private:
         resetProduct(page);
         frame_.SetLivePreview(true);
         waitFor(preview(), &LivePreviewDock::refreshed);
-        QWebEngineView floorView;
-        floorView.resize(preview()->widget()->size());
-        floorView.show();
+        QString error;
+        const std::unique_ptr<BareWebView> floorView(LoadBareWebView(error));
+        if (!floorView) {
+            mismatch(QStringLiteral("preview_refresh: the bare engine view could not be loaded: ") + error);
+            frame_.SetLivePreview(false);
+            resetProduct(text_);
+            return;
+        }
+        floorView->widget()->resize(preview()->widget()->size());
+        floorView->widget()->show();
         const QUrl base = QUrl::fromLocalFile(htmlFile_);
         int runs = 0;
         measure(
@@ -749,8 +762,9 @@ private:
             },
             [] {},
             [&] {
-                floorView.setHtml(page + QString::number(++runs), base);
-                waitFor(floorView.page(), &QWebEnginePage::loadFinished);
+                runUntilQuit([&](QEventLoop &loop) {
+                    floorView->setHtml(page + QString::number(++runs), base, [&loop] { loop.quit(); });
+                });
             },
             0, Turns::OneSideThenTheOther, LivePreviewDock::RefreshDelayMs);
         frame_.SetLivePreview(false);

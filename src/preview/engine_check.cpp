@@ -1,5 +1,7 @@
 #include "preview/engine_check.h"
 
+#include "preview/preview_engine.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -51,6 +53,9 @@ bool sandboxOff()
 
 QString PreviewEngineUnavailableReason()
 {
+    const QString engine = PreviewEngineLibrary();
+    if (!QFileInfo(engine).isFile())
+        return QStringLiteral("Tagsmith's preview engine is missing: %1").arg(QDir::toNativeSeparators(engine));
     const QFileInfo helper(helperProgram());
     if (!helper.isFile() || !helper.isExecutable())
         return QStringLiteral("Qt WebEngine's helper program is missing: %1").arg(QDir::toNativeSeparators(helper.filePath()));

@@ -6,18 +6,13 @@
 #include "document/program.h"
 #include "platform/rich_text_box.h"
 #include "preview/engine_check.h"
-#include "preview/preview_page.h"
+#include "preview/preview_engine.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QStackedWidget>
-#include <QWebEngineProfile>
-#include <QWebEngineScript>
-#include <QWebEngineScriptCollection>
-#include <QWebEngineSettings>
-#include <QWebEngineView>
 
 namespace {
 
@@ -79,42 +74,27 @@ void LivePreviewDock::setOn(bool on)
 
 void LivePreviewDock::startEngine()
 {
-    // Off the record: the preview keeps no cache, cookies or history on disk.
-    profile_ = new QWebEngineProfile(this);
-    profile_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
-    QWebEngineScript bridge;
-    bridge.setName(QStringLiteral("tagsmith-bridge"));
-    bridge.setWorldId(QWebEngineScript::ApplicationWorld);
-    bridge.setInjectionPoint(QWebEngineScript::DocumentReady);
-    bridge.setSourceCode(PreviewPage::bridgeScript());
-    profile_->scripts()->insert(bridge);
-
-    page_ = new PreviewPage(profile_, this);
-    connect(page_, &QWebEnginePage::loadFinished, this, &LivePreviewDock::pageLoaded);
-    connect(page_, &PreviewPage::linkClicked, this, &LivePreviewDock::openLink);
-    connect(page_, &PreviewPage::elementClicked, this, &LivePreviewDock::placeCaret);
-    connect(page_, &QWebEnginePage::renderProcessTerminated, this, [this] {
+    PreviewEngineEvents events;
+    events.loaded = [this] { pageLoaded(); };
+    events.linkClicked = [this](const QUrl &url) { openLink(url); };
+    events.elementClicked = [this](int offset) { placeCaret(offset); };
+    events.stopped = [this] {
         shownText_.clear();
         showNote(QStringLiteral("The preview's page stopped working. It comes back with the next edit."));
-    });
-    view_ = new QWebEngineView(stack_);
-    view_->setObjectName(QStringLiteral("webLivePreview"));
-    view_->setPage(page_);
-    // Its Back, Reload and Open in New Window would lead away from the document's page.
-    view_->setContextMenuPolicy(Qt::NoContextMenu);
-    stack_->addWidget(view_);
+    };
+    QString error;
+    engine_.reset(LoadPreviewEngine(PreviewEngineLibrary(), stack_, SourceMarkAttribute, events, error));
+    if (engine_)
+        stack_->addWidget(engine_->view());
+    else
+        failure_ = QStringLiteral("The preview's engine could not be loaded: ") + error;
 }
 
 void LivePreviewDock::releaseEngine()
 {
     forgetDocument();
-    // The engine wants its views and pages gone before their profile.
-    delete view_;
-    view_ = nullptr;
-    delete page_;
-    page_ = nullptr;
-    delete profile_;
-    profile_ = nullptr;
+    engine_.reset();
+    failure_.clear();
 }
 
 void LivePreviewDock::followActiveDocument()
@@ -126,6 +106,10 @@ void LivePreviewDock::followActiveDocument()
         return;
     forgetDocument();
     document_ = active;
+    if (!failure_.isEmpty()) {
+        showNote(failure_);
+        return;
+    }
     if (!active) {
         showNote(QStringLiteral("No document is open."));
         return;
@@ -169,7 +153,7 @@ void LivePreviewDock::showNote(const QString &text)
 void LivePreviewDock::refresh(bool keepScroll)
 {
     refreshTimer_.stop();
-    if (!document_ || !page_)
+    if (!document_ || !engine_)
         return;
     const QString caption = document_->Caption();
     if (IsRichTextName(caption)) {
@@ -188,7 +172,7 @@ void LivePreviewDock::refresh(bool keepScroll)
     const QUrl base = document_->isUntitled() ? QUrl::fromLocalFile(QDir::homePath() + QLatin1Char('/'))
                                               : QUrl::fromLocalFile(QFileInfo(caption).absoluteFilePath());
     stale_ = false;
-    const bool showingPage = stack_->currentWidget() == view_;
+    const bool showingPage = engine_->view() == stack_->currentWidget();
     if (showingPage && text == shownText_ && base == shownBase_)
         return;
 
@@ -198,23 +182,19 @@ void LivePreviewDock::refresh(bool keepScroll)
         showNote(QStringLiteral("This page is too large for the preview."));
         return;
     }
-    scrollToKeep_ = keepScroll && showingPage && base == shownBase_ ? page_->scrollPosition() : QPointF();
+    scrollToKeep_ = keepScroll && showingPage && base == shownBase_ ? engine_->scrollPosition() : QPointF();
     shownText_ = text;
     shownBase_ = base;
     elements_ = std::move(marked.elements);
     outlined_.clear();
-    stack_->setCurrentWidget(view_);
-    page_->setHtml(marked.html, base);
+    stack_->setCurrentWidget(engine_->view());
+    engine_->setHtml(marked.html, base);
 }
 
 void LivePreviewDock::pageLoaded()
 {
-    if (!page_)
-        return;
     const QString restore = QStringLiteral("window.scrollTo(%1, %2);").arg(scrollToKeep_.x()).arg(scrollToKeep_.y());
-    page_->runJavaScript(restore, QWebEngineScript::ApplicationWorld, [this, page = QPointer<PreviewPage>(page_)](const QVariant &) {
-        if (!page || page != page_)
-            return;
+    engine_->runScript(restore, [this] {
         outlineCaretElement(false);
         emit refreshed();
     });
@@ -223,14 +203,13 @@ void LivePreviewDock::pageLoaded()
 void LivePreviewDock::outlineCaretElement(bool scroll)
 {
     // While an edit waits for its refresh, the page's offsets are those of the old text.
-    if (!page_ || !document_ || stale_ || stack_->currentWidget() != view_)
+    if (!engine_ || !document_ || stale_ || stack_->currentWidget() != engine_->view())
         return;
     const QList<int> holding = ElementsHolding(elements_, document_->RichTextBox1->textCursor().position());
     if (holding == outlined_ && scroll)
         return;
     outlined_ = holding;
-    page_->runJavaScript(QStringLiteral("tagsmithOutline(%1, %2);").arg(jsList(holding), scroll ? QLatin1String("true") : QLatin1String("false")),
-                         QWebEngineScript::ApplicationWorld);
+    engine_->runScript(QStringLiteral("tagsmithOutline(%1, %2);").arg(jsList(holding), scroll ? QLatin1String("true") : QLatin1String("false")));
 }
 
 void LivePreviewDock::openLink(const QUrl &url)

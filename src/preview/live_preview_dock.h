@@ -8,19 +8,19 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <memory>
+
+class PreviewEngine;
 class Program;
-class PreviewPage;
 class QLabel;
 class QMdiArea;
 class QStackedWidget;
-class QWebEngineProfile;
-class QWebEngineView;
 class frmNotePad;
 
 // The live preview beside the documents: the active document's text as a browser shows
 // it, refreshed when typing pauses, with the element that holds the caret outlined.
-// The web engine starts the first time the preview is turned on and is let go when it
-// is turned off; while off, the dock holds nothing but a note.
+// The web engine starts each time the preview is turned on and is let go when it is
+// turned off; while off, the dock holds nothing but a note.
 class LivePreviewDock : public QDockWidget
 {
     Q_OBJECT
@@ -58,9 +58,9 @@ private:
     bool on_ = false;
     QStackedWidget *stack_ = nullptr;
     QLabel *note_ = nullptr;
-    QWebEngineProfile *profile_ = nullptr;
-    PreviewPage *page_ = nullptr;
-    QWebEngineView *view_ = nullptr;
+    std::unique_ptr<PreviewEngine> engine_;
+    // Why the engine did not load when the preview was turned on; the dock shows it.
+    QString failure_;
     QPointer<frmNotePad> document_;
     QList<QMetaObject::Connection> documentConnections_;
     QTimer refreshTimer_;

@@ -1,6 +1,7 @@
 # Installs the built program into a fresh prefix and checks what a desktop gets from it:
-# the program, its launcher entry and its icon, the entry valid by the freedesktop rules,
-# and an installed program that answers --version without a display.
+# the program, the live preview's engine, its launcher entry and its icon, the entry valid
+# by the freedesktop rules, and an installed program that answers --version without a
+# display.
 
 find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
 if(NOT DESKTOP_FILE_VALIDATE)
@@ -18,7 +19,7 @@ endif()
 set(program "${PREFIX}/${BINDIR}/tagsmith")
 set(entry "${PREFIX}/${DATADIR}/applications/tagsmith.desktop")
 set(icon "${PREFIX}/${DATADIR}/icons/hicolor/scalable/apps/tagsmith.svg")
-foreach(installed IN ITEMS "${program}" "${entry}" "${icon}")
+foreach(installed IN ITEMS "${program}" "${PREFIX}/${ENGINE}" "${entry}" "${icon}")
   if(NOT EXISTS "${installed}")
     message(FATAL_ERROR "not installed: ${installed}")
   endif()

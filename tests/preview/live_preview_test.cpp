@@ -168,15 +168,36 @@ TEST_F(LivePreviewTest, AnRtfDocumentShowsANoteAndTurningThePreviewOffLetsTheEng
     EXPECT_EQ(stored("LivePreview", "LivePreview"), "False");
 }
 
-TEST_F(LivePreviewTest, WithoutTheEnginesHelperProgramTheItemIsDisabledAndSaysWhy)
+TEST_F(LivePreviewTest, WithoutTheEngineOrItsHelperProgramTheItemIsDisabledAndSaysWhy)
 {
-    qputenv("QTWEBENGINEPROCESS_PATH", tempPath("missing").toLocal8Bit());
-    store("LivePreview", "LivePreview", "True");
+    for (const auto &[variable, missing, why] :
+         {std::tuple{"QTWEBENGINEPROCESS_PATH", "missing", "helper program is missing"},
+          std::tuple{"TAGSMITH_PREVIEW_ENGINE", "libmissing.so", "preview engine is missing"}}) {
+        SCOPED_TRACE(variable);
+        qputenv(variable, tempPath(missing).toLocal8Bit());
+        store("LivePreview", "LivePreview", "True");
+        start();
+        qunsetenv(variable);
+        QAction *item = activeDocument()->action("mnuViewLivePreview");
+        EXPECT_FALSE(item->isEnabled());
+        EXPECT_TRUE(item->text().contains(why)) << qPrintable(item->text());
+        EXPECT_FALSE(dock()->isVisible());
+    }
+}
+
+TEST_F(LivePreviewTest, AnEngineThatWillNotLoadIsNamedInThePreviewAndTheDocumentIsKept)
+{
+    qputenv("TAGSMITH_PREVIEW_ENGINE", writeFile("libbroken.so", "not a library").toLocal8Bit());
     start();
-    qunsetenv("QTWEBENGINEPROCESS_PATH");
-    QAction *item = activeDocument()->action("mnuViewLivePreview");
-    EXPECT_FALSE(item->isEnabled());
-    EXPECT_TRUE(item->text().contains("helper program is missing")) << qPrintable(item->text());
+    type("<p>kept</p>");
+    choose("mnuViewLivePreview");
+    qunsetenv("TAGSMITH_PREVIEW_ENGINE");
+    EXPECT_TRUE(dock()->isVisible());
+    EXPECT_EQ(view(), nullptr);
+    EXPECT_TRUE(note().startsWith("The preview's engine could not be loaded: ")) << qPrintable(note());
+    EXPECT_TRUE(note().contains("libbroken.so")) << qPrintable(note());
+    EXPECT_EQ(activeEditor()->toPlainText(), "<p>kept</p>");
+    choose("mnuViewLivePreview");
     EXPECT_FALSE(dock()->isVisible());
 }
 

@@ -1,6 +1,4 @@
-#include "preview/preview_page.h"
-
-#include "preview/source_marks.h"
+#include "webengine/preview_page.h"
 
 namespace {
 
@@ -33,7 +31,7 @@ private:
 
 PreviewPage::PreviewPage(QWebEngineProfile *profile, QObject *parent) : QWebEnginePage(profile, parent) {}
 
-QString PreviewPage::bridgeScript()
+QString PreviewPage::bridgeScript(const QString &markAttribute)
 {
     return QStringLiteral(R"JS(
 (function () {
@@ -65,7 +63,7 @@ QString PreviewPage::bridgeScript()
   (document.head || document.documentElement).appendChild(style);
 })();
 )JS")
-        .arg(SourceMarkAttribute, kClickPrefix);
+        .arg(markAttribute, kClickPrefix);
 }
 
 bool PreviewPage::acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame)

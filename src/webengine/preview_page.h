@@ -15,8 +15,9 @@ public:
     PreviewPage(QWebEngineProfile *profile, QObject *parent);
 
     // Helper code for the page, run in a world of its own so the page's scripts neither
-    // see nor break it: reports clicks and defines tagsmithOutline(starts, scroll).
-    static QString bridgeScript();
+    // see nor break it: reports clicks on elements marked with markAttribute and defines
+    // tagsmithOutline(starts, scroll).
+    static QString bridgeScript(const QString &markAttribute);
 
 signals:
     void linkClicked(const QUrl &url);
