@@ -420,16 +420,21 @@ private:
         const QString productFile = temp_.filePath(QStringLiteral("saved.htm"));
         const QString floorFile = temp_.filePath(QStringLiteral("floor.htm"));
         const QByteArray bytes = readAll(htmlFile_);
+        // Any save takes the text out of its editor and encodes it before writing it.
+        floor_->setPlainText(text_);
+        settle();
         measure(
             QStringLiteral("save"), [] {}, [&] { SaveDocumentFile(frame_, productFile); }, [] {},
             [&] {
+                QString text = floor_->document()->toRawText();
+                const QByteArray encoded = text.replace(QChar::ParagraphSeparator, QLatin1Char('\n')).toUtf8();
                 QSaveFile file(floorFile);
-                if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
+                if (file.open(QIODevice::WriteOnly) && file.write(encoded) == encoded.size())
                     file.commit();
             },
             0, Turns::Alternating);
-        if (readAll(productFile) != bytes)
-            mismatch(QStringLiteral("save: the saved file differs from the opened one"));
+        if (readAll(productFile) != bytes || readAll(floorFile) != bytes)
+            mismatch(QStringLiteral("save: a saved file differs from the opened one"));
     }
 
     void measureColour()
