@@ -12,9 +12,7 @@
 
 namespace {
 
-class StartupTest : public ProgramTest
-{
-};
+using StartupTest = ProgramTest;
 
 // The title Qt's X11 and Wayland windows hand the desktop: the window's own title, with
 // " — " and the application's display name after it when one was set and the title does

@@ -293,53 +293,45 @@ QByteArray richTextOfSize(int size)
     return "{\\rtf1\\ansi " + QByteArray(size, 'r') + "}";
 }
 
-struct FailedSave
+TEST_F(OpenSaveTest, ASaveCutShortKeepsTheOldFileWholeSaysWhyAndLeavesTheDocumentChanged)
 {
-    const char *name;
-    QString fileName;
-    QByteArray old;
-    // A second name for the file: the new content cannot come in as a new file, so it is
-    // written in place.
-    bool hardLinked = false;
-};
-
-void PrintTo(const FailedSave &value, std::ostream *out)
-{
-    *out << value.name;
-}
-
-class SaveCutShort : public OpenSaveTest, public ::testing::WithParamInterface<FailedSave>
-{
-};
-
-TEST_P(SaveCutShort, KeepsTheOldFileWholeSaysWhyAndLeavesTheDocumentChanged)
-{
-    start();
-    const QString path = writeFile(GetParam().fileName, GetParam().old);
-    if (GetParam().hardLinked)
-        ASSERT_EQ(link(QFile::encodeName(path), QFile::encodeName(tempPath("other.htm"))), 0);
-    open(path);
-    type("new ");
-    const QStringList entries = QDir(temp_.path()).entryList(QDir::Files | QDir::Hidden);
+    const struct
     {
-        const FileSizeLimit limit(16 * 1024);
-        choose("mnuFileSave");
+        const char *name;
+        QString fileName;
+        QByteArray old;
+        // A second name for the file: the new content cannot come in as a new file, so it is
+        // written in place.
+        bool hardLinked = false;
+    } files[] = {
+        {"Plain", "page.htm", QByteArray(40000, 'p')},
+        {"Rich", "page.rtf", richTextOfSize(40000)},
+        {"PlainInPlace", longestName(".htm"), QByteArray(40000, 'p')},
+        {"RichInPlace", longestName(".rtf"), richTextOfSize(40000)},
+        {"PlainHardLinked", "page.htm", QByteArray(40000, 'p'), true},
+    };
+    for (const auto &file : files) {
+        SCOPED_TRACE(file.name);
+        const QDir folder(tempPath(file.name));
+        folder.mkpath(".");
+        const QString path = writeFile(QLatin1String(file.name) + '/' + file.fileName, file.old);
+        if (file.hardLinked)
+            ASSERT_EQ(link(QFile::encodeName(path), QFile::encodeName(folder.filePath("other.htm"))), 0);
+        start();
+        open(path);
+        type("new ");
+        const QStringList entries = folder.entryList(QDir::Files | QDir::Hidden);
+        {
+            const FileSizeLimit limit(16 * 1024);
+            choose("mnuFileSave");
+        }
+        EXPECT_EQ(onlyMessage(), "Can't save file " + path + "\r\nFile too large");
+        EXPECT_TRUE(readFile(path) == file.old);
+        EXPECT_EQ(activeDocument()->Caption(), path);
+        EXPECT_TRUE(activeDocument()->state().Changed);
+        EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden), entries) << "a file left behind";
     }
-    EXPECT_EQ(onlyMessage(), "Can't save file " + path + "\r\nFile too large");
-    EXPECT_TRUE(readFile(path) == GetParam().old);
-    EXPECT_EQ(activeDocument()->Caption(), path);
-    EXPECT_TRUE(activeDocument()->state().Changed);
-    EXPECT_EQ(QDir(temp_.path()).entryList(QDir::Files | QDir::Hidden), entries) << "a file left behind";
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, SaveCutShort,
-    ::testing::Values(FailedSave{"Plain", "page.htm", QByteArray(40000, 'p')},
-                      FailedSave{"Rich", "page.rtf", richTextOfSize(40000)},
-                      FailedSave{"PlainInPlace", longestName(".htm"), QByteArray(40000, 'p')},
-                      FailedSave{"RichInPlace", longestName(".rtf"), richTextOfSize(40000)},
-                      FailedSave{"PlainHardLinked", "page.htm", QByteArray(40000, 'p'), true}),
-    [](const ::testing::TestParamInfo<FailedSave> &info) { return std::string(info.param.name); });
 
 // Files the user may write: an ordinary one, and those a save beside them cannot replace, or
 // must not.

@@ -6,6 +6,7 @@
 #include <QMdiArea>
 #include <QProxyStyle>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -70,7 +71,7 @@ TEST_F(FindTest, FindIsUsableOnlyWithATextTheDirectionIsKeptAndWithoutADocumentN
     EXPECT_EQ(onlyMessage(), "Sorry, can't find \"x.\" Try another search ...");
 }
 
-TEST_F(FindTest, DownFindsEachOccurrenceOnceFromTheCaretAndStopsAtTheEnd)
+TEST_F(FindTest, FindNextGoesOnFromTheOccurrenceFoundAndStopsAtTheEnd)
 {
     startWith("abcabc", 0);
     GreyingStyle greying;
@@ -86,71 +87,50 @@ TEST_F(FindTest, DownFindsEachOccurrenceOnceFromTheCaretAndStopsAtTheEnd)
 
     // Same caret, but a new text: the occurrence under the caret counts again.
     enter("frmFind", "Text1", "b");
-    press("frmFind", "cmdFind");
-    expectSelection(1, 1);
-    choose("mnuEditFindNext");
-    expectSelection(4, 1);
+    EXPECT_EQ(finds(1), "1+1");
+    EXPECT_EQ(finds(1, true), "4+1");
     // A caret moved onto an occurrence starts a fresh search there.
     editor().SetSelStart(1);
-    choose("mnuEditFindNext");
-    expectSelection(1, 1);
-    choose("mnuEditFindNext");
-    expectSelection(4, 1);
-    EXPECT_TRUE(messages().shown.isEmpty());
-
-    choose("mnuEditFindNext");
+    EXPECT_EQ(finds(3, true), "1+1 4+1 !4+1");
     EXPECT_EQ(onlyMessage(), "Sorry, can't find \"b.\" Try another search ...");
-    expectSelection(4, 1);
     activeEditor()->setStyle(nullptr);
 }
 
-TEST_F(FindTest, UpFindsBackwardsAndNothingBeforeTheStart)
+TEST_F(FindTest, EachFindLandsOnTheNextOccurrenceInTheDirectionAndCaseChosen)
 {
-    startWith("abcabc", 6);
+    const struct
+    {
+        const char *text;
+        int caret;
+        bool up, matchCase;
+        const char *find, *lands;
+    } rows[] = {
+        {"abcabc", 6, true, false, "bc", "4+2 1+2 !1+2"},
+        // An occurrence at the very start is found from just after its first character,
+        // and nothing from the start itself.
+        {"abcabc", 1, true, false, "ab", "0+2 !0+2"},
+        // Upper-casing the whole text would turn ß into SS and shift every later position.
+        {"Straße ABC abc", 0, false, false, "abc", "7+3 11+3 !11+3"},
+        {"Straße ABC abc", 0, false, false, "STRASSE", "!0+0"},
+        {"Straße ABC abc", 0, false, true, "abc", "11+3 !11+3"},
+        // The characters beside the ASCII letters have no case.
+        {"@[ `{ z", 0, false, false, "`{", "3+2"},
+        {"@[ `{ z", 0, false, false, "Z", "6+1"},
+    };
+    start();
     choose("mnuEditFind");
-    tick("frmFind", "optDirection0");
-    enter("frmFind", "Text1", "bc");
-    for (int start : {4, 1, 1}) {
-        press("frmFind", "cmdFind");
-        expectSelection(start, 2);
+    for (const auto &row : rows) {
+        SCOPED_TRACE(std::string(row.find) + " in " + row.text);
+        editor().SetText(QString::fromUtf8(row.text));
+        editor().SetSelStart(row.caret);
+        tick("frmFind", row.up ? "optDirection0" : "optDirection1");
+        if (control<QCheckBox>("frmFind", "chkCase")->isChecked() != row.matchCase)
+            tick("frmFind", "chkCase");
+        EXPECT_EQ(search().MatchCase, int(row.matchCase));
+        enter("frmFind", "Text1", row.find);
+        const std::string lands = row.lands;
+        EXPECT_EQ(finds(int(std::count(lands.begin(), lands.end(), ' ')) + 1), lands);
     }
-    EXPECT_EQ(onlyMessage(), "Sorry, can't find \"bc.\" Try another search ...");
-
-    // An occurrence at the very start is found from just after its first character, and
-    // nothing from the start itself.
-    enter("frmFind", "Text1", "ab");
-    editor().SetSelStart(1);
-    press("frmFind", "cmdFind");
-    expectSelection(0, 2);
-    press("frmFind", "cmdFind");
-    EXPECT_EQ(messages().shown.size(), 2);
-    expectSelection(0, 2);
-}
-
-TEST_F(FindTest, IgnoringCaseComparesCharacterByCharacter)
-{
-    // Upper-casing the whole text would turn ß into SS and shift every later position.
-    startWith("Straße ABC abc", 0);
-    findWithDialog("abc");
-    expectSelection(7, 3);
-    EXPECT_EQ(editor().SelText(), "ABC");
-    findWithDialog("STRASSE");
-    EXPECT_EQ(lastMessage(), "Sorry, can't find \"STRASSE.\" Try another search ...");
-    // The characters beside the ASCII letters have no case.
-    editor().SetText("@[ `{ z");
-    editor().SetSelStart(0);
-    findWithDialog("`{");
-    expectSelection(3, 2);
-    findWithDialog("Z");
-    expectSelection(6, 1);
-    editor().SetText("Straße ABC abc");
-
-    editor().SetSelStart(0);
-    tick("frmFind", "chkCase");
-    EXPECT_EQ(search().MatchCase, 1);
-    enter("frmFind", "Text1", "abc");
-    press("frmFind", "cmdFind");
-    expectSelection(11, 3);
 }
 
 TEST_F(FindTest, FindNextSearchesTheTextAsItIsNowAfterEveryKindOfChange)
@@ -162,25 +142,21 @@ TEST_F(FindTest, FindNextSearchesTheTextAsItIsNowAfterEveryKindOfChange)
     // Typed text moves the occurrences after it.
     editor().SetSelStart(4);
     type("abc");
-    choose("mnuEditFindNext");
-    expectSelection(7, 3);
+    EXPECT_EQ(finds(1, true), "7+3");
 
     // Undo moves them back.
     choose("mnuEditUndoLast");
     editor().SetSelStart(5);
-    choose("mnuEditFindNext");
-    expectSelection(8, 3);
+    EXPECT_EQ(finds(1, true), "8+3");
 
     // Another document holds its own text.
     frmNotePad *first = activeDocument();
     choose("mnuFileNew");
     editor().SetText("xx abc");
-    choose("mnuEditFindNext");
-    expectSelection(3, 3);
+    EXPECT_EQ(finds(1, true), "3+3");
     frame().mdiArea()->setActiveSubWindow(first);
     editor().SetSelStart(1);
-    choose("mnuEditFindNext");
-    expectSelection(4, 3);
+    EXPECT_EQ(finds(1, true), "4+3");
 
     // The same text searched again with case mattering.
     editor().SetText("ABC abc");
@@ -189,8 +165,7 @@ TEST_F(FindTest, FindNextSearchesTheTextAsItIsNowAfterEveryKindOfChange)
     expectSelection(0, 3);
     editor().SetSelStart(0);
     tick("frmFind", "chkCase");
-    press("frmFind", "cmdFind");
-    expectSelection(4, 3);
+    EXPECT_EQ(finds(1), "4+3");
 }
 
 TEST_F(FindTest, OpeningTakesTheSelectionAndCloseKeepsWhatTheDialogHolds)
@@ -258,10 +233,7 @@ TEST_F(FindTest, ASelectionOfAnyLengthIsLookedForWhole)
     selection(0, 40000);
     choose("mnuEditFind");
     EXPECT_EQ(control<QLineEdit>("frmFind", "Text1")->text().size(), 40000);
-    press("frmFind", "cmdFind");
-    expectSelection(0, 40000);
-    press("frmFind", "cmdFind");
-    expectSelection(40001, 40000);
+    EXPECT_EQ(finds(2), "0+40000 40001+40000");
 }
 
 }  // namespace

@@ -13,6 +13,8 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <string>
+
 // A program with one document holding `text`, and the search dialogs at hand.
 class SearchTest : public DialogTest
 {
@@ -60,4 +62,23 @@ protected:
     }
 
     QString lastMessage() { return messages().shown.isEmpty() ? QString() : messages().shown.last().text; }
+
+    // Where each of so many finds (Find in the dialog, or Find Next on the menu) leaves the
+    // selection, as "start+length", marked "!" where it said it found nothing.
+    std::string finds(int times, bool findNext = false)
+    {
+        QStringList seen;
+        for (int i = 0; i < times; ++i) {
+            messages().shown.clear();
+            if (findNext)
+                choose("mnuEditFindNext");
+            else
+                press("frmFind", "cmdFind");
+            seen << QStringLiteral("%1%2+%3")
+                        .arg(messages().shown.isEmpty() ? "" : "!")
+                        .arg(editor().SelStart())
+                        .arg(editor().SelLength());
+        }
+        return seen.join(' ').toStdString();
+    }
 };

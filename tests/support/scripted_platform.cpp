@@ -5,9 +5,8 @@
 
 bool ScriptedDialogs::next(Kind kind, CommonDialog &dialog, Answer &answer)
 {
-    requests.append({kind, dialog.FileName, dialog.Filter, dialog.DefaultExt, dialog.Flags, dialog.CancelError,
-                     dialog.Color, dialog.FontName, dialog.FontSize, dialog.FontBold, dialog.FontItalic,
-                     dialog.FontStrikethru, dialog.FontUnderline, dialog.InitDir});
+    requests.append({kind, dialog.FileName, dialog.Filter, dialog.DefaultExt, dialog.Flags, dialog.Color,
+                     dialog.FontName, dialog.FontSize, dialog.FontBold, dialog.FontItalic, dialog.InitDir});
     if (answers.isEmpty())
         return false;
     answer = answers.dequeue();
@@ -41,9 +40,8 @@ bool ScriptedDialogs::showFont(CommonDialog &dialog)
     dialog.FontName = answer.fontName;
     dialog.FontSize = answer.fontSize;
     dialog.FontBold = answer.bold;
-    dialog.FontItalic = answer.italic;
-    dialog.FontStrikethru = answer.strikethru;
-    dialog.FontUnderline = answer.underline;
+    // The font chosen is plain but for its weight.
+    dialog.FontItalic = dialog.FontStrikethru = dialog.FontUnderline = false;
     dialog.Color = answer.color;
     return true;
 }

@@ -25,7 +25,7 @@ public:
         std::uint32_t color = 0;  // Color, and Font with effects
         QString fontName;
         double fontSize = 0;
-        bool bold = false, italic = false, strikethru = false, underline = false;
+        bool bold = false;
         QString printToPdf;     // Printer: the PDF file the job writes to
     };
 
@@ -37,11 +37,10 @@ public:
         QString filter;
         QString defaultExt;
         std::uint32_t flags;
-        bool cancelError;
         std::uint32_t color;
         QString fontName;
         double fontSize;
-        bool bold, italic, strikethru, underline;
+        bool bold, italic;
         QString initDir;
     };
 
