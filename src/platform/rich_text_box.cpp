@@ -1,10 +1,17 @@
 #include "platform/rich_text_box.h"
 
+#include "platform/line_change_layout.h"
+
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QTextDocument>
 
 RichTextBox::RichTextBox(QWidget *parent) : QPlainTextEdit(parent)
 {
+    auto *text = new QTextDocument(this);
+    text->setDefaultFont(font());
+    text->setDocumentLayout(new LineChangeLayout(text));
+    setDocument(text);
     // The strip the wrapping width leaves beside the text is the box's own, not its
     // viewport's: it takes the text's background and the text's pointer.
     setBackgroundRole(QPalette::Base);

@@ -5,11 +5,15 @@
 #include "platform/rich_text_box.h"
 
 #include <QAction>
+#include <QPaintEvent>
 #include <QPointer>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
+
+#include <functional>
 
 namespace {
 
@@ -38,6 +42,21 @@ protected:
     }
 
     void settle() { QCoreApplication::processEvents(); }
+};
+
+// The part of the text area painted since it was last cleared.
+class PaintedArea : public QObject
+{
+public:
+    QRect painted;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted |= static_cast<QPaintEvent *>(event)->region().boundingRect();
+        return false;
+    }
 };
 
 TEST_F(LiveTagColouringTest, TagsColourAsTheyAreTypedAndLoseItWhenTheirBracketGoes)
@@ -87,6 +106,60 @@ TEST_F(LiveTagColouringTest, TagsColourAsTheyAreTypedAndLoseItWhenTheirBracketGo
     settle();
     choose("mnuFileSave");
     EXPECT_EQ(readFile(tempPath("mixed.htm")), "<i><p\r\nclass=bx>a</p>\n<b>\rc\r\n");
+}
+
+// A key costs the lines it changes, not the page in view.
+TEST_F(LiveTagColouringTest, AnEditRepaintsTheLinesItChanges)
+{
+    start();
+    QString page;
+    for (int line = 1; line <= 30; ++line)
+        page += line == 6 ? QStringLiteral("<p class=x>%1end</p>\n").arg(QString("word ").repeated(80))
+                          : QStringLiteral("<p class=x>line %1</p>\n").arg(line, 2, 10, QLatin1Char('0'));
+    editor().SetText(page);
+    const int lineHeight = qRound(activeEditor()->blockBoundingGeometry(activeEditor()->document()->begin()).height());
+    const int fifthLine = 4 * 23;
+    PaintedArea area;
+    activeEditor()->viewport()->installEventFilter(&area);
+    const auto paintAfter = [&](const std::function<void()> &edit) {
+        settle();
+        area.painted = QRect();
+        edit();
+        settle();
+        return area.painted;
+    };
+
+    // Text put in place of the end of one line and most of the next, a long wrapped one:
+    // the page is as long as the same text opened afresh.
+    const int keptWords = page.indexOf("end</p>") - 150;
+    editor().SetSelection(fifthLine + 13, keptWords - fifthLine - 13);
+    editor().SetSelText(QStringLiteral("x</p>\n"));
+    settle();
+    EXPECT_EQ(activeEditor()->document()->findBlockByNumber(5).text(), page.mid(keptWords, 157));
+    const auto expectLengthAsOpenedAfresh = [&] {
+        const int edited = activeEditor()->verticalScrollBar()->maximum();
+        editor().SetText(editor().Text());
+        settle();
+        EXPECT_EQ(edited, activeEditor()->verticalScrollBar()->maximum());
+    };
+    expectLengthAsOpenedAfresh();
+
+    choose("mnuOptionsColorTagsWhileTyping");
+    editor().SetSelStart(fifthLine + 7);
+    const QRect typed = paintAfter([&] { type("ab"); });
+    EXPECT_GT(typed.height(), 0);
+    EXPECT_LE(typed.height(), 2 * lineHeight);
+
+    // A comment opened colours, and so repaints, every line below it.
+    editor().SetSelStart(fifthLine);
+    const QRect opened = paintAfter([&] { type("<!--"); });
+    EXPECT_GE(opened.bottom(), activeEditor()->viewport()->height() - lineHeight);
+
+    // Lines typed over go from the page's length.
+    editor().SetSelection(fifthLine + 2, 300);
+    type("y");
+    settle();
+    expectLengthAsOpenedAfresh();
 }
 
 TEST_F(LiveTagColouringTest, RememberedForEveryWindowAndTurnedOffEverywhere)
