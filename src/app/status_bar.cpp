@@ -33,7 +33,7 @@ void showInPlace(QLabel *label, const QString &text)
     const bool sameWidth = label->property(shownWidthProperty) == QVariant(width);
     label->setText(text);
     label->setProperty(shownWidthProperty, width);
-    if (!sameWidth || label->minimumSize() != label->maximumSize())
+    if (!sameWidth)
         label->setFixedSize(label->sizeHint());
 }
 

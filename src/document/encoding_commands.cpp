@@ -39,14 +39,16 @@ void StrayBytesToLetters(frmNotePad &window)
     QTextCursor cursor(&document);
     cursor.beginEditBlock();
     for (QTextBlock line = document.begin(); line.isValid(); line = line.next()) {
-        const QString text = line.text();
-        for (qsizetype at = 0; at < text.size(); ++at) {
-            const QChar letter = StrayByteToWindows1252(text[at]);
-            if (letter == text[at])
-                continue;
-            cursor.setPosition(line.position() + int(at));
-            cursor.setPosition(line.position() + int(at) + 1, QTextCursor::KeepAnchor);
-            cursor.insertText(letter);
+        // Each letter takes its byte's one place, so the positions after it stay.
+        int at = line.position();
+        for (const QChar c : line.text()) {
+            const QChar letter = StrayByteToWindows1252(c);
+            if (letter != c) {
+                cursor.setPosition(at);
+                cursor.setPosition(at + 1, QTextCursor::KeepAnchor);
+                cursor.insertText(letter);
+            }
+            ++at;
         }
     }
     cursor.endEditBlock();

@@ -13,6 +13,6 @@ class QTextDocument;
 constexpr qsizetype LongestLineShown = 1'000'000;
 
 // Why a page cannot be shown: the first line longer than LongestLineShown, or nothing
-// when every line fits. Lines end at "\n" and at U+2029.
+// when every line fits. The text is a decoded file's, each of whose lines ends at "\n".
 std::optional<QString> LineTooLong(QStringView text);
 std::optional<QString> LineTooLong(const QTextDocument &document);

@@ -9,12 +9,21 @@
 #include <QKeyEvent>
 #include <QTextBlock>
 
+#include <algorithm>
+
 namespace {
 
 bool isNameCharacter(QChar c)
 {
     return c.isLetterOrNumber() || c == QLatin1Char('-') || c == QLatin1Char(':') || c == QLatin1Char('_')
            || c == QLatin1Char('.');
+}
+
+// Where the run of name characters that starts at from ends.
+qsizetype nameEnd(const QString &text, qsizetype from)
+{
+    const QStringView rest = QStringView(text).sliced(from);
+    return from + (std::find_if_not(rest.begin(), rest.end(), isNameCharacter) - rest.begin());
 }
 
 // The keys that can change a name and leave it a name; any other key (">", a blank) ends
@@ -76,9 +85,7 @@ TagRenamer::Pair TagRenamer::pairAtCaret() const
     qsizetype start = from - line.position();
     while (start > 0 && isNameCharacter(text[start - 1]))
         --start;
-    qsizetype end = to - line.position();
-    while (end < text.size() && isNameCharacter(text[end]))
-        ++end;
+    const qsizetype end = nameEnd(text, to - line.position());
     if (start == 0 || text[start - 1] != QLatin1Char('<') || start == end)
         return {};
     for (qsizetype next = end; next < text.size(); ++next) {
@@ -112,10 +119,7 @@ void TagRenamer::follow(const Pair &before, int charactersBefore)
     const qsizetype start = before.nameStart - line.position();
     if (start < 1 || start > text.size() || text[start - 1] != QLatin1Char('<'))
         return;
-    qsizetype end = start;
-    while (end < text.size() && isNameCharacter(text[end]))
-        ++end;
-    const QString name = text.mid(start, end - start);
+    const QString name = text.mid(start, nameEnd(text, start) - start);
     const int grown = int(name.size() - before.name.size());
     // Anything else the key did (a line break, a tag closed after it) makes it no rename.
     if (document.characterCount() - charactersBefore != grown)

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QList>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -13,11 +14,20 @@ namespace {
 
 constexpr char16_t strayByteBase = 0xDC00;
 
-bool isStrayByte(const QString &name, qsizetype i)
+// Where the name holds a byte that was no UTF-8: a low surrogate U+DC80..U+DCFF of its
+// own, as one right after a high surrogate is half of a character.
+QList<qsizetype> strayBytes(const QString &name)
 {
-    const QChar c = name[i];
-    const bool pairedHalf = i > 0 && name[i - 1].isHighSurrogate();
-    return c.unicode() >= strayByteBase + 0x80 && c.unicode() <= strayByteBase + 0xFF && !pairedHalf;
+    QList<qsizetype> found;
+    bool afterHigh = false;
+    qsizetype at = 0;
+    for (const QChar c : name) {
+        if (!afterHigh && c.unicode() >= strayByteBase + 0x80 && c.unicode() <= strayByteBase + 0xFF)
+            found.append(at);
+        afterHigh = c.isHighSurrogate();
+        ++at;
+    }
+    return found;
 }
 
 // The length of the UTF-8 sequence that starts at i, or 0 when it is not valid there.
@@ -59,30 +69,24 @@ QByteArray NativeFileName(const QString &name)
 {
     QByteArray bytes;
     qsizetype copied = 0;
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        if (isStrayByte(name, i)) {
-            bytes += QFile::encodeName(name.sliced(copied, i - copied));
-            bytes += char(name[i].unicode() - strayByteBase);
-            copied = i + 1;
-        }
+    for (const qsizetype at : strayBytes(name)) {
+        bytes += QFile::encodeName(name.sliced(copied, at - copied));
+        bytes += char(name[at].unicode() - strayByteBase);
+        copied = at + 1;
     }
     return bytes + QFile::encodeName(name.sliced(copied));
 }
 
 bool IsQtFileName(const QString &name)
 {
-    for (qsizetype i = 0; i < name.size(); ++i)
-        if (isStrayByte(name, i))
-            return false;
-    return true;
+    return strayBytes(name).isEmpty();
 }
 
 QString DisplayFileName(const QString &name)
 {
     QString shown = name;
-    for (qsizetype i = 0; i < shown.size(); ++i)
-        if (isStrayByte(name, i))
-            shown[i] = QChar::ReplacementCharacter;
+    for (const qsizetype at : strayBytes(name))
+        shown[at] = QChar::ReplacementCharacter;
     return shown;
 }
 

@@ -32,8 +32,10 @@ const std::array<char16_t, 32> &windows1252Specials()
         for (int i = 0; i < 32; ++i)
             bytes[i] = char(0x80 + i);
         const QString decoded = QStringDecoder("windows-1252", QStringDecoder::Flag::Stateless).decode(bytes);
-        for (int i = 0; i < 32 && i < decoded.size(); ++i)
-            specials[i] = decoded.at(i).unicode();
+        // A single-byte code page decodes each byte to one unit, so the 32 fill the table.
+        int at = 0;
+        for (const QChar character : decoded)
+            specials[at++] = character.unicode();
         return specials;
     }();
     return table;
