@@ -86,7 +86,6 @@ QLabel *ElementDialog::makeValueLabel(const QString &name)
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setAlignment(Qt::AlignCenter);
     label->setMinimumWidth(80);
-    label->setAutoFillBackground(true);
     return label;
 }
 

@@ -48,7 +48,7 @@ LivePreviewDock::LivePreviewDock(Program &program, QMdiArea *documents, QWidget 
 
     refreshTimer_.setSingleShot(true);
     refreshTimer_.setInterval(RefreshDelayMs);
-    connect(&refreshTimer_, &QTimer::timeout, this, [this] { refresh(true); });
+    connect(&refreshTimer_, &QTimer::timeout, this, &LivePreviewDock::refresh);
     connect(documents, &QMdiArea::subWindowActivated, this, &LivePreviewDock::followActiveDocument);
 }
 
@@ -123,11 +123,11 @@ void LivePreviewDock::followActiveDocument()
                 }),
         connect(editor, &RichTextBox::cursorPositionChanged, this, [this] { outlineCaretElement(true); }),
         // A Save As can give the page another folder, or make it a text or rich-text file.
-        connect(active, &QWidget::windowTitleChanged, this, [this] { refresh(true); }),
+        connect(active, &QWidget::windowTitleChanged, this, &LivePreviewDock::refresh),
         // The frame may still call a closing window current; once it is gone, the next is.
         connect(active, &QObject::destroyed, this, &LivePreviewDock::followActiveDocument, Qt::QueuedConnection),
     };
-    refresh(false);
+    refresh();
 }
 
 void LivePreviewDock::forgetDocument()
@@ -150,7 +150,7 @@ void LivePreviewDock::showNote(const QString &text)
     stack_->setCurrentWidget(note_);
 }
 
-void LivePreviewDock::refresh(bool keepScroll)
+void LivePreviewDock::refresh()
 {
     refreshTimer_.stop();
     if (!document_ || !engine_)
@@ -182,7 +182,9 @@ void LivePreviewDock::refresh(bool keepScroll)
         showNote(QStringLiteral("This page is too large for the preview."));
         return;
     }
-    scrollToKeep_ = keepScroll && showingPage && base == shownBase_ ? engine_->scrollPosition() : QPointF();
+    // An edit keeps the reader's place; another page, or the page back after a note, starts
+    // at its top.
+    scrollToKeep_ = showingPage && base == shownBase_ ? engine_->scrollPosition() : QPointF();
     shownText_ = text;
     shownBase_ = base;
     elements_ = std::move(marked.elements);

@@ -46,7 +46,7 @@ private:
     void releaseEngine();
     void followActiveDocument();
     void forgetDocument();
-    void refresh(bool keepScroll);
+    void refresh();
     void showNote(const QString &text);
     void pageLoaded();
     void outlineCaretElement(bool scroll);

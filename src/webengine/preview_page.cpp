@@ -68,10 +68,8 @@ QString PreviewPage::bridgeScript(const QString &markAttribute)
 
 bool PreviewPage::acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame)
 {
+    // A link to a place on this same page never comes here: the engine scrolls to it.
     if (type == NavigationTypeLinkClicked) {
-        // A link to a place on this same page only scrolls it.
-        if (url.hasFragment() && url.adjusted(QUrl::RemoveFragment) == this->url().adjusted(QUrl::RemoveFragment))
-            return true;
         emit linkClicked(url);
         return false;
     }

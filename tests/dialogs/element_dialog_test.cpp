@@ -141,7 +141,8 @@ TEST_F(ElementDialogTest, BodyFontHexAndCharactersWriteWhatIsChosen)
          R"(<font face="arial">Keep THIS</font>)"},
         // The code is in capitals whatever the tag case.
         {"mnuViewHex", "frmRGB", true, "red",
-         {"cmdSelectColor=color:FF", "?lblHexValue=FF0000", "cmdSelectColor=cancel", "?lblHexValue=FF0000", "cmdOK"},
+         {"cmdSelectColor=color:FF", "?lblHexValue=FF0000", "#lblHexValue=FF0000", "cmdSelectColor=cancel",
+          "?lblHexValue=FF0000", "cmdOK"},
          "red#FF0000"},
         {"mnuViewHex", "frmRGB", false, "keep", {"cmdSelectColor=color:FF", "cmdCancel"}, "keep"},
         // References that are easy to confuse, whatever the tag case.
@@ -171,9 +172,10 @@ TEST_F(ElementDialogTest, ImageLinksMetaRulesAndSoundWriteWhatIsChosen)
          {"txtSource=kept.gif", "cmdImage=bytes:notes.gif", "?txtSource=kept.gif", "?txtHeight=",
           "?lblDownloadTime=", "cmdOK"},
          R"(<IMAGE SRC="kept.gif" ALT="Image" HEIGHT="" WIDTH="" ALIGN="DEFAULT">)", {"notes.gif"}},
+        // A frame of the user's own naming is typed in.
         {"mnuViewLinks", "frmLinks", false, "",
-         {"txtLink=docs/page.htm", "txtLinkName=Home", "cboTarget=_blank", "cmdOK"},
-         R"(<A HREF="http://docs/page.htm" TARGET="_blank">Home</A>)"},
+         {"txtLink=docs/page.htm", "txtLinkName=Home", "cboTarget=content", "cmdOK"},
+         R"(<A HREF="http://docs/page.htm" TARGET="content">Home</A>)"},
         // A relative link takes the picked page's name without its folder; a cancelled
         // pick leaves it alone.
         {"mnuViewLinks", "frmLinks", false, "",

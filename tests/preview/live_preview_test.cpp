@@ -6,6 +6,8 @@
 #include "preview/live_preview_dock.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QMdiArea>
@@ -83,6 +85,15 @@ TEST_F(LivePreviewTest, TypingRefreshesThePageWithItsFolderPicturesAndKeepsItsSc
     ASSERT_TRUE(refreshed.wait(5000));
     EXPECT_EQ(evaluate("document.getElementById('a').textContent").toString(), "OneTwo");
     EXPECT_EQ(evaluate("window.scrollY").toInt(), 900);
+
+    // The page back after a note starts at its top.
+    QGuiApplication::clipboard()->setText(QString("<p>x</p>\n").repeated(200000));
+    choose("mnuEditPaste");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return note().contains("too large"); }, 5000));
+    choose("mnuEditUndoLast");
+    ASSERT_TRUE(refreshed.wait(5000));
+    EXPECT_EQ(evaluate("document.getElementById('a').textContent").toString(), "OneTwo");
+    EXPECT_EQ(evaluate("window.scrollY").toInt(), 0);
 }
 
 TEST_F(LivePreviewTest, ANewPageShowsItselfAndAPageSwitchedToStartsAtItsTopInTheSameFolder)
@@ -132,7 +143,9 @@ TEST_F(LivePreviewTest, TheCaretsElementIsOutlinedAndAClickedElementTakesTheCare
 TEST_F(LivePreviewTest, AClickedLinkOpensInTheBrowserAndThePreviewStaysOnThePage)
 {
     ASSERT_TRUE(preview("page.htm", "<a id=\"l\" href=\"other.htm\" style=\"display:block\">other</a>"
-                                    "<a id=\"w\" href=\"http://127.0.0.1:9/\" target=\"_blank\">new window</a>"));
+                                    "<a id=\"w\" href=\"http://127.0.0.1:9/\" target=\"_blank\">new window</a>"
+                                    "<a id=\"f\" href=\"#far\" style=\"display:block\">far</a>"
+                                    "<div style=\"height:5000px\"></div><p id=\"far\">far</p>"));
     clickElement("#l");
     ASSERT_TRUE(QTest::qWaitFor([&] { return !starter().openedUrls.isEmpty(); }, 5000)) << "no browser: the desktop's";
     EXPECT_EQ(starter().openedUrls[0], QUrl::fromLocalFile(tempPath("other.htm")));
@@ -145,6 +158,10 @@ TEST_F(LivePreviewTest, AClickedLinkOpensInTheBrowserAndThePreviewStaysOnThePage
     EXPECT_EQ(starter().calls[0].arguments, QStringList{tempPath("other.htm")});
     EXPECT_EQ(starter().calls[1].arguments, QStringList{"http://127.0.0.1:9/"});
     EXPECT_EQ(evaluate("document.getElementById('l').textContent").toString(), "other");
+    // A place on the page itself is scrolled to, in the preview.
+    clickElement("#f");
+    EXPECT_TRUE(waitFor("window.scrollY > 4000", true));
+    EXPECT_EQ(starter().calls.size(), 2);
     EXPECT_EQ(starter().openedUrls.size(), 1);
 }
 

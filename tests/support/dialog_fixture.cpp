@@ -57,6 +57,7 @@ void DialogTest::pickItem(QDialog *dialog, const QString &comboBox, const QStrin
     if (index < 0) {
         // What no item says is typed, where the list takes typing.
         ASSERT_NE(list->lineEdit(), nullptr) << item.toStdString() << " is not in " << comboBox.toStdString();
+        list->lineEdit()->selectAll();
         QTest::keyClicks(list->lineEdit(), item);
         return;
     }
@@ -111,6 +112,11 @@ void DialogTest::act(QDialog *dialog, const QString &step)
     const QString value = equals < 0 ? QString() : step.mid(equals + 1);
     if (name.startsWith(QLatin1Char('?'))) {
         EXPECT_EQ(shown(dialog, name.mid(1)), value) << name.toStdString();
+    } else if (name.startsWith(QLatin1Char('#'))) {
+        // The colour a label is filled with, as the dialog draws it.
+        const auto *label = control<QLabel>(dialog, name.mid(1));
+        const QImage drawn = dialog->grab(QRect(label->mapTo(dialog, QPoint(4, 4)), QSize(1, 1))).toImage();
+        EXPECT_EQ(drawn.pixelColor(0, 0).name().mid(1).toUpper(), value) << name.toStdString();
     } else if (name.startsWith(QLatin1Char('+')) || name.startsWith(QLatin1Char('-'))) {
         if (auto *widget = control<QWidget>(dialog, name.mid(1)))
             EXPECT_EQ(widget->isEnabled(), name.startsWith(QLatin1Char('+'))) << name.toStdString();

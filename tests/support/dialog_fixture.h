@@ -18,6 +18,7 @@
 //                    written there first (a picture, or 56,000 bytes of no picture),
 //                    "cancel", or "answer:" and the message boxes' buttons ("Ok,Cancel")
 //   "?name=text"     the label, text box or list shows text
+//   "#name=RRGGBB"   the label is filled with that colour
 //   "+name", "-name" the control is enabled, disabled
 //   "?open"          the dialog stays open; otherwise it must have closed, the editor focused
 struct DialogPath
