@@ -56,6 +56,10 @@ TEST_F(StatusBarTest, CaretLineColumnAndSelectionFollowMovesAndSelections)
     press(Qt::Key_Left, Qt::ShiftModifier);
     EXPECT_EQ(shown("lblSelection"), "2 selected");
     EXPECT_EQ(shown("lblCaret"), "Ln 1, Col 3");
+    // A caret between a letter and its accent, as a find for the bare letter leaves it, is
+    // in that letter's column.
+    activeDocument()->editor().SetSelStart(2);
+    EXPECT_EQ(shown("lblCaret"), "Ln 1, Col 2");
 
     // Each label is as wide as its text, however often and however far its width changes.
     QLabel *caret = frame().statusBar()->findChild<QLabel *>(QStringLiteral("lblCaret"));

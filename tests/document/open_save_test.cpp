@@ -295,34 +295,44 @@ QByteArray richTextOfSize(int size)
 
 TEST_F(OpenSaveTest, ASaveCutShortKeepsTheOldFileWholeSaysWhyAndLeavesTheDocumentChanged)
 {
+    // Why the new content cannot come in as a new file, so that it is written in place.
+    enum class InPlace { No, LockedFolder, HardLinked };
     const struct
     {
         const char *name;
         QString fileName;
         QByteArray old;
-        // A second name for the file: the new content cannot come in as a new file, so it is
-        // written in place.
-        bool hardLinked = false;
+        InPlace inPlace = InPlace::No;
     } files[] = {
         {"Plain", "page.htm", QByteArray(40000, 'p')},
         {"Rich", "page.rtf", richTextOfSize(40000)},
-        {"PlainInPlace", longestName(".htm"), QByteArray(40000, 'p')},
-        {"RichInPlace", longestName(".rtf"), richTextOfSize(40000)},
-        {"PlainHardLinked", "page.htm", QByteArray(40000, 'p'), true},
+        {"PlainInPlace", "page.htm", QByteArray(40000, 'p'), InPlace::LockedFolder},
+        {"RichInPlace", "page.rtf", richTextOfSize(40000), InPlace::LockedFolder},
+        {"PlainHardLinked", "page.htm", QByteArray(40000, 'p'), InPlace::HardLinked},
     };
+    const QFile::Permissions readable = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    const QFile::Permissions enterable = readable | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+    QFile::setPermissions(temp_.path(), QFileInfo(temp_.path()).permissions() | QFile::ExeGroup | QFile::ExeOther);
     for (const auto &file : files) {
         SCOPED_TRACE(file.name);
         const QDir folder(tempPath(file.name));
         folder.mkpath(".");
         const QString path = writeFile(QLatin1String(file.name) + '/' + file.fileName, file.old);
-        if (file.hardLinked)
+        if (file.inPlace == InPlace::HardLinked)
             ASSERT_EQ(link(QFile::encodeName(path), QFile::encodeName(folder.filePath("other.htm"))), 0);
+        if (file.inPlace == InPlace::LockedFolder) {
+            QFile::setPermissions(path, readable | QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther);
+            QFile::setPermissions(folder.path(), enterable);
+        }
         start();
         open(path);
         type("new ");
         const QStringList entries = folder.entryList(QDir::Files | QDir::Hidden);
         {
             const FileSizeLimit limit(16 * 1024);
+            std::optional<AsOrdinaryUser> user;
+            if (file.inPlace == InPlace::LockedFolder)
+                user.emplace();
             choose("mnuFileSave");
         }
         EXPECT_EQ(onlyMessage(), "Can't save file " + path + "\r\nFile too large");
@@ -330,6 +340,8 @@ TEST_F(OpenSaveTest, ASaveCutShortKeepsTheOldFileWholeSaysWhyAndLeavesTheDocumen
         EXPECT_EQ(activeDocument()->Caption(), path);
         EXPECT_TRUE(activeDocument()->state().Changed);
         EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden), entries) << "a file left behind";
+        // So that the temporary folder can go.
+        QFile::setPermissions(folder.path(), enterable | QFile::WriteOwner);
     }
 }
 

@@ -29,6 +29,7 @@ TEST(RtfReader, ReadsTheTextOfWhatWritersProduce)
         {"raw 8-bit bytes", "{\\rtf1 caf\xe9 na\xefve}", QString::fromUtf8("café naïve")},
         {"document code page", "{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'f0\\'e8}", QString::fromUtf8("При")},
         {"an EBCDIC code page", "{\\rtf1\\ansi\\ansicpg1026 \\'c1\\'c2}", "AB"},
+        {"code page 0 is none: Windows-1252 stays", "{\\rtf1\\ansi\\ansicpg0 \\'e9}", QString::fromUtf8("é")},
         {"Mac character set", "{\\rtf1\\mac caf\\'8e}", QString::fromUtf8("café")},
         {"double-byte code page joins byte pairs", "{\\rtf1\\ansi\\ansicpg932 \\'82\\'a0\x82\xa2}",
          QString::fromUtf8("あい")},

@@ -101,6 +101,9 @@ TEST_F(FindInFilesTest, FindsInEachEncodingAndInUnsavedTextSkipsWhatItCannotSear
     control<QCheckBox>("frmFindInFiles", "chkCase")->click();
     search("mnuSearchFindInFiles", "frmFindInFiles", "needle\\s+N", true);
     EXPECT_EQ(rows(), QStringList({"a.html (1 match)", "  1:5 one needle"}));
+    // A match that begins with a line break is listed on the line the break ends.
+    search("mnuSearchFindInFiles", "frmFindInFiles", "\\nNeedle", true);
+    EXPECT_EQ(rows(), QStringList({"a.html (1 match)", "  1:11 one needle"}));
     search("mnuSearchFindInFiles", "frmFindInFiles", "needle(", true);
     EXPECT_EQ(messages().shown.last().text,
               "Can't use the regular expression \"needle(\": missing closing parenthesis at offset 7");
@@ -140,16 +143,25 @@ TEST_F(FindInFilesTest, ReplaceInFilesKeepsEachFilesBytesButTheMatchesAndLeavesA
     EXPECT_FALSE(panel().findChild<QPushButton *>("cmdGo")->isEnabled());
 }
 
-TEST_F(FindInFilesTest, ClosingTheFrameMidSearchStopsTheThread)
+TEST_F(FindInFilesTest, StopOrClosingTheFrameMidSearchEndsTheThread)
 {
     start();
     for (int index = 0; index < 300; ++index)
         put(QStringLiteral("tree/%1/p%2.html").arg(index % 10).arg(index), QByteArray(4000, 'x') + "needle");
-    choose("mnuSearchFindInFiles");
-    enter("frmFindInFiles", "Text1", "needle");
-    enter("frmFindInFiles", "txtFolder", tempPath("tree"));
-    QTest::mouseClick(control<QPushButton>("frmFindInFiles", "cmdFind"), Qt::LeftButton);
-    ASSERT_TRUE(panel().isRunning());
+    const auto startSearch = [this] {
+        choose("mnuSearchFindInFiles");
+        enter("frmFindInFiles", "Text1", "needle");
+        enter("frmFindInFiles", "txtFolder", tempPath("tree"));
+        QTest::mouseClick(control<QPushButton>("frmFindInFiles", "cmdFind"), Qt::LeftButton);
+        EXPECT_TRUE(panel().isRunning());
+    };
+    startSearch();
+    QTest::mouseClick(panel().findChild<QPushButton *>("cmdStop"), Qt::LeftButton);
+    EXPECT_FALSE(panel().isRunning());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(status().startsWith("Stopped: ")) << status().toStdString();
+
+    startSearch();
     frame().close();
     EXPECT_FALSE(panel().isRunning());
     // What the thread sent before it stopped arrives harmlessly.

@@ -221,6 +221,10 @@ TEST_F(FindTest, FindAndReplaceOpenReadyForTypingTheTextToFindAndReturnFindsIt)
         QTest::keyClick(form->focusWidget(), Qt::Key_Return);
         EXPECT_EQ(form->Text1->text(), "two") << opener.formName;
         expectSelection(4, 3);
+        // Return finds wherever the focus is, on Close too.
+        form->cmdCancel->setFocus();
+        QTest::keyClick(form->cmdCancel, Qt::Key_Return);
+        expectSelection(12, 3);
         form->cmdCancel->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
