@@ -43,6 +43,23 @@ void RichTextBox::resizeEvent(QResizeEvent *event)
     applyWrapWidth();
 }
 
+// A text longer than the view brings the vertical scroll bar. Its coming narrows the view,
+// and Qt then lays out the text again, going over every line of it, and once more when the
+// wrapping width's margin is set again. So the bar is brought before the text goes in.
+void RichTextBox::SetPlainText(const QString &text)
+{
+    int linesShown = viewport()->height() / qMax(1, fontMetrics().lineSpacing()) + 1;
+    for (qsizetype at = text.indexOf(QLatin1Char('\n')); at >= 0 && linesShown > 0;
+         at = text.indexOf(QLatin1Char('\n'), at + 1))
+        --linesShown;
+    const bool bringBar = linesShown == 0 && verticalScrollBarPolicy() == Qt::ScrollBarAsNeeded;
+    if (bringBar)
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setPlainText(text);
+    if (bringBar)
+        setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
+
 // A click in the strip beside the text lands on the text, at the right end of the line
 // it is level with, as a click past a line's end does in the text itself.
 bool RichTextBox::event(QEvent *event)

@@ -15,6 +15,9 @@ public:
     void SetWrapWidth(int width);
     int WrapWidth() const { return wrapWidth_; }
 
+    // Takes a whole new text in place of the old one.
+    void SetPlainText(const QString &text);
+
     // Where the lines in view stand, for what is drawn beside them.
     using QPlainTextEdit::blockBoundingGeometry;
     using QPlainTextEdit::contentOffset;

@@ -81,7 +81,7 @@ void ScriptShaping::SetPlainText(const QString &text)
 {
     look(text);
     settingText_ = true;
-    editor_.setPlainText(text);
+    editor_.SetPlainText(text);
     settingText_ = false;
 }
 

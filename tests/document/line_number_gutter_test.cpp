@@ -68,6 +68,41 @@ TEST_F(LineNumberGutterTest, AScrolledViewIsNumberedLineByLineBesideItsText)
     }
 }
 
+// The text area's width is settled before a page's text goes in, with the numbers of its
+// lines beside it and its scroll bar in place: each change of that width after would have
+// every line of the page laid out again.
+TEST_F(LineNumberGutterTest, ALongPageOpensIntoATextAreaOfItsFinalWidth)
+{
+    class WidthChanges : public QObject
+    {
+    public:
+        int afterText = 0;
+
+    protected:
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            const auto *editor = dynamic_cast<RichTextBox *>(watched->parent());
+            if (event->type() == QEvent::Resize && editor && watched == editor->viewport()
+                && editor->document()->characterCount() > 1000)
+                ++afterText;
+            return false;
+        }
+    } widthChanges;
+    start();
+    QCoreApplication::instance()->installEventFilter(&widthChanges);
+    open(writeFile("long.htm", QByteArray("<p>line</p>\n").repeated(500)));
+    QCoreApplication::processEvents();
+    QCoreApplication::instance()->removeEventFilter(&widthChanges);
+    EXPECT_EQ(widthChanges.afterText, 0);
+    EXPECT_TRUE(activeEditor()->verticalScrollBar()->isVisible());
+    EXPECT_EQ(activeEditor()->viewport()->width(), int(0.95f * float(activeEditor()->width())));
+
+    // The scroll bar still goes with a text that fits.
+    activeDocument()->editor().SetText("short");
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(activeEditor()->verticalScrollBar()->isVisible());
+}
+
 TEST_F(LineNumberGutterTest, ViewLineNumbersHidesThemInEveryWindowAndIsRemembered)
 {
     start();
