@@ -96,10 +96,11 @@ private:
 // Where the layout paints the "<" of a start or end tag in the tag colour: the tags the
 // user sees coloured. The program paints a tag's other parts, and comments, in colours of
 // their own; the brackets of tags keep the tag colour.
-QList<int> colouredTagOpenings(QTextDocument *page, const QColor &tagColor)
+QList<int> colouredTagOpenings(QTextDocument *page, const QColor &tagColor, int firstLine, int lastLine)
 {
     QList<int> openings;
-    for (QTextBlock line = page->begin(); line.isValid(); line = line.next()) {
+    for (QTextBlock line = page->findBlockByNumber(firstLine); line.isValid() && line.blockNumber() <= lastLine;
+         line = line.next()) {
         const QString text = line.text();
         for (const QTextLayout::FormatRange &range : line.layout()->formats()) {
             const QChar next = range.start + 1 < text.size() ? text[range.start + 1] : QChar();
@@ -703,13 +704,18 @@ private:
         }
     }
 
-    // What the user sees after typing: the same text, coloured the same.
+    // What the user sees after typing: the same text, its lines in view coloured the same
+    // (the program colours a line only once it is shown).
     void compareWith(QTextDocument *floorPage, const QString &operation)
     {
-        if (productEditor()->document()->toRawText() != floorPage->toRawText())
+        RichTextBox *editor = productEditor();
+        if (editor->document()->toRawText() != floorPage->toRawText())
             mismatch(operation + QStringLiteral(": the program's text differs from the floor's"));
         const QColor tagColor = TagColorFor(frame_, document()->editor());
-        if (colouredTagOpenings(productEditor()->document(), tagColor) != colouredTagOpenings(floorPage, tagColor))
+        const int firstLine = editor->firstVisibleBlock().blockNumber();
+        const int lastLine = editor->cursorForPosition(QPoint(0, editor->viewport()->height() - 1)).blockNumber();
+        if (colouredTagOpenings(editor->document(), tagColor, firstLine, lastLine)
+            != colouredTagOpenings(floorPage, tagColor, firstLine, lastLine))
             mismatch(operation + QStringLiteral(": the program colours the page otherwise than the floor"));
     }
 

@@ -34,7 +34,7 @@ void ColorTagsWhileTyping(Program &program, frmNotePad &window, bool on)
     LiveTagHighlighter *current = highlighterOf(window);
     if (on) {
         if (!current)
-            new LiveTagHighlighter(document, coloursFor(program, window));
+            new LiveTagHighlighter(window.RichTextBox1, coloursFor(program, window));
         return;
     }
     if (!current)

@@ -1,12 +1,16 @@
 #include "document/live_tag_highlighter.h"
 
 #include "platform/block_line_endings.h"
+#include "platform/rich_text_box.h"
 
-#include <QAbstractTextDocumentLayout>
-#include <QCoreApplication>
-#include <cctype>
-#include <QSignalBlocker>
+#include <QEvent>
 #include <QTextDocument>
+#include <QTextLayout>
+
+#include <algorithm>
+#include <cctype>
+#include <functional>
+#include <vector>
 
 namespace {
 
@@ -53,49 +57,126 @@ private:
     Paint paint_;
 };
 
+// The mark of a line whose colours are those of its text and of where the reading stands
+// before it; a line without one is coloured when it is next shown.
+class ColouredLine final : public QTextBlockUserData
+{
+};
+
+// Reads the line's text on from where the reading stands before it, and returns where it
+// stands at its end.
+ScanState readLine(const QTextBlock &line, const QString &text, LinePainter::Paint paint, const HtmlColours &colours)
+{
+    ScanState state = ScanStateBefore(line);
+    LinePainter painter(text, colours, std::move(paint));
+    ScanTags(text, state, line.next().isValid(), painter);
+    return state;
+}
+
 } // namespace
 
-LiveTagHighlighter::LiveTagHighlighter(QTextDocument *document, const HtmlColours &colours)
-    : QSyntaxHighlighter(static_cast<QObject *>(document)), colours_(colours)
+LiveTagHighlighter::LiveTagHighlighter(RichTextBox *editor, const HtmlColours &colours)
+    : QObject(editor->document()), editor_(editor), colours_(colours)
 {
     setObjectName(QStringLiteral("LiveTagHighlighter"));
-    setDocument(document);
-    // Qt colours the whole text once control returns to the event loop; done here at
-    // once instead, it can be done quietly.
-    recolourAll([this] { QCoreApplication::sendPostedEvents(this, QEvent::MetaCall); });
+    QTextDocument *document = editor->document();
+    connect(document, &QTextDocument::contentsChange, this, &LiveTagHighlighter::contentsChange);
+    // A page closed takes its lines' colours with it.
+    connect(document, &QObject::destroyed, this, [this] { editor_ = nullptr; });
+    editor->viewport()->installEventFilter(this);
+    contentsChange(0, 0, document->characterCount());
+    editor->viewport()->update();
+}
+
+LiveTagHighlighter::~LiveTagHighlighter()
+{
+    if (editor_)
+        forgetColours();
 }
 
 void LiveTagHighlighter::SetColours(const HtmlColours &colours)
 {
     colours_ = colours;
-    recolourAll([this] { rehighlight(); });
+    forgetColours();
+    editor_->viewport()->update();
 }
 
-// Colouring lines outside an edit makes the document announce a change of its contents,
-// which would mark the document changed: the announcement is held back.
-void LiveTagHighlighter::recolourAll(const std::function<void()> &recolour)
+// Every line coloured so far loses its colours; the lines shown take new ones when painted.
+void LiveTagHighlighter::forgetColours()
 {
-    const QSignalBlocker blocker(document());
-    recolouringAll_ = true;
-    recolour();
-    recolouringAll_ = false;
+    for (QTextBlock line = editor_->document()->begin(); line.isValid(); line = line.next()) {
+        if (!line.userData())
+            continue;
+        line.setUserData(nullptr);
+        line.layout()->clearFormats();
+    }
 }
 
-void LiveTagHighlighter::highlightBlock(const QString &text)
+bool LiveTagHighlighter::eventFilter(QObject *, QEvent *event)
 {
-    ScanState state = ScanState::unpacked(HighlighterState(previousBlockState()));
-    LinePainter painter(text, colours_, [this](qsizetype from, qsizetype to, const QTextCharFormat &format) {
-        setFormat(int(from), int(to - from), format);
-    });
-    ScanTags(text, state, currentBlock().next().isValid(), painter);
-    // The line's ending, remembered in the same state, stays as it is.
-    const int before = currentBlockState();
-    setCurrentBlockState(WithHighlighterState(before, state.packed()));
-    // When the line ends otherwise than it did, Qt colours the lines below as well, yet
-    // repaints only the edited one as it stood before its new colours: the editor is asked
-    // to paint what it shows again.
-    if (!recolouringAll_ && HighlighterState(before) != state.packed() && currentBlock().next().isValid())
-        emit document()->documentLayout()->update();
+    if (event->type() == QEvent::Paint)
+        colourShownLines();
+    return false;
+}
+
+void LiveTagHighlighter::colourShownLines()
+{
+    const int bottom = editor_->viewport()->height();
+    const QPointF offset = editor_->contentOffset();
+    for (QTextBlock line = editor_->firstVisibleBlock(); line.isValid(); line = line.next()) {
+        if (editor_->blockBoundingGeometry(line).translated(offset).top() > bottom)
+            break;
+        if (!line.userData())
+            colour(line);
+    }
+}
+
+// As Qt's own highlighter does: a character takes the format painted on it last, and
+// neighbours of one format make one range.
+void LiveTagHighlighter::colour(QTextBlock line)
+{
+    const QString text = line.text();
+    std::vector<const QTextCharFormat *> formats(size_t(text.size()), nullptr);
+    readLine(line, text, [&](qsizetype from, qsizetype to, const QTextCharFormat &format) {
+        std::fill(formats.begin() + from, formats.begin() + to, &format);
+    }, colours_);
+    QList<QTextLayout::FormatRange> ranges;
+    for (size_t at = 0; at < formats.size();) {
+        size_t end = at + 1;
+        while (end < formats.size() && formats[end] == formats[at])
+            ++end;
+        if (formats[at])
+            ranges.append({int(at), int(end - at), *formats[at]});
+        at = end;
+    }
+    line.layout()->setFormats(ranges);
+    line.setUserData(new ColouredLine);
+    editor_->document()->markContentsDirty(line.position(), line.length());
+}
+
+// The lines the change holds are read again, and those below it while the reading stands
+// otherwise at a line's end than it did. A change within one line colours it at once, as
+// part of the change itself; other lines changed are coloured when shown.
+void LiveTagHighlighter::contentsChange(int from, int, int added)
+{
+    QTextDocument *document = editor_->document();
+    const QTextBlock first = document->findBlock(from);
+    const QTextBlock last = document->findBlock(qMin(from + added, document->characterCount() - 1));
+    bool belowChanged = false;
+    for (QTextBlock line = first; line.isValid(); line = line.next()) {
+        const bool edited = line.blockNumber() <= last.blockNumber();
+        belowChanged = belowChanged || (!edited && line.userData());
+        line.setUserData(nullptr);
+        const ScanState state = readLine(line, line.text(), [](qsizetype, qsizetype, const QTextCharFormat &) {}, colours_);
+        const int before = line.userState();
+        line.setUserState(WithHighlighterState(before, state.packed()));
+        if (line.blockNumber() >= last.blockNumber() && HighlighterState(before) == state.packed())
+            break;
+    }
+    if (first == last)
+        colour(first);
+    if (belowChanged)
+        editor_->viewport()->update();
 }
 
 ScanState ScanStateBefore(const QTextBlock &block)

@@ -2,34 +2,41 @@
 
 #include "document/html_colours.h"
 
-#include <QSyntaxHighlighter>
+#include <QObject>
+#include <QTextBlock>
 
-#include <functional>
+class RichTextBox;
 
 // Colours a page in the editor while the user types: tags, attributes and their values,
 // comments, the doctype, character references, and the comments, strings, numbers,
 // keywords and properties of script and style code. It reads the page with the tag
 // scanner the passes use, line by line, keeping in each line's state where the reading
-// stands at its end; an edit recolours its own lines and goes on below only while that
-// state changes. The colours live in the editor's layout only, never in the document's
-// character formats, so saving and the passes see the text as before.
-class LiveTagHighlighter : public QSyntaxHighlighter
+// stands at its end; an edit reads its own lines again and goes on below only while that
+// state changes. Only the lines shown are coloured, as they come into view: a line's
+// colours live in its layout, which Qt would otherwise keep for every line of a long page.
+// The colours never reach the document's character formats, so saving and the passes see
+// the text as before.
+class LiveTagHighlighter : public QObject
 {
     Q_OBJECT
 
 public:
-    LiveTagHighlighter(QTextDocument *document, const HtmlColours &colours);
+    LiveTagHighlighter(RichTextBox *editor, const HtmlColours &colours);
+    ~LiveTagHighlighter() override;
 
     void SetColours(const HtmlColours &colours);
 
 protected:
-    void highlightBlock(const QString &text) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void recolourAll(const std::function<void()> &recolour);
+    void contentsChange(int from, int removed, int added);
+    void colourShownLines();
+    void colour(QTextBlock line);
+    void forgetColours();
 
+    RichTextBox *editor_;
     HtmlColours colours_;
-    bool recolouringAll_ = false;
 };
 
 // Where the reading of the page stands at the end of the line above `block`, as the

@@ -6,14 +6,10 @@
 // Qt's layout lays out again every line from the change's start to the line holding its
 // start plus the characters both removed and added, and repaints the whole view when that
 // is more than one line. Text removed is gone from the page: only what was added says
-// which lines now read otherwise. A change of formats alone (as many characters removed as
-// added, as when the highlighter colours a line it reached on its own) keeps Qt's way: the
-// lines' layouts are dropped and made again only when shown, or colouring a whole page
-// would lay out every line of it.
+// which lines now read otherwise.
 void LineChangeLayout::documentChanged(int from, int charsRemoved, int charsAdded)
 {
     const QTextBlock line = document()->findBlock(from);
-    const bool withinLine = charsAdded > 0 && charsRemoved != charsAdded
-                            && from + charsAdded <= line.position() + line.length();
+    const bool withinLine = charsAdded > 0 && from + charsAdded <= line.position() + line.length();
     QPlainTextDocumentLayout::documentChanged(from, withinLine ? 0 : charsRemoved, charsAdded);
 }

@@ -110,6 +110,7 @@ TEST_F(HtmlHighlightingTest, EachKindOfTokenHasItsColourAndAnEditRecoloursWhatIt
     cursor.movePosition(QTextCursor::EndOfBlock);
     activeEditor()->setTextCursor(cursor);
     type(" -->");
+    QCoreApplication::processEvents();
     EXPECT_EQ(paint().split('|').mid(2, 3), QStringList({"cccccccccccc", ".....tt", "aaaaa.vv"}));
 }
 
@@ -130,7 +131,7 @@ TEST_F(HtmlHighlightingTest, PaintsTheTagsThePassColoursAndNeverFreezesOnLongCod
     }
 
     // A long script, closed or never closed, is coloured to its end when the colouring is
-    // turned on.
+    // turned on: its last lines as they come into view.
     for (const QString &end : {QStringLiteral("</script></body></html>"), QString()}) {
         choose("mnuOptionsColorTagsWhileTyping");
         QString page = QStringLiteral("<html><body><script>\n");
@@ -138,6 +139,8 @@ TEST_F(HtmlHighlightingTest, PaintsTheTagsThePassColoursAndNeverFreezesOnLongCod
             page += QStringLiteral("  if (i < n) { total = total + i; }\n");
         show(page + end);
         choose("mnuOptionsColorTagsWhileTyping");
+        QTest::keyClick(activeEditor(), Qt::Key_End, Qt::ControlModifier);
+        QCoreApplication::processEvents();
         const QStringList lines = paint().split('|');
         EXPECT_EQ(lines.value(lines.size() - 2), "..kk...............................");
         EXPECT_EQ(lines.last(), end.isEmpty() ? QString() : QString(end.size(), QLatin1Char('t')));

@@ -149,19 +149,37 @@ TEST_F(LiveTagColouringTest, EditsAndColouringLayOutAndRepaintWhatTheyChange)
     choose("mnuOptionsColorTagsWhileTyping");
     settle();
     int laidOut = 0;
-    for (QTextBlock block = activeEditor()->document()->begin(); block.isValid(); block = block.next())
+    int coloured = 0;
+    for (QTextBlock block = activeEditor()->document()->begin(); block.isValid(); block = block.next()) {
         laidOut += block.layout()->lineCount() > 0 ? 1 : 0;
+        coloured += block.layout()->formats().isEmpty() ? 0 : 1;
+    }
     EXPECT_LT(laidOut, 100);
+    EXPECT_GT(coloured, 10);
+    EXPECT_LT(coloured, 100);
 
     editor().SetSelStart(fifthLine + 7);
     const QRect typed = paintAfter([&] { type("ab"); });
     EXPECT_GT(typed.height(), 0);
     EXPECT_LE(typed.height(), 2 * lineHeight);
 
-    // A comment opened colours, and so repaints, every line below it.
+    // A comment opened colours, and so repaints, every line below it, and the page's last
+    // line, coloured when it was last shown, reads as comment when it is shown again.
+    const QTextBlock lastLine = activeEditor()->document()->lastBlock().previous();
+    const auto colourOf = [](const QTextBlock &line) {
+        return line.layout()->formats().value(0).format.foreground().color();
+    };
+    QTest::keyClick(activeEditor(), Qt::Key_End, Qt::ControlModifier);
+    settle();
+    EXPECT_EQ(colourOf(lastLine), blue);
     editor().SetSelStart(fifthLine);
     const QRect opened = paintAfter([&] { type("<!--"); });
     EXPECT_GE(opened.bottom(), activeEditor()->viewport()->height() - lineHeight);
+    const QColor comment = colourOf(activeEditor()->document()->findBlockByNumber(6));
+    EXPECT_NE(comment, blue);
+    QTest::keyClick(activeEditor(), Qt::Key_End, Qt::ControlModifier);
+    settle();
+    EXPECT_EQ(colourOf(lastLine), comment);
 
     // Lines typed over go from the page's length.
     editor().SetSelection(fifthLine + 2, 300);
