@@ -13,7 +13,6 @@
 #include <QTextDocument>
 
 #include <csignal>
-#include <optional>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -260,12 +259,12 @@ private:
     void (*handler_)(int);
 };
 
-// Root may write anywhere: while this lives, permissions count for the test as they do
-// for an ordinary user.
+// Root may write anywhere: while this lives, and when it is asked to, permissions count for
+// the test as they do for an ordinary user.
 class AsOrdinaryUser
 {
 public:
-    AsOrdinaryUser()
+    explicit AsOrdinaryUser(bool when = true) : root_(when && geteuid() == 0)
     {
         if (root_)
             EXPECT_EQ(seteuid(nobody), 0);
@@ -278,8 +277,24 @@ public:
     static constexpr uid_t nobody = 65534;
 
 private:
-    const bool root_ = geteuid() == 0;
+    const bool root_;
 };
+
+constexpr QFile::Permissions everyoneMayWrite = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                                QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
+constexpr QFile::Permissions enterable = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
+                                         QFile::ReadOther | QFile::ExeOther;
+
+// The file stays writable to everyone in a folder no one but root may write to, a folder
+// the ordinary user can still reach.
+void lockFolderAround(const QString &file)
+{
+    const QString folder = QFileInfo(file).path();
+    const QString parent = QFileInfo(folder).path();
+    QFile::setPermissions(file, everyoneMayWrite);
+    QFile::setPermissions(folder, enterable);
+    QFile::setPermissions(parent, QFileInfo(parent).permissions() | QFile::ExeGroup | QFile::ExeOther);
+}
 
 // The longest name a folder holds: the file itself can be made, but no temporary file
 // with a longer name beside it, at any privilege.
@@ -310,9 +325,6 @@ TEST_F(OpenSaveTest, ASaveCutShortKeepsTheOldFileWholeSaysWhyAndLeavesTheDocumen
         {"RichInPlace", "page.rtf", richTextOfSize(40000), InPlace::LockedFolder},
         {"PlainHardLinked", "page.htm", QByteArray(40000, 'p'), InPlace::HardLinked},
     };
-    const QFile::Permissions readable = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
-    const QFile::Permissions enterable = readable | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
-    QFile::setPermissions(temp_.path(), QFileInfo(temp_.path()).permissions() | QFile::ExeGroup | QFile::ExeOther);
     for (const auto &file : files) {
         SCOPED_TRACE(file.name);
         const QDir folder(tempPath(file.name));
@@ -320,19 +332,15 @@ TEST_F(OpenSaveTest, ASaveCutShortKeepsTheOldFileWholeSaysWhyAndLeavesTheDocumen
         const QString path = writeFile(QLatin1String(file.name) + '/' + file.fileName, file.old);
         if (file.inPlace == InPlace::HardLinked)
             ASSERT_EQ(link(QFile::encodeName(path), QFile::encodeName(folder.filePath("other.htm"))), 0);
-        if (file.inPlace == InPlace::LockedFolder) {
-            QFile::setPermissions(path, readable | QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther);
-            QFile::setPermissions(folder.path(), enterable);
-        }
+        if (file.inPlace == InPlace::LockedFolder)
+            lockFolderAround(path);
         start();
         open(path);
         type("new ");
         const QStringList entries = folder.entryList(QDir::Files | QDir::Hidden);
         {
             const FileSizeLimit limit(16 * 1024);
-            std::optional<AsOrdinaryUser> user;
-            if (file.inPlace == InPlace::LockedFolder)
-                user.emplace();
+            const AsOrdinaryUser user(file.inPlace == InPlace::LockedFolder);
             choose("mnuFileSave");
         }
         EXPECT_EQ(onlyMessage(), "Can't save file " + path + "\r\nFile too large");
@@ -365,17 +373,10 @@ protected:
         switch (GetParam()) {
         case Writable::Ordinary:
             return {writeFile("page.htm", "old")};
-        case Writable::InReadOnlyFolder: {
+        case Writable::InReadOnlyFolder:
             QDir(temp_.path()).mkdir("locked");
-            const QString path = writeFile("locked/page.htm", "old");
-            QFile::setPermissions(path, everyoneMayWrite);
-            QFile::setPermissions(tempPath("locked"), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
-                                                          QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
-            // The way in stays open to the ordinary user.
-            QFile::setPermissions(temp_.path(),
-                                  QFileInfo(temp_.path()).permissions() | QFile::ExeGroup | QFile::ExeOther);
-            return {path};
-        }
+            lockFolderAround(writeFile("locked/page.htm", "old"));
+            return {tempPath("locked/page.htm")};
         case Writable::LongestName:
             return {writeFile(longestName(".htm"), "old")};
         case Writable::SymbolicLink:
@@ -395,9 +396,6 @@ protected:
         }
         return {};
     }
-
-    static constexpr QFile::Permissions everyoneMayWrite = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                                                           QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
 };
 
 TEST_P(SaveWherever, TheUserMayWriteTheFileAndKeepsItsModeOwnerAndLinks)
@@ -415,9 +413,7 @@ TEST_P(SaveWherever, TheUserMayWriteTheFileAndKeepsItsModeOwnerAndLinks)
     const QDir folder = QFileInfo(target).dir();
     const ino_t inode = inodeOf(target);
     const auto save = [this] {
-        std::optional<AsOrdinaryUser> user;
-        if (GetParam() == Writable::InReadOnlyFolder)
-            user.emplace();
+        const AsOrdinaryUser user(GetParam() == Writable::InReadOnlyFolder);
         choose("mnuFileSave");
     };
     open(path);
@@ -461,9 +457,7 @@ TEST_F(OpenSaveTest, SaveAnywayOverAFileAnotherProgramMadeReadOnlyKeepsTheText)
     start();
     QDir(temp_.path()).mkdir("locked");
     const QString path = writeFile("locked/page.htm", "old");
-    QFile::setPermissions(temp_.path(), QFileInfo(temp_.path()).permissions() | QFile::ExeOther);
-    QFile::setPermissions(tempPath("locked"), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::WriteOther);
+    lockFolderAround(path);
     open(path);
     type("mine ");
     writeFile("locked/page.htm", "theirs");
