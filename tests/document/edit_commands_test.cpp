@@ -15,15 +15,7 @@
 
 namespace {
 
-class EditCommandsTest : public ProgramTest
-{
-protected:
-    void select(int start, int length)
-    {
-        editor().SetSelStart(start);
-        editor().SetSelLength(length);
-    }
-};
+using EditCommandsTest = ProgramTest;
 
 TEST_F(EditCommandsTest, DeleteTakesTheSelectionOrTheNextCharacter)
 {
@@ -42,7 +34,7 @@ TEST_F(EditCommandsTest, DeleteTakesTheSelectionOrTheNextCharacter)
     start();
     for (const auto &c : cases) {
         editor().SetText(QString::fromUtf8(c.text));
-        select(c.start, c.length);
+        editor().SetSelection(c.start, c.length);
         choose("mnuEditDelete");
         EXPECT_EQ(editor().Text(), c.left) << c.text;
         EXPECT_EQ(editor().SelStart(), std::min(c.start, int(editor().Text().size()))) << c.text;
@@ -61,14 +53,14 @@ TEST_F(EditCommandsTest, CutCopyPasteGoThroughTheClipboard)
     EXPECT_EQ(clipboard->text(), "before");
     EXPECT_EQ(editor().Text(), "<b>bold</b>");
 
-    select(3, 4);
+    editor().SetSelection(3, 4);
     choose("mnuEditCopy");
     EXPECT_EQ(clipboard->text(), "bold");
-    select(0, 3);
+    editor().SetSelection(0, 3);
     choose("mnuEditCut");
     EXPECT_EQ(clipboard->text(), "<b>");
     EXPECT_EQ(editor().Text(), "bold</b>");
-    select(4, 4);
+    editor().SetSelection(4, 4);
     choose("mnuEditPaste");
     EXPECT_EQ(editor().Text(), "bold<b>");
 }

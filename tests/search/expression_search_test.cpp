@@ -20,7 +20,7 @@ protected:
     void replaceAll(const QString &text, int selStart, int selLength, const QString &pattern, const QString &with)
     {
         editor().SetText(text);
-        selection(selStart, selLength);
+        editor().SetSelection(selStart, selLength);
         messages().shown.clear();
         enter("frmReplace", "Text1", pattern);
         enter("frmReplace", "Text2", with);
@@ -43,7 +43,7 @@ TEST_F(ExpressionSearchTest, FindWalksMatchesOfAnyLengthOnceEachWayAndRefusesABr
     EXPECT_EQ(finds(4), "8+1 4+1 0+1 !0+1");
 
     // Broken: the message names the error and where; nothing moves.
-    selection(2, 1);
+    editor().SetSelection(2, 1);
     enter("frmFind", "Text1", "a(b");
     EXPECT_EQ(finds(1), "!2+1");
     EXPECT_EQ(onlyMessage(), "Can't use the regular expression \"a(b\": missing closing parenthesis at offset 3");
@@ -123,11 +123,11 @@ TEST_F(ExpressionSearchTest, ReplaceTakesASelectedMatchWithItsGroupsOrFindsTheNe
     startWith("k=1 k=2", 0);
     openWith("frmReplace", "(\\w)=(\\d)", true);
     enter("frmReplace", "Text2", "$2=$1");
-    selection(4, 3);
+    editor().SetSelection(4, 3);
     press("frmReplace", "cmdReplace");
     EXPECT_EQ(editor().Text(), "k=1 2=k");
     // A selection that is no match: the next match is found and replaced.
-    selection(3, 1);
+    editor().SetSelection(3, 1);
     tick("frmReplace", "optDirection0");
     press("frmReplace", "cmdReplace");
     EXPECT_EQ(editor().Text(), "1=k 2=k");

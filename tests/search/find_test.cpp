@@ -171,7 +171,7 @@ TEST_F(FindTest, FindNextSearchesTheTextAsItIsNowAfterEveryKindOfChange)
 TEST_F(FindTest, OpeningTakesTheSelectionAndCloseKeepsWhatTheDialogHolds)
 {
     startWith("one two", 0);
-    selection(4, 3);
+    editor().SetSelection(4, 3);
     search().MatchCase = 1;
     choose("mnuEditFind");
     EXPECT_EQ(control<QLineEdit>("frmFind", "Text1")->text(), "two");
@@ -209,7 +209,7 @@ TEST_F(FindTest, FindAndReplaceOpenReadyForTypingTheTextToFindAndReturnFindsIt)
         {"frmReplace", [this] { click("Find"); }, ""},
     };
     for (const auto &opener : openers) {
-        selection(0, 3);
+        editor().SetSelection(0, 3);
         opener.open();
         SearchDialog *form = dialog(opener.formName);
         ASSERT_NE(form, nullptr) << opener.formName;
@@ -234,7 +234,7 @@ TEST_F(FindTest, ASelectionOfAnyLengthIsLookedForWhole)
 {
     const QString block(40000, 'x');
     startWith(block + "y" + block, 0);
-    selection(0, 40000);
+    editor().SetSelection(0, 40000);
     choose("mnuEditFind");
     EXPECT_EQ(control<QLineEdit>("frmFind", "Text1")->text().size(), 40000);
     EXPECT_EQ(finds(2), "0+40000 40001+40000");

@@ -66,7 +66,7 @@ TEST_F(ReplaceTest, ReplaceAllLooksFirstWithinTheSelectionHonoursTheCaseAndCount
     for (const auto &c : cases) {
         SCOPED_TRACE(c.find);
         editor().SetText(QString::fromUtf8(c.text));
-        selection(c.selStart, c.selLength);
+        editor().SetSelection(c.selStart, c.selLength);
         choose("mnuEditReplace");
         if (control<QCheckBox>("frmReplace", "chkCase")->isChecked() != c.matchCase)
             tick("frmReplace", "chkCase");
@@ -97,7 +97,7 @@ TEST_F(ReplaceTest, ReplaceAllKeepsEachCharactersColourEachLinesEndingAndBreaksI
     open(writeFile("mixed.htm", "<a href=\"data\">data</a> DATA data\r\nx data <i>data</i>data\ndata"));
     choose("mnuOptionsColorTagBrackets");
     // A break typed inside the first line, between two of its occurrences.
-    selection(28, 1);
+    editor().SetSelection(28, 1);
     QTest::keyClick(activeEditor(), Qt::Key_Return, Qt::ShiftModifier);
     replaceAll("data", "datum");
     EXPECT_EQ(lastMessage(), "8 replacements made");
@@ -125,7 +125,7 @@ TEST_F(ReplaceTest, ReplaceAllKeepsEachCharactersColourEachLinesEndingAndBreaksI
 TEST_F(ReplaceTest, ReplaceTakesTheSelectionOrFindsTheNextOccurrence)
 {
     startWith("one two one", 0);
-    selection(4, 3);
+    editor().SetSelection(4, 3);
     openReplace("one", "1");
     press("frmReplace", "cmdReplace");
     EXPECT_EQ(editor().Text(), "one 1 one");
@@ -146,7 +146,7 @@ TEST_F(ReplaceTest, ReplaceTakesTheSelectionOrFindsTheNextOccurrence)
     EXPECT_EQ(lastMessage(), "Sorry, can't find \"one.\" Try another search ...");
 
     // An empty find text replaces nothing, not even the selection.
-    selection(0, 1);
+    editor().SetSelection(0, 1);
     enter("frmReplace", "Text1", "");
     press("frmReplace", "cmdReplace");
     EXPECT_EQ(editor().Text(), "1 1 1");

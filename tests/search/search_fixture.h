@@ -55,12 +55,6 @@ protected:
     // Replaces what the user typed in a text box.
     void enter(const char *formName, const char *name, const QString &text) { fill(form(formName), name, text); }
 
-    void selection(int start, int length)
-    {
-        editor().SetSelStart(start);
-        editor().SetSelLength(length);
-    }
-
     QString lastMessage() { return messages().shown.isEmpty() ? QString() : messages().shown.last().text; }
 
     // Where each of so many finds (Find in the dialog, or Find Next on the menu) leaves the
