@@ -30,14 +30,6 @@ protected:
             choose("mnuBrowserAutosave");
     }
 
-    // The one browser started, with the file it was given.
-    void expectStarted(const QString &program, const QString &file)
-    {
-        ASSERT_EQ(starter().calls.size(), 1);
-        EXPECT_EQ(starter().calls[0].program, program);
-        EXPECT_EQ(starter().calls[0].arguments, QStringList{file});
-    }
-
     void SetUp() override { start(); }
 };
 

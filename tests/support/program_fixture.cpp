@@ -184,6 +184,13 @@ QString ProgramTest::onlyMessage() const
     return texts.size() == 1 ? texts[0] : QStringLiteral("%1 messages: %2").arg(texts.size()).arg(texts.join(" | "));
 }
 
+void ProgramTest::expectStarted(const QString &program, const QString &file) const
+{
+    ASSERT_EQ(starter_->calls.size(), 1);
+    EXPECT_EQ(starter_->calls[0].program, program);
+    EXPECT_EQ(starter_->calls[0].arguments, QStringList{file});
+}
+
 QColor ProgramTest::colorAt(frmNotePad *document, int position)
 {
     QTextCursor cursor(document->RichTextBox1->document());

@@ -60,6 +60,8 @@ protected:
     frmNotePad *open(const QString &path);
     // The text of the one message shown, or what was shown instead.
     QString onlyMessage() const;
+    // The one program started, with the file it was given.
+    void expectStarted(const QString &program, const QString &file) const;
     // The colour the editor shows the character at position in.
     static QColor colorAt(frmNotePad *document, int position);
     // Types into the active editor as keystrokes.
