@@ -43,9 +43,9 @@ protected:
         QCoreApplication::sendPostedEvents();
     }
 
-    static QMimeData *filesData(const QStringList &paths)
+    static std::unique_ptr<QMimeData> filesData(const QStringList &paths)
     {
-        auto *data = new QMimeData;
+        auto data = std::make_unique<QMimeData>();
         QList<QUrl> urls;
         for (const QString &path : paths)
             urls.append(QUrl::fromLocalFile(path));
@@ -83,11 +83,9 @@ protected:
         case Way::CommandLine:
             frame().OpenCommandLineFiles({path});
             break;
-        case Way::Drop: {
-            std::unique_ptr<QMimeData> data(filesData({path}));
-            drop(&frame(), data.get());
+        case Way::Drop:
+            drop(&frame(), filesData({path}).get());
             break;
-        }
         case Way::InsertFile:
             choose("mnuInsertFile", path);
             break;
@@ -225,7 +223,7 @@ TEST_F(GivenFilesTest, TwoFilesDroppedOnTheFrameOpenBesideTheOpenDocuments)
     writeFile("two.txt", "two");
     frmMDI &frame = start();
     type("kept");
-    std::unique_ptr<QMimeData> data(filesData({tempPath("one.html"), tempPath("two.txt")}));
+    const std::unique_ptr<QMimeData> data = filesData({tempPath("one.html"), tempPath("two.txt")});
     // A drag that only passes over the window is offered the drop and opens nothing.
     drop(&frame, data.get(), Qt::CopyAction | Qt::MoveAction, false);
     EXPECT_TRUE(lastDropAccepted_);
@@ -265,8 +263,7 @@ TEST_F(GivenFilesTest, TextDroppedInAnEditorIsTextButAFileDroppedThereOpens)
     drop(viewport, &link);
     EXPECT_EQ(captions(), QStringList{"Untitled"});
 
-    std::unique_ptr<QMimeData> file(filesData({tempPath("page.html")}));
-    drop(viewport, file.get());
+    drop(viewport, filesData({tempPath("page.html")}).get());
     EXPECT_EQ(captions(), (QStringList{"Untitled", tempPath("page.html")}));
     EXPECT_FALSE(openDocuments()[0]->editor().Text().contains("file:"));
     EXPECT_EQ(activeDocument()->editor().Text(), "<i>page</i>");
