@@ -11,6 +11,7 @@
 #include <QTextCursor>
 #include <QTest>
 
+#include <tuple>
 
 namespace {
 
@@ -32,17 +33,20 @@ protected:
         choose("mnuOptionsWindowFont", {});
         return dialogs().requests.back();
     }
+    // The face, size, weight, slant and colour the dialog offered.
+    std::tuple<QString, double, bool, bool, std::uint32_t> offeredFont()
+    {
+        const ScriptedDialogs::Request request = offered();
+        return {request.fontName, request.fontSize, request.bold, request.italic, request.color};
+    }
 };
 
 TEST_F(WindowFontTest, TheFontOfferedIsTheEditorsUntilOneIsChosenWhichIsStoredAndShownByEveryLaterWindow)
 {
     start();
     const QFont before = activeEditor()->font();
-    const ScriptedDialogs::Request fresh = offered();
-    EXPECT_EQ(fresh.fontName, before.family());
-    EXPECT_DOUBLE_EQ(fresh.fontSize, before.pointSizeF());
-    EXPECT_EQ(fresh.bold, before.bold());
-    EXPECT_EQ(fresh.color, toColorNumber(activeEditor()->palette().color(QPalette::Text)));
+    EXPECT_EQ(offeredFont(), std::tuple(before.family(), before.pointSizeF(), before.bold(), before.italic(),
+                                        toColorNumber(activeEditor()->palette().color(QPalette::Text))));
     // Cancelled: nothing stored, nothing applied.
     EXPECT_TRUE(settings().readAll("Font").isEmpty());
     type("abc");
@@ -62,22 +66,16 @@ TEST_F(WindowFontTest, TheFontOfferedIsTheEditorsUntilOneIsChosenWhichIsStoredAn
     type("typed");
     for (int position : {1, 12, -1}) {
         const QFont shown = fontAt(editor, position);
-        EXPECT_EQ(shown.family(), "DejaVu Serif") << position;
-        EXPECT_DOUBLE_EQ(shown.pointSizeF(), 10) << position;
-        EXPECT_TRUE(shown.bold()) << position;
-        EXPECT_FALSE(shown.italic()) << position;
+        EXPECT_EQ(std::tuple(shown.family(), shown.pointSizeF(), shown.bold(), shown.italic()),
+                  std::tuple(QString("DejaVu Serif"), 10.0, true, false))
+            << position;
     }
     EXPECT_EQ(editor->palette().color(QPalette::Text), QColor(0xC0, 0, 0));
 
     // A later start offers what was stored, the italic switch included.
     store("Font", "FontItalic", "True");
     start();
-    const ScriptedDialogs::Request later = offered();
-    EXPECT_EQ(later.fontName, "DejaVu Serif");
-    EXPECT_DOUBLE_EQ(later.fontSize, 10);
-    EXPECT_TRUE(later.bold);
-    EXPECT_TRUE(later.italic);
-    EXPECT_EQ(later.color, 0x0000C0u);
+    EXPECT_EQ(offeredFont(), std::tuple(QString("DejaVu Serif"), 10.0, true, true, 0x0000C0u));
 }
 
 TEST_F(WindowFontTest, TextIsShapedFromTheFirstCharacterThatNeedsItOnInThatWindow)
