@@ -15,10 +15,11 @@ namespace {
 class HtmlEditingTest : public ProgramTest
 {
 protected:
-    void fresh(const QString &text = {})
+    // A page of this text alone, the caret at its end or where asked.
+    void fresh(const QString &text = {}, int caret = -1)
     {
         editor().SetText(text);
-        editor().SetSelStart(int(text.size()));
+        editor().SetSelStart(caret < 0 ? int(text.size()) : caret);
     }
 
     void undo() { QTest::keyClick(activeEditor(), Qt::Key_Z, Qt::ControlModifier); }
@@ -105,8 +106,7 @@ TEST_F(HtmlEditingTest, ClosesStartTagsAndCompletesEndTagsEachAsAnUndoStep)
     EXPECT_EQ(editor().Text(), "<SCRIPT>\nx = 1;\n</");
 
     // A ">" typed again before the end tag adds no second one.
-    fresh("<b</b>");
-    editor().SetSelStart(2);
+    fresh("<b</b>", 2);
     type(">");
     EXPECT_EQ(editor().Text(), "<b></b>");
 
@@ -121,8 +121,7 @@ TEST_F(HtmlEditingTest, EditingAStartTagsNameRenamesItsEndTagInTheSameUndoStep)
     start();
     choose("mnuOptionsRenameMatchingTags");
     EXPECT_EQ(stored("RenameMatchingTags", "RenameMatchingTags"), "True");
-    fresh("<ul><li>one</li></ul>");
-    editor().SetSelStart(7);
+    fresh("<ul><li>one</li></ul>", 7);
     // Erased to nothing and typed anew, the name stays tied to its end tag.
     QTest::keyClick(activeEditor(), Qt::Key_Backspace);
     QTest::keyClick(activeEditor(), Qt::Key_Backspace);
@@ -137,8 +136,7 @@ TEST_F(HtmlEditingTest, EditingAStartTagsNameRenamesItsEndTagInTheSameUndoStep)
 
     // A tag left open has no end tag to follow; the tag that has one, with a selection
     // of its name typed over, does.
-    fresh("<p>x<p>y</p><DIV id=a>z</DIV>");
-    editor().SetSelStart(2);
+    fresh("<p>x<p>y</p><DIV id=a>z</DIV>", 2);
     type("re");
     EXPECT_EQ(editor().Text(), "<pre>x<p>y</p><DIV id=a>z</DIV>");
     QTextCursor name = activeEditor()->textCursor();
@@ -149,8 +147,7 @@ TEST_F(HtmlEditingTest, EditingAStartTagsNameRenamesItsEndTagInTheSameUndoStep)
     EXPECT_EQ(editor().Text(), "<pre>x<p>y</p><SECTION id=a>z</SECTION>");
 
     choose("mnuOptionsRenameMatchingTags");
-    fresh("<b>x</b>");
-    editor().SetSelStart(2);
+    fresh("<b>x</b>", 2);
     type("i");
     EXPECT_EQ(editor().Text(), "<bi>x</b>");
 }
