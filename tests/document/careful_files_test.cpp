@@ -17,9 +17,12 @@ namespace {
 class CarefulFilesTest : public ProgramTest
 {
 protected:
-    // The user goes to the other window and back, as after working in another program.
-    void comeBackTo(frmNotePad *window)
+    // The user goes to the other window and back, as after working in another program, and
+    // answers a question about a change, when asked, with the button given.
+    void comeBackTo(frmNotePad *window, const QString &pick = {})
     {
+        if (!pick.isEmpty())
+            messages().picks.enqueue(pick);
         for (frmNotePad *next : {openDocuments().first() == window ? openDocuments().last() : openDocuments().first(),
                                  window}) {
             frame().mdiArea()->setActiveSubWindow(next);
@@ -43,8 +46,7 @@ TEST_F(CarefulFilesTest, AChangeByAnotherProgramIsOfferedAndNeverSavedOverUnaske
     EXPECT_TRUE(messages().shown.isEmpty()) << "touched with the same bytes";
 
     writeFile("page.html", "<p>two</p>");
-    messages().picks.enqueue("Reload");
-    comeBackTo(page);
+    comeBackTo(page, "Reload");
     comeBackTo(page);
     ASSERT_EQ(messages().shown.size(), 1);
     EXPECT_EQ(messages().shown[0].choices, (QStringList{"Reload", "Keep"}));
@@ -70,9 +72,8 @@ TEST_F(CarefulFilesTest, AChangeByAnotherProgramIsOfferedAndNeverSavedOverUnaske
     // Reloading over unsaved text asks first; Keep leaves the text, counted as changed.
     type("more ");
     writeFile("page.html", "<p>four</p>");
-    messages().picks.enqueue("Reload");
     messages().queue({MsgAnswer::Cancel});
-    comeBackTo(page);
+    comeBackTo(page, "Reload");
     EXPECT_EQ(page->editor().Text(), "mine more <p>two</p>");
     messages().picks.enqueue("Reload");
     messages().queue({MsgAnswer::Ok});
@@ -80,16 +81,14 @@ TEST_F(CarefulFilesTest, AChangeByAnotherProgramIsOfferedAndNeverSavedOverUnaske
     EXPECT_EQ(page->editor().Text(), "<p>four</p>");
     EXPECT_EQ(messages().shown.size(), 4);
     writeFile("page.html", "<p>five</p>");
-    messages().picks.enqueue("Keep");
-    comeBackTo(page);
+    comeBackTo(page, "Keep");
     EXPECT_TRUE(page->state().Changed);
     choose("mnuFileSave");
     EXPECT_EQ(readFile(path), "<p>four</p>");
 
     // Another change after the one answered is asked about again.
     writeFile("page.html", "<p>six</p>");
-    messages().picks.enqueue("Keep");
-    comeBackTo(page);
+    comeBackTo(page, "Keep");
     writeFile("page.html", "<p>seven</p>");
     messages().shown.clear();
     comeBackTo(page);
