@@ -82,26 +82,17 @@ TEST_F(RtfConverters, UnrtfReadsTheSameTextAndAttributes)
         GTEST_SKIP() << "unrtf is not installed (scripts/setup installs it)";
     QTextDocument original;
     QTextCursor cursor(&original);
-    auto add = [&](const QString &text, const char *font, int halfPoints, auto &&...settings) {
-        CharacterProperties properties;
-        properties.fontName = QString::fromLatin1(font);
-        properties.halfPoints = halfPoints;
-        (settings(properties), ...);
+    const auto add = [&](const QString &text, const CharacterProperties &properties) {
         cursor.insertText(text, charFormatFor(properties));
     };
-    auto bold = [](CharacterProperties &p) { p.bold = true; };
-    auto italic = [](CharacterProperties &p) { p.italic = true; };
-    auto underline = [](CharacterProperties &p) { p.underline = true; };
-    auto strike = [](CharacterProperties &p) { p.strikethrough = true; };
-    auto red = [](CharacterProperties &p) { p.color = QColor(255, 0, 0); };
-    auto green = [](CharacterProperties &p) { p.color = QColor(0, 128, 0); };
-    add("Plain ", "Arial", 24);
-    add("bold ", "Courier New", 28, bold);
-    add("italic red", "Arial", 20, italic, red);
+    const QColor red(255, 0, 0), green(0, 128, 0);
+    add("Plain ", props("Arial", 24));
+    add("bold ", props("Courier New", 28, {}, "b"));
+    add("italic red", props("Arial", 20, red, "i"));
     cursor.insertBlock();
-    add(QString::fromUtf8("under {lined}\u2028"), "Arial", 24, underline);
-    add(QString::fromUtf8("struck green café € Жж 😀"), "Times", 36, strike, green);
-    add(" all", "Arial", 24, bold, italic, underline, strike, red);
+    add(QString::fromUtf8("under {lined}\u2028"), props("Arial", 24, {}, "u"));
+    add(QString::fromUtf8("struck green café € Жж 😀"), props("Times", 36, green, "s"));
+    add(" all", props("Arial", 24, red, "bius"));
     ASSERT_TRUE(writeFileBytes(path("written.rtf"), writeRtf(original)));
 
     const QByteArray html = run("unrtf", {"--html", path("written.rtf")});

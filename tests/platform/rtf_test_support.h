@@ -20,6 +20,20 @@ struct TextCase
     QString text;
 };
 
+// A character's properties: the face, the size in half points, the colour (invalid for the
+// automatic one) and the switches set, of "b", "i", "u" and "s".
+inline CharacterProperties props(const QString &font, int halfPoints, const QColor &color = QColor(),
+                                 const QString &switches = QString())
+{
+    return {font,
+            halfPoints,
+            switches.contains(QLatin1Char('b')),
+            switches.contains(QLatin1Char('i')),
+            switches.contains(QLatin1Char('u')),
+            switches.contains(QLatin1Char('s')),
+            color};
+}
+
 // The document's text with every paragraph and line break as "\n", as the editor shows it.
 inline QString plainTextOf(const QTextDocument &document)
 {
