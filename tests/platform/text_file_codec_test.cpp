@@ -38,9 +38,7 @@ TEST_P(TextFileCodecCase, ReadsTheTextAndFormatAndWritesTheSameBytesBack)
     const FileCase &c = GetParam();
     const DecodedTextFile decoded = decodeTextFile(c.bytes);
     EXPECT_EQ(decoded.text, c.text);
-    EXPECT_EQ(decoded.format.encoding, c.format.encoding);
-    EXPECT_EQ(decoded.format.byteOrderMark, c.format.byteOrderMark);
-    EXPECT_EQ(decoded.format.lineEnding, c.format.lineEnding);
+    EXPECT_EQ(decoded.format, c.format);
 
     const EncodedTextFile encoded = encodeTextFile(decoded.text, decoded.format, decoded.lineEndings);
     EXPECT_EQ(encoded.bytes.toHex(' '), c.bytes.toHex(' '));
