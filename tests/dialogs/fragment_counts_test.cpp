@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 TEST(FragmentCountsTest, OnlyPlainDigitsAreACount)
@@ -41,15 +43,12 @@ TEST(FragmentCountsTest, RepetitionStopsAtTheLimit)
 TEST(TablesFragmentTest, TablesPastTheSizeLimitAreRefused)
 {
     TableFields fields;
-    fields.numberColumns = "1000";
-    fields.numberRows = "10000";
-    EXPECT_FALSE(BuildTableFragment(fields, false));
-    fields.numberColumns = "1";
-    fields.numberRows = "9999999999999999999999";
-    EXPECT_FALSE(BuildTableFragment(fields, false));
-    fields.numberColumns = "9999999999999999999999";
-    fields.numberRows = "0";
-    EXPECT_FALSE(BuildTableFragment(fields, false));
+    for (const auto &[columns, rows] : {std::pair{"1000", "10000"}, {"1", "9999999999999999999999"},
+                                        {"9999999999999999999999", "0"}}) {
+        fields.numberColumns = columns;
+        fields.numberRows = rows;
+        EXPECT_FALSE(BuildTableFragment(fields, false)) << columns << " columns, " << rows << " rows";
+    }
 
     // A table of just the limit's length still goes in, caption and all.
     fields.numberColumns = "1";
