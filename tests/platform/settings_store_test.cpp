@@ -13,10 +13,8 @@ void exerciseStore(SettingsStore &store)
     store.write("Recent Files", "RecentFile2", "/tmp/c.htm");
     store.write("Recent Files", "RecentFile1", "/tmp/d.htm");
     EXPECT_EQ(store.read("Recent Files", "RecentFile1"), "/tmp/d.htm");
-    const SettingsStore::Entries entries = store.readAll("Recent Files");
-    ASSERT_EQ(entries.size(), 2);
-    EXPECT_EQ(entries[0], qMakePair(QString("RecentFile1"), QString("/tmp/d.htm")));
-    EXPECT_EQ(entries[1], qMakePair(QString("RecentFile2"), QString("/tmp/c.htm")));
+    EXPECT_EQ(store.readAll("Recent Files"),
+              (SettingsStore::Entries{{"RecentFile1", "/tmp/d.htm"}, {"RecentFile2", "/tmp/c.htm"}}));
     EXPECT_TRUE(store.readAll("Nothing here").isEmpty());
     store.write("Font", "FontName", "a,b");
     EXPECT_EQ(store.read("Font", "FontName"), "a,b");
