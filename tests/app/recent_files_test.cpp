@@ -15,10 +15,7 @@ class RecentFilesTest : public ProgramTest
 protected:
     QStringList storedList() const
     {
-        QStringList list;
-        for (int number = 1; number <= 4; ++number)
-            list << stored("Recent Files", QStringLiteral("RecentFile%1").arg(number));
-        return list;
+        return stored("Recent Files", QStringList{"RecentFile1", "RecentFile2", "RecentFile3", "RecentFile4"});
     }
 
     // The paths the visible recent items of the menu bar in view offer, top to bottom.
