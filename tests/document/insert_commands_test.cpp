@@ -16,8 +16,7 @@ protected:
     {
         editor().SetText(text);
         const qsizetype at = selected.isEmpty() ? text.size() : text.indexOf(selected);
-        editor().SetSelStart(int(at));
-        editor().SetSelLength(int(selected.size()));
+        editor().SetSelection(int(at), int(selected.size()));
     }
 
     void expectCaretAfter(const QString &inserted)

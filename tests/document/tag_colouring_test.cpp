@@ -45,8 +45,7 @@ TEST_F(TagColouringTest, ColorTagsNowPaintsTheTagsOnlyInOneUndoStepAndMarksTheDo
     store("ColorOfTags", "ColorOfTags", "255");
     start();
     setText("a <b>bold</b>\n<p>c</p>");
-    editor().SetSelStart(6);
-    editor().SetSelLength(3);
+    editor().SetSelection(6, 3);
     choose("mnuOptionsColorTagBrackets");
     EXPECT_EQ(paintedIn(Red), QStringList({"<b>", "</b>", "<p>", "</p>"}));
     EXPECT_EQ(editor().Text(), "a <b>bold</b>\n<p>c</p>");
