@@ -49,6 +49,16 @@ Dialog *expectDialog(QWidget *modal)
     return dialog;
 }
 
+// Answers the next modal window when it is the dialog expected.
+template <class Dialog>
+void thenAnswerAs(std::function<void(Dialog *)> answer)
+{
+    thenAnswer([answer](QWidget *modal) {
+        if (auto *dialog = expectDialog<Dialog>(modal))
+            answer(dialog);
+    });
+}
+
 void closeFileDialog(QWidget *modal, bool accept)
 {
     if (auto *dialog = expectDialog<QFileDialog>(modal); dialog && accept)
@@ -100,10 +110,7 @@ TEST(QtMessageBox, WaitsWithTheNormalPointerEvenInTheMiddleOfALongStep)
 TEST(QtMessageBox, EachButtonGivesItsAnswerAndEscapeClosesAsOkOrCancel)
 {
     const auto answer = [](MsgButtons buttons, const std::function<void(QMessageBox *)> &press) {
-        thenAnswer([press](QWidget *modal) {
-            if (auto *box = expectDialog<QMessageBox>(modal))
-                press(box);
-        });
+        thenAnswerAs<QMessageBox>(press);
         return QtMessageBoxes().show(QStringLiteral("Save changes?"), QStringLiteral("Tagsmith"), buttons,
                                      MsgIcon::Question);
     };
@@ -119,7 +126,7 @@ TEST(QtMessageBox, EachButtonGivesItsAnswerAndEscapeClosesAsOkOrCancel)
     EXPECT_EQ(answer(MsgButtons::OkCancel, click(QMessageBox::Ok)), MsgAnswer::Ok);
 }
 
-class QtFileDialogFlags : public ::testing::Test
+class QtCommonDialogTest : public ::testing::Test
 {
 protected:
     QTemporaryDir folder;
@@ -127,7 +134,7 @@ protected:
     CommonDialog dialog{backend};
 };
 
-TEST_F(QtFileDialogFlags, CreatePromptAsksBeforeANewFileAndPathMustExistTurnsAMissingFolderBack)
+TEST_F(QtCommonDialogTest, CreatePromptAsksBeforeANewFileAndPathMustExistTurnsAMissingFolderBack)
 {
     const QString fresh = folder.filePath(QStringLiteral("fresh.htm"));
     dialog.Flags = cdl::OFNCreatePrompt | cdl::OFNPathMustExist | cdl::OFNOverwritePrompt;
@@ -153,7 +160,7 @@ TEST_F(QtFileDialogFlags, CreatePromptAsksBeforeANewFileAndPathMustExistTurnsAMi
     EXPECT_TRUE(told.contains(QStringLiteral("Path does not exist."))) << told.toStdString();
 }
 
-TEST_F(QtFileDialogFlags, OpensInTheLastFolderChosenOrHomeAndShowsEachFilterAsWritten)
+TEST_F(QtCommonDialogTest, OpensInTheLastFolderChosenOrHomeAndShowsEachFilterAsWritten)
 {
     const QString home = QDir::homePath();
     for (const auto &[initDir, expected] : {
@@ -195,7 +202,7 @@ TEST(QtFileDialogFilter, EachNameTakesItsPatternsAndEveryFileIsAStar)
 
 // The font dialog's family list names some families with their foundry; what comes back
 // is the face name alone. With effects, the colour follows as part of the same choice.
-TEST(QtFontDialog, GivesTheFaceNameAndAsksTheColourAsTheFontsOwn)
+TEST_F(QtCommonDialogTest, FontDialogGivesTheFaceNameAndAsksTheColourAsTheFontsOwn)
 {
     QString foundryFamily;
     for (const QString &family : QFontDatabase::families())
@@ -204,21 +211,13 @@ TEST(QtFontDialog, GivesTheFaceNameAndAsksTheColourAsTheFontsOwn)
     if (foundryFamily.isEmpty())
         GTEST_SKIP() << "no font family here is listed with its foundry";
 
-    QtCommonDialogBackend backend;
-    CommonDialog dialog{backend};
     dialog.DialogTitle = QStringLiteral("Window Font");
     dialog.Flags = cdl::CFBoth | cdl::CFEffects;
     for (const bool acceptColour : {false, true}) {
         dialog.FontName = QStringLiteral("kept");
         QString colourTitle;
-        thenAnswer([&](QWidget *modal) {
-            auto *fonts = expectDialog<QFontDialog>(modal);
-            if (!fonts)
-                return;
-            thenAnswer([&](QWidget *next) {
-                auto *colours = expectDialog<QColorDialog>(next);
-                if (!colours)
-                    return;
+        thenAnswerAs<QFontDialog>([&](QFontDialog *fonts) {
+            thenAnswerAs<QColorDialog>([&](QColorDialog *colours) {
                 colourTitle = colours->windowTitle();
                 colours->setCurrentColor(QColor(192, 0, 0));
                 if (acceptColour)
@@ -237,18 +236,13 @@ TEST(QtFontDialog, GivesTheFaceNameAndAsksTheColourAsTheFontsOwn)
 }
 
 // A colour chosen comes back as the colour number; a cancelled dialog leaves it as it was.
-TEST(QtColorDialog, GivesTheChosenColourOrNothingWhenCancelled)
+TEST_F(QtCommonDialogTest, ColorDialogGivesTheChosenColourOrNothingWhenCancelled)
 {
-    QtCommonDialogBackend backend;
-    CommonDialog dialog{backend};
     dialog.Flags = cdl::CCRGBInit;
     for (const bool accept : {false, true}) {
         dialog.Color = 0x00FF00;
         QColor offered;
-        thenAnswer([&](QWidget *modal) {
-            auto *colours = expectDialog<QColorDialog>(modal);
-            if (!colours)
-                return;
+        thenAnswerAs<QColorDialog>([&](QColorDialog *colours) {
             offered = colours->currentColor();
             colours->setCurrentColor(QColor(0, 0, 192));
             accept ? colours->accept() : colours->reject();
