@@ -1,5 +1,6 @@
 #pragma once
 
+#include "../support/qt_printing.h"
 #include "platform/rtf_character_properties.h"
 #include "platform/rtf_reader.h"
 
@@ -9,7 +10,6 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
-#include <ostream>
 #include <vector>
 
 // A piece of RTF and the text the reader makes of it.
@@ -61,10 +61,4 @@ inline bool writeFileBytes(const QString &path, const QByteArray &data)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
-}
-
-// Lets test failures show text rather than code units.
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/frame_window.h"
+#include "support/qt_printing.h"
 #include "support/scripted_platform.h"
 
 #include <QTemporaryDir>
