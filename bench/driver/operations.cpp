@@ -835,11 +835,13 @@ private:
         rich_->setText(text_);
     }
 
-    // Neither side is timed while Qt still lays out the other side's page.
+    // Neither side is timed while Qt still lays out the other side's page, nor the rich-text
+    // floor's, whose layout Qt runs from a timer a piece at a time.
     void finishLayouts()
     {
         finishLayout(productEditor());
         finishLayout(floor_.get());
+        finishLayout(rich_->editor());
     }
 
     void setHtmlHelpers(bool on)

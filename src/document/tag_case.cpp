@@ -4,43 +4,46 @@
 #include "document/program.h"
 #include "document/tag_pass.h"
 #include "platform/letter_case.h"
+#include "search/editor_replacements.h"
 
 #include <QAction>
 #include <QTextCursor>
 
 namespace {
 
+// Only the letters that change are rewritten, from the first to the last of them on each
+// line of a tag: a tag already in the right case costs nothing, and line breaks inside a
+// tag are never replaced.
 void convertTags(Program &program, QString (*convert)(QString))
 {
-    RunTagPass(program, [convert](QTextCursor &cursor, const QString &text, TagRange tag) {
-        const QString converted = convert(text.mid(tag.start, tag.length));
-        // Only the letters that change are rewritten, from the first to the last of them
-        // on each line of the tag: a tag already in the right case costs nothing, and line
-        // breaks inside a tag are never replaced.
-        qsizetype first = -1;
-        qsizetype last = -1;
-        const auto rewrite = [&] {
-            if (first < 0)
-                return;
-            if (converted[first].isLowSurrogate() && first > 0)
-                --first;
-            if (converted[last].isHighSurrogate() && last + 1 < converted.size())
-                ++last;
-            cursor.setPosition(tag.start + int(first));
-            cursor.setPosition(tag.start + int(last) + 1, QTextCursor::KeepAnchor);
-            cursor.insertText(converted.mid(first, last - first + 1));
-            first = -1;
-        };
-        for (qsizetype i = 0; i < converted.size(); ++i) {
-            if (converted[i] == QLatin1Char('\n')) {
-                rewrite();
-            } else if (converted[i] != text[tag.start + i]) {
+    RunTagPass(program, [convert](QTextCursor &cursor, const QString &text, const QList<TagRange> &tags) {
+        QList<Replacement> changes;
+        for (const TagRange &tag : tags) {
+            const QString converted = convert(text.mid(tag.start, tag.length));
+            qsizetype first = -1;
+            qsizetype last = -1;
+            const auto change = [&] {
                 if (first < 0)
-                    first = i;
-                last = i;
+                    return;
+                if (converted[first].isLowSurrogate() && first > 0)
+                    --first;
+                if (converted[last].isHighSurrogate() && last + 1 < converted.size())
+                    ++last;
+                changes.append({tag.start + first, last - first + 1, converted.mid(first, last - first + 1)});
+                first = -1;
+            };
+            for (qsizetype i = 0; i < converted.size(); ++i) {
+                if (converted[i] == QLatin1Char('\n')) {
+                    change();
+                } else if (converted[i] != text[tag.start + i]) {
+                    if (first < 0)
+                        first = i;
+                    last = i;
+                }
             }
+            change();
         }
-        rewrite();
+        ReplaceInParagraphRuns(cursor, changes);
     });
 }
 

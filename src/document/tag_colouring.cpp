@@ -43,10 +43,12 @@ void ColorTags(Program &program)
         return;
     QTextCharFormat format;
     format.setForeground(TagColorFor(program, *editor));
-    RunTagPass(program, [&format](QTextCursor &cursor, const QString &, TagRange tag) {
-        cursor.setPosition(tag.start);
-        cursor.setPosition(tag.start + tag.length, QTextCursor::KeepAnchor);
-        cursor.mergeCharFormat(format);
+    RunTagPass(program, [&format](QTextCursor &cursor, const QString &, const QList<TagRange> &tags) {
+        for (const TagRange &tag : tags) {
+            cursor.setPosition(tag.start);
+            cursor.setPosition(tag.start + tag.length, QTextCursor::KeepAnchor);
+            cursor.mergeCharFormat(format);
+        }
     });
 }
 

@@ -43,8 +43,7 @@ void RunTagPass(Program &program, const TagAction &action)
     const QString text = editor.Text();
     QTextCursor cursor(editor.document());
     cursor.beginEditBlock();
-    for (const TagRange &tag : FindTags(text))
-        action(cursor, text, tag);
+    action(cursor, text, FindTags(text));
     cursor.endEditBlock();
 
     editor.SetSelStart(0);

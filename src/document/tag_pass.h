@@ -8,9 +8,9 @@ class Program;
 class QString;
 class QTextCursor;
 
-// Changes one tag through the pass's cursor; the text is the document's as read at the
-// start of the pass, and the tag's range is a range of that text.
-using TagAction = std::function<void(QTextCursor &cursor, const QString &text, TagRange tag)>;
+// Changes the tags through the pass's cursor; the text is the document's as read at the
+// start of the pass, and the tags' ranges, in order, are ranges of that text.
+using TagAction = std::function<void(QTextCursor &cursor, const QString &text, const QList<TagRange> &tags)>;
 
 // One walk over the tags of the ActiveDocument, shared by tag colouring and the case
 // passes. The text is read once and changed through one cursor inside one edit block, so

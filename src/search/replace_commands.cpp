@@ -18,44 +18,6 @@
 
 namespace {
 
-// Where a paragraph's character format changes: the start of each run of one format,
-// as positions in the text before any replacement.
-QList<qsizetype> formatRunStarts(const QTextBlock &paragraph, qsizetype shift)
-{
-    QList<qsizetype> starts;
-    int format = -1;
-    for (QTextBlock::iterator it = paragraph.begin(); !it.atEnd(); ++it) {
-        const QTextFragment fragment = it.fragment();
-        if (fragment.charFormatIndex() != format) {
-            starts.append(fragment.position() - shift);
-            format = fragment.charFormatIndex();
-        }
-    }
-    return starts;
-}
-
-qsizetype runOf(const QList<qsizetype> &runStarts, qsizetype at)
-{
-    return std::upper_bound(runStarts.cbegin(), runStarts.cend(), at) - runStarts.cbegin();
-}
-
-// `text`, which starts at the first of `at`, with `length` characters at each of them
-// replaced by `with`.
-QString withReplacements(const QString &text, std::span<const qsizetype> at, qsizetype length, const QString &with)
-{
-    QString result;
-    result.reserve(text.size() + at.size() * (with.size() - length));
-    qsizetype copied = 0;
-    for (const qsizetype position : at) {
-        const qsizetype offset = position - at.front();
-        result.append(QStringView(text).sliced(copied, offset - copied));
-        result.append(with);
-        copied = offset + length;
-    }
-    result.append(QStringView(text).sliced(copied));
-    return result;
-}
-
 int replaceOccurrences(EditorSurface &editor, const QString &find, const QString &with, bool matchCase)
 {
     // The text is read once and every occurrence located in it: replacements only ever
@@ -76,39 +38,14 @@ int replaceOccurrences(EditorSurface &editor, const QString &find, const QString
         found.append(at);
     text.clear();
 
-    // Each edit costs Qt about the same however much text it replaces, and a line of a
-    // page often holds many occurrences: those of one paragraph that lie in one run of
-    // one character format are replaced by one edit, the text between them kept. So the
-    // paragraphs themselves (and the line endings they remember) stay as they were, and
-    // every character keeps its format, as with one edit an occurrence.
     const QString replacement = EditorSurface::toEditorLineBreaks(with);
-    QTextDocument *document = widget->document();
-    QTextCursor cursor(document);
+    QList<Replacement> replacements;
+    replacements.reserve(found.size());
+    for (const qsizetype at : found)
+        replacements.append({at, needle.size(), replacement});
+    QTextCursor cursor(widget->document());
     cursor.beginEditBlock();
-    qsizetype shift = 0;
-    qsizetype paragraphEnd = -1;
-    QList<qsizetype> runStarts;
-    for (qsizetype i = 0; i < found.size();) {
-        if (found[i] >= paragraphEnd) {
-            const QTextBlock paragraph = document->findBlock(int(found[i] + shift));
-            paragraphEnd = paragraph.position() + paragraph.length() - 1 - shift;
-            runStarts = formatRunStarts(paragraph, shift);
-        }
-        const qsizetype run = runOf(runStarts, found[i]);
-        qsizetype next = i + 1;
-        while (next < found.size() && found[next] + needle.size() <= paragraphEnd
-               && runOf(runStarts, found[next] + needle.size() - 1) == run)
-            ++next;
-        cursor.setPosition(int(found[i] + shift));
-        cursor.setPosition(int(found[next - 1] + needle.size() + shift), QTextCursor::KeepAnchor);
-        const std::span<const qsizetype> group(found.cbegin() + i, found.cbegin() + next);
-        if (group.size() == 1)
-            cursor.insertText(replacement);
-        else
-            cursor.insertText(withReplacements(cursor.selectedText(), group, needle.size(), replacement));
-        shift += qsizetype(group.size()) * (replacement.size() - needle.size());
-        i = next;
-    }
+    ReplaceInParagraphRuns(cursor, replacements);
     cursor.endEditBlock();
     widget->setTextCursor(cursor);
     return int(found.size());

@@ -77,20 +77,28 @@ TEST_F(TagCaseTest, PassesChangeWhatABrowserReadsAsTagsAndCommentsAndLeaveTextAn
 TEST_F(TagCaseTest, APassIsOneUndoStepAndKeepsTheTagColour)
 {
     start();
-    setText("<p>one</p>\n<p>two</p>\n<br>");
-    QTextCharFormat red;
-    red.setForeground(QColor(255, 0, 0));
-    QTextCursor first(editor().document());
-    first.setPosition(0);
-    first.setPosition(3, QTextCursor::KeepAnchor);
-    first.mergeCharFormat(red);
+    setText("<p>one</p>\n<p>two</p>\n<br><hr>");
+    // A coloured tag, and a word coloured between two plain tags.
+    const auto colour = [&](int from, int to, const QColor &colour) {
+        QTextCharFormat format;
+        format.setForeground(colour);
+        QTextCursor range(editor().document());
+        range.setPosition(from);
+        range.setPosition(to, QTextCursor::KeepAnchor);
+        range.mergeCharFormat(format);
+    };
+    colour(0, 3, Qt::red);
+    colour(14, 17, Qt::green);
 
     choose("mnuOptionsTagsUppercase");
-    ASSERT_EQ(editor().Text(), "<P>one</P>\n<P>two</P>\n<BR>");
-    EXPECT_EQ(colorAt(activeDocument(), 1), QColor(255, 0, 0));
+    ASSERT_EQ(editor().Text(), "<P>one</P>\n<P>two</P>\n<BR><HR>");
+    EXPECT_EQ(colorAt(activeDocument(), 1), QColor(Qt::red));
+    EXPECT_NE(colorAt(activeDocument(), 3), QColor(Qt::red));
+    for (const int at : {13, 14, 15, 16, 17})
+        EXPECT_EQ(colorAt(activeDocument(), at) == QColor(Qt::green), at >= 14 && at < 17) << at;
 
     choose("mnuEditUndoLast");
-    EXPECT_EQ(editor().Text(), "<p>one</p>\n<p>two</p>\n<br>");
+    EXPECT_EQ(editor().Text(), "<p>one</p>\n<p>two</p>\n<br><hr>");
 }
 
 } // namespace
