@@ -79,11 +79,11 @@ TEST_F(HtmlHighlightingTest, EachKindOfTokenHasItsColourAndAnEditRecoloursWhatIt
          "title='x\n"
          "y'>\n"
          "<script type=module>\n"
-         "if (a < b && c > d) go(\"</p>\", 12); // note\n"
+         "if (a < b && c > d) go(\"</p>\", 12 / 4); // note\n"
          "/* long\n"
          "*/ var s = `a\n"
          "b`;</SCRIPT >\n"
-         "<style>p a:b { color: red; margin: 2px } i:j /* x */</style>");
+         "<style>p a:b { color: red; margin: 2px; width: 50% } i:j /* x */</style>");
     EXPECT_EQ(paint().split('|'), QStringList({
         "ddddddddddddddd",
         "tt.aaaaa.vvvvv.aa.vt..rrrrr.rrrrrr.rrrrrr......rrr..tttt",
@@ -92,11 +92,11 @@ TEST_F(HtmlHighlightingTest, EachKindOfTokenHasItsColourAndAnEditRecoloursWhatIt
         "aaaaa.vv",
         "vvt",
         "ttttttt.aaaa.vvvvvvt",
-        "kk.....................vvvvvv..nn...ccccccc",
+        "kk.....................vvvvvv..nn...n...ccccccc",
         "ccccccc",
         "cc.kkk.....vv",
         "vv.tttttttt.t",
-        "ttttttt........aaaaa.......aaaaaa..nnn.......ccccccctttttttt",
+        "ttttttt........aaaaa.......aaaaaa..nnn..aaaaa..nnn.......ccccccctttttttt",
     }));
 
     // Closing the comment early changes how the lines below read, and they are read again.
