@@ -36,10 +36,9 @@ bool writeAll(QFileDevice &file, const QByteArray &bytes)
 bool takeOwnerOf(QSaveFile &file, const struct stat &old)
 {
     struct stat made {};
-    if (fstat(file.handle(), &made) != 0)
-        return false;
-    return (made.st_uid == old.st_uid && made.st_gid == old.st_gid) ||
-           fchown(file.handle(), old.st_uid, old.st_gid) == 0;
+    return fstat(file.handle(), &made) == 0
+           && ((made.st_uid == old.st_uid && made.st_gid == old.st_gid)
+               || fchown(file.handle(), old.st_uid, old.st_gid) == 0);
 }
 
 // Makes sure the new content fits before any old byte is overwritten: a disk that is too

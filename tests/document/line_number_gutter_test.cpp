@@ -90,7 +90,7 @@ TEST_F(LineNumberGutterTest, ALongPageOpensIntoATextAreaOfItsFinalWidth)
     } widthChanges;
     start();
     QCoreApplication::instance()->installEventFilter(&widthChanges);
-    open(writeFile("long.htm", QByteArray("<p>line</p>\n").repeated(500)));
+    open(writeFile("long.htm", "\n" + QByteArray("<p>line</p>\n").repeated(500)));
     QCoreApplication::processEvents();
     QCoreApplication::instance()->removeEventFilter(&widthChanges);
     EXPECT_EQ(widthChanges.afterText, 0);

@@ -84,6 +84,7 @@ TEST_F(FindInFilesTest, FindsInEachEncodingAndInUnsavedTextSkipsWhatItCannotSear
                                    "  1:3 x needle", "sub/c.txt (1 match)", "  1:6 caf\u00E9 needle",
                                    "sub/open.html (1 match)", "  1:7 typed needle, not saved"}));
     EXPECT_EQ(status(), "5 matches in 4 files (4 files searched, 1 binary skipped, 1 unreadable)");
+    EXPECT_FALSE(panel().findChild<QPushButton *>("cmdGo")->isEnabled()) << "a search has nothing to carry out";
     EXPECT_EQ(stored("FindInFilesFolder", "FindInFilesFolder"), tempPath("tree"));
 
     // Return on a match opens its file, or goes to its window, with the match selected.
