@@ -36,6 +36,8 @@ TEST(RtfReader, ReadsTheTextOfWhatWritersProduce)
         {"font character set decides the code page",
          "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset204 Arial Cyr;}}\\f1 \\'cf\\f0 \\'cf}",
          QString::fromUtf8("ПÏ")},
+        {"the other words of a font entry leave its character set as it is",
+         "{\\rtf1\\ansi{\\fonttbl{\\f1\\fcharset204\\fprq2 Arial Cyr;}}\\f1 \\'cf}", QString::fromUtf8("П")},
         {"a font entry without a name is dropped whole, its character set too",
          "{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset204 ;}}\\f0 \\'cf}", QString::fromUtf8("Ï")},
         {"unicode with one fallback character", "{\\rtf1 \\u8364?x}", QString::fromUtf8("€x")},
