@@ -47,6 +47,9 @@ LivePreviewDock::LivePreviewDock(Program &program, QMdiArea *documents, QWidget 
     setWidget(stack_);
 
     refreshTimer_.setSingleShot(true);
+    // Qt lets a coarse timer fire up to 5 % late, 15 ms of this pause: the page would come
+    // back that much later at random.
+    refreshTimer_.setTimerType(Qt::PreciseTimer);
     refreshTimer_.setInterval(RefreshDelayMs);
     connect(&refreshTimer_, &QTimer::timeout, this, &LivePreviewDock::refresh);
     connect(documents, &QMdiArea::subWindowActivated, this, &LivePreviewDock::followActiveDocument);
