@@ -5,7 +5,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QPainter>
-#include <QScrollBar>
+#include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextLayout>
 
@@ -26,7 +26,12 @@ LineNumberGutter::LineNumberGutter(RichTextBox *editor, QWidget *parent) : QWidg
     setForegroundRole(QPalette::ButtonText);
 
     QTextDocument *document = editor->document();
-    connect(editor->verticalScrollBar(), &QScrollBar::valueChanged, this, qOverload<>(&QWidget::update));
+    // Every scroll of the text is told here, the scroll bar's own signals being held back
+    // when a key such as Page Down moves the view.
+    connect(editor, &QPlainTextEdit::updateRequest, this, [this](const QRect &, int dy) {
+        if (dy != 0)
+            update();
+    });
     connect(document, &QTextDocument::contentsChanged, this, &LineNumberGutter::contentsChanged);
     connect(document, &QTextDocument::blockCountChanged, this, &LineNumberGutter::fitWidth);
     // Rewrapping on a resize moves the lines without changing the text.

@@ -66,6 +66,26 @@ TEST_F(LineNumberGutterTest, AScrolledViewIsNumberedLineByLineBesideItsText)
         EXPECT_GT(shown[i].baseline, row.top()) << shown[i].line;
         EXPECT_LE(shown[i].baseline, row.bottom()) << shown[i].line;
     }
+
+    // Page Down scrolls the view without the scroll bar's signals: the numbers follow it.
+    class Paints : public QObject
+    {
+    public:
+        int count = 0;
+
+    protected:
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            count += event->type() == QEvent::Paint ? 1 : 0;
+            return false;
+        }
+    } paints;
+    gutter()->installEventFilter(&paints);
+    for (int press = 1; press <= 3; ++press) {
+        QTest::keyClick(activeEditor(), Qt::Key_PageDown);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(paints.count, press);
+    }
 }
 
 // The text area's width is settled before a page's text goes in, with the numbers of its
