@@ -104,20 +104,19 @@ void MarkMatchingTags(RichTextBox *editor, bool on)
         editor->setExtraSelections({});
 }
 
-bool GoToMatchingTag(RichTextBox *editor)
+void GoToMatchingTag(RichTextBox *editor)
 {
     const PageTags page = pageTags(editor);
     const int index = tagAt(page.pairs, editor->textCursor().position(), false);
     if (index < 0 || page.pairs.tags[index].partner < 0)
-        return false;
+        return;
     QTextCursor cursor = editor->textCursor();
     cursor.setPosition(nameStart(page.pairs.tags[page.pairs.tags[index].partner]));
     editor->setTextCursor(cursor);
     editor->ensureCursorVisible();
-    return true;
 }
 
-bool SelectElement(RichTextBox *editor)
+void SelectElement(RichTextBox *editor)
 {
     const PageTags page = pageTags(editor);
     const QTextCursor selection = editor->textCursor();
@@ -138,10 +137,9 @@ bool SelectElement(RichTextBox *editor)
         }
     }
     if (bestStart < 0)
-        return false;
+        return;
     QTextCursor cursor(editor->document());
     cursor.setPosition(bestStart);
     cursor.setPosition(bestEnd, QTextCursor::KeepAnchor);
     editor->setTextCursor(cursor);
-    return true;
 }

@@ -26,10 +26,10 @@ private:
 // Starts or stops marking matching tags in the editor.
 void MarkMatchingTags(RichTextBox *editor, bool on);
 
-// Edit > Go to Matching Tag: from a tag under the caret to its partner's name. False when
-// the caret is in no tag that has one.
-bool GoToMatchingTag(RichTextBox *editor);
+// Edit > Go to Matching Tag: from a tag under the caret to its partner's name; nothing
+// happens when the caret is in no tag that has one.
+void GoToMatchingTag(RichTextBox *editor);
 
 // Edit > Select Element: selects the innermost element around the selection that is larger
-// than it, start and end tag included. False when there is none.
-bool SelectElement(RichTextBox *editor);
+// than it, start and end tag included; nothing happens when there is none.
+void SelectElement(RichTextBox *editor);

@@ -36,10 +36,8 @@ qsizetype validSequenceAt(const QByteArray &bytes, qsizetype i)
     const auto lead = uchar(bytes[i]);
     const qsizetype length =
         lead < 0x80 ? 1 : lead < 0xC2 ? 0 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 0;
-    if (length == 0 || i + length > bytes.size())
-        return 0;
-    // Over-long forms, encoded surrogates and values beyond Unicode decode to U+FFFD and
-    // so do not encode back to the same bytes.
+    // A sequence cut short by the name's end, over-long forms, encoded surrogates and values
+    // beyond Unicode decode to U+FFFD and so do not encode back to the same bytes.
     const QByteArray sequence = bytes.mid(i, length);
     return QString::fromUtf8(sequence).toUtf8() == sequence ? length : 0;
 }
