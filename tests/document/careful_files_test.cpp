@@ -93,6 +93,10 @@ TEST_F(CarefulFilesTest, AChangeByAnotherProgramIsOfferedAndNeverSavedOverUnaske
     messages().shown.clear();
     comeBackTo(page);
     EXPECT_EQ(onlyMessage(), "The file " + path + " was changed by another program since it was opened.");
+    // Cancelled, that change is not asked about again.
+    messages().shown.clear();
+    comeBackTo(page);
+    EXPECT_TRUE(messages().shown.isEmpty());
 }
 
 TEST_F(CarefulFilesTest, AFileGoneOrReplacedBehindItsNameIsToldOnceAndSavedAgain)
