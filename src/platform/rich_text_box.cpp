@@ -8,10 +8,12 @@
 
 RichTextBox::RichTextBox(QWidget *parent) : QPlainTextEdit(parent)
 {
+    // A key lays out and repaints only the line it changes.
     auto *text = new QTextDocument(this);
     text->setDefaultFont(font());
     text->setDocumentLayout(new LineChangeLayout(text));
     setDocument(text);
+
     // The strip the wrapping width leaves beside the text is the box's own, not its
     // viewport's: it takes the text's background and the text's pointer.
     setBackgroundRole(QPalette::Base);

@@ -9,12 +9,9 @@
 #include "search/text_matcher.h"
 #include "search/search_state.h"
 
-#include <algorithm>
-#include <span>
-
-#include <QTextBlock>
 #include <QTextCursor>
-#include <QTextDocument>
+
+#include <optional>
 
 namespace {
 
