@@ -179,9 +179,12 @@ frmNotePad *OpenDocumentFile(Program &program, const QString &fileName)
         if (error.isEmpty()) {
             const int slot = table.FindFreeDocumentSlot();
             window = new frmNotePad(program, slot);
-            bool readable = !richText || window->editor().SetRichText(*bytes, &error);
-            if (richText && readable) {
-                if (const std::optional<QString> tooLong = LineTooLong(*window->editor().document())) {
+            bool readable = true;
+            if (richText) {
+                readable = window->editor().SetRichText(*bytes, &error);
+                const std::optional<QString> tooLong =
+                    readable ? LineTooLong(*window->editor().document()) : std::nullopt;
+                if (tooLong) {
                     error = *tooLong;
                     readable = false;
                 }

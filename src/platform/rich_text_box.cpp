@@ -50,7 +50,8 @@ void RichTextBox::resizeEvent(QResizeEvent *event)
 // wrapping width's margin is set again. So the bar is brought before the text goes in.
 void RichTextBox::SetPlainText(const QString &text)
 {
-    int linesShown = viewport()->height() / qMax(1, fontMetrics().lineSpacing()) + 1;
+    // Once the text has more lines than the view's height holds, the bar is sure to come.
+    int linesShown = viewport()->height() / qMax(1, fontMetrics().lineSpacing());
     for (qsizetype at = text.indexOf(QLatin1Char('\n')); at >= 0 && linesShown > 0;
          at = text.indexOf(QLatin1Char('\n'), at + 1))
         --linesShown;
