@@ -65,7 +65,7 @@ FileStamp FileOnDisk::current() const
 void FileOnDisk::fileChanged()
 {
     // The watch ends with a file that is replaced or removed; one that is back is watched again.
-    if (watcher_.files().isEmpty() && stamp_.isValid())
+    if (watcher_.files().isEmpty())
         watcher_.addPath(window_.Caption());
     // Only an unchanged window in front asks at once, and not while another question is
     // open: typing is not broken into. The others ask when next activated or saved.

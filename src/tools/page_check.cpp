@@ -73,11 +73,7 @@ QList<PageProblem> FindPageProblems(const QString &text)
     QList<Finding> findings;
     tidySetAppData(tidy.doc(), &findings);
     tidySetMessageCallback(tidy.doc(), &collect);
-    int status = tidy.ParseAndRepair(text);
-    // The diagnostics add what parsing and repairing leave out, such as elements the
-    // page's HTML version no longer has.
-    if (status >= 0)
-        status = tidyRunDiagnostics(tidy.doc());
+    const int status = tidy.ParseAndRepair(text);
     if (status < 0)
         findings.append({0, 0, TidyFatal, QStringLiteral("HTML Tidy could not check the page (error %1)").arg(-status)});
 

@@ -41,7 +41,7 @@ TEST(RtfReader, ReadsTheTextOfWhatWritersProduce)
         {"a font entry without a name is dropped whole, its character set too",
          "{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset204 ;}}\\f0 \\'cf}", QString::fromUtf8("Ï")},
         {"unicode with one fallback character", "{\\rtf1 \\u8364?x}", QString::fromUtf8("€x")},
-        {"negative unicode values", "{\\rtf1 \\u-24?}", QString(QChar(0xFFE8))},
+        {"negative unicode values", "{\\rtf1 \\u-24?\\u-1?}", QString(QChar(0xFFE8)) + QChar(0xFFFF)},
         {"fallback counted in \\uc units", "{\\rtf1\\uc2 \\u8364??x\\uc0 \\u8364 y}", QString::fromUtf8("€x€y")},
         {"a hex escape is one fallback character", "{\\rtf1 \\u233\\'e9x}", QString::fromUtf8("éx")},
         {"a control word is one fallback character", "{\\rtf1 \\u233\\emdash x}", QString::fromUtf8("éx")},

@@ -126,6 +126,7 @@ TEST_F(FindInFilesTest, ReplaceInFilesKeepsEachFilesBytesButTheMatchesAndLeavesA
     EXPECT_EQ(rows().filter("(").join(", "),
               "cr.txt (2 matches), crlf.html (2 matches), meanwhile.html (1 match), open.html (1 match), "
               "wide.htm (1 match)");
+    EXPECT_EQ(status(), "7 matches in 5 files (5 files searched)");
     put("tree/meanwhile.html", "k=6 changed");
     messages().shown.clear();
     QTest::mouseClick(panel().findChild<QPushButton *>("cmdGo"), Qt::LeftButton);

@@ -25,8 +25,8 @@ void PrintTo(const PageProblem &problem, std::ostream *out)
 namespace {
 
 // Tabs count to Tidy's tab stops, where the reader sees one character, and the emoji as
-// one column, as the reader sees it; the font and blink findings come only from Tidy's
-// diagnostics, after the parser's own.
+// one column, as the reader sees it; the font and blink findings come from Tidy's repair
+// pass, after the parser's own.
 const QString knownProblems = QStringLiteral("<!DOCTYPE html>\n"
                                              "<html><head><title>x</title></head><body>\n"
                                              "\t<font color=red>hi</font><p>x<b>y</p>\n"
