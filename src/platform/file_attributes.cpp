@@ -4,30 +4,12 @@
 #include <QFile>
 
 #ifdef Q_OS_LINUX
+#include "platform/growing_read.h"
+
 #include <cerrno>
 #include <sys/xattr.h>
 
 namespace {
-
-// A list or value that changes between asking its size and reading it is asked again.
-template <class Read>
-bool readGrowing(QByteArray &buffer, Read read)
-{
-    for (int attempt = 0; attempt < 4; ++attempt) {
-        const ssize_t size = read(nullptr, 0);
-        if (size < 0)
-            return false;
-        buffer.resize(size);
-        const ssize_t got = read(buffer.data(), buffer.size());
-        if (got >= 0) {
-            buffer.resize(got);
-            return true;
-        }
-        if (errno != ERANGE)
-            return false;
-    }
-    return false;
-}
 
 // The attributes that belong to the file's user and its access: not the system's own
 // labels, which only the system may set.
@@ -42,13 +24,13 @@ bool CopyFileAttributes(const QString &path, int handle)
 {
     const QByteArray file = QFile::encodeName(path);
     QByteArray names;
-    if (!readGrowing(names, [&](char *list, size_t size) { return listxattr(file.constData(), list, size); }))
+    if (!ReadGrowing(names, [&](char *list, size_t size) { return listxattr(file.constData(), list, size); }))
         return errno == ENOTSUP;
     for (const QByteArray &name : names.split('\0')) {
         if (!kept(name))
             continue;
         QByteArray value;
-        if (!readGrowing(value, [&](char *data, size_t size) {
+        if (!ReadGrowing(value, [&](char *data, size_t size) {
                 return getxattr(file.constData(), name.constData(), data, size);
             }))
             return false;

@@ -137,6 +137,7 @@ TEST_F(CarefulFilesTest, APageWithAStrayByteStaysUtf8AndKeepsEveryByte)
     open(path);
     EXPECT_TRUE(onlyMessage().contains("the first, 0xA3, is on line 1000, column 15.")) << onlyMessage().toStdString();
     EXPECT_EQ(shownEncoding(), "UTF-8");
+    EXPECT_EQ(frame().statusBar()->currentMessage(), "") << "the page names no charset";
     choose("mnuFileSave");
     EXPECT_EQ(readFile(path), page);
     typeCharacter(QString::fromUtf8("\u2192"));

@@ -1,5 +1,7 @@
 #include "support/program_fixture.h"
 
+#include "platform/growing_read.h"
+
 #include <QProcess>
 
 #include <sys/stat.h>
@@ -37,6 +39,32 @@ TEST_F(SavedFileAttributesTest, SavingKeepsTheFilesAclAndUserAttributes)
     EXPECT_NE(after.st_ino, before.st_ino);
     EXPECT_EQ(said("getfacl", {"--omit-header", page}), acl);
     EXPECT_EQ(said("getfattr", {"--only-values", "-n", "user.note", page}), QByteArray("kept"));
+}
+
+// Another program may add to a file's attributes while they are read: a list that grew is
+// read again, and one that keeps growing is not passed off as read.
+TEST(ReadGrowing, ReadsAgainWhatGrewAndGivesUpWhatKeepsGrowing)
+{
+    for (const int growths : {1, 3, 4}) {
+        SCOPED_TRACE(growths);
+        QByteArray list = "user.a";
+        int growthsLeft = growths;
+        QByteArray buffer;
+        const bool read = ReadGrowing(buffer, [&](char *data, size_t size) -> ssize_t {
+            if (data && growthsLeft > 0) {
+                --growthsLeft;
+                list += "user.b";
+                errno = ERANGE;
+                return -1;
+            }
+            if (data)
+                std::copy_n(list.cbegin(), std::min(size, size_t(list.size())), data);
+            return list.size();
+        });
+        EXPECT_EQ(read, growths < 4);
+        if (read)
+            EXPECT_EQ(buffer, list);
+    }
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QFontDatabase>
@@ -158,6 +159,24 @@ TEST_F(QtCommonDialogTest, CreatePromptAsksBeforeANewFileAndPathMustExistTurnsAM
     acceptAndAnswerTheBox(QMessageBox::Ok, &told, true);
     EXPECT_FALSE(dialog.ShowSave());
     EXPECT_TRUE(told.contains(QStringLiteral("Path does not exist."))) << told.toStdString();
+}
+
+// With "file must exist", Open takes a file that is there and stays open for one that is not.
+TEST_F(QtCommonDialogTest, OpenWithFileMustExistTakesOnlyAFileThatIsThere)
+{
+    const QString there = folder.filePath(QStringLiteral("there.htm"));
+    ASSERT_TRUE(QFile(there).open(QIODevice::WriteOnly));
+    dialog.Flags = cdl::OFNFileMustExist;
+    for (const auto &[name, taken] : {std::pair{folder.filePath(QStringLiteral("missing.htm")), false},
+                                      std::pair{there, true}}) {
+        dialog.FileName = name;
+        thenAnswerAs<QFileDialog>([](QFileDialog *fileDialog) {
+            fileDialog->findChild<QDialogButtonBox *>()->buttons().constFirst()->click();
+            if (fileDialog->isVisible())
+                fileDialog->close();
+        });
+        EXPECT_EQ(dialog.ShowOpen(), taken) << name.toStdString();
+    }
 }
 
 TEST_F(QtCommonDialogTest, OpensInTheLastFolderChosenOrHomeAndShowsEachFilterAsWritten)
