@@ -82,8 +82,8 @@ TEST_F(HtmlHighlightingTest, EachKindOfTokenHasItsColourAndAnEditRecoloursWhatIt
          "if (a < b && c > d) go(\"</p>\", 12 / 4); // note\n"
          "/* long\n"
          "*/ var s = `a\n"
-         "b`;</SCRIPT >\n"
-         "<style>p a:b { color: red; margin: 2px; width: 50% } i:j /* x */</style>");
+         "b`;</SCRIPT\n"
+         "><style>p a:b { color: red; margin: 2px; width: 50% } i:j /* x */</style>");
     EXPECT_EQ(paint().split('|'), QStringList({
         "ddddddddddddddd",
         "tt.aaaaa.vvvvv.aa.vt..rrrrr.rrrrrr.rrrrrr......rrr..tttt",
@@ -95,8 +95,8 @@ TEST_F(HtmlHighlightingTest, EachKindOfTokenHasItsColourAndAnEditRecoloursWhatIt
         "kk.....................vvvvvv..nn...n...ccccccc",
         "ccccccc",
         "cc.kkk.....vv",
-        "vv.tttttttt.t",
-        "ttttttt........aaaaa.......aaaaaa..nnn..aaaaa..nnn.......ccccccctttttttt",
+        "vv.tttttttt",
+        "tttttttt........aaaaa.......aaaaaa..nnn..aaaaa..nnn.......ccccccctttttttt",
     }));
 
     // Closing the comment early changes how the lines below read, and they are read again.
