@@ -26,7 +26,7 @@ public:
     void refresh()
     {
         auto *bar = area_->findChild<QTabBar *>();
-        if (!bar || area_->viewMode() != QMdiArea::TabbedView)
+        if (!bar)
             return;
         const QList<QMdiSubWindow *> windows = area_->subWindowList();
         for (int index = 0; index < bar->count() && index < windows.size(); ++index) {

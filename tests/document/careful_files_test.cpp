@@ -86,10 +86,10 @@ TEST_F(CarefulFilesTest, AChangeByAnotherProgramIsOfferedAndNeverSavedOverUnaske
     choose("mnuFileSave");
     EXPECT_EQ(readFile(path), "<p>four</p>");
 
-    // Another change after the one answered is asked about again.
+    // Another change after the one answered is asked about again, one of the same size too.
     writeFile("page.html", "<p>six</p>");
     comeBackTo(page, "Keep");
-    writeFile("page.html", "<p>seven</p>");
+    writeFile("page.html", "<p>SIX</p>");
     messages().shown.clear();
     comeBackTo(page);
     EXPECT_EQ(onlyMessage(), "The file " + path + " was changed by another program since it was opened.");
@@ -112,6 +112,11 @@ TEST_F(CarefulFilesTest, AFileGoneOrReplacedBehindItsNameIsToldOnceAndSavedAgain
     EXPECT_TRUE(page->state().Changed);
     choose("mnuFileSave");
     EXPECT_EQ(readFile(path), "<p>kept</p>");
+    // Saved there again, the file is told about again when it goes again.
+    ASSERT_TRUE(QFile::remove(path));
+    messages().shown.clear();
+    comeBackTo(page);
+    EXPECT_EQ(messages().shown.size(), 1);
 
     const QString link = tempPath("link.html");
     ASSERT_TRUE(QFile::link(writeFile("a.html", "<p>a</p>"), link));

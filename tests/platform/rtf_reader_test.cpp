@@ -11,7 +11,7 @@ TEST(RtfReader, ReadsTheTextOfWhatWritersProduce)
     const TextCase cases[] = {
         {"minimal", "{\\rtf1 Hello}", "Hello"},
         {"header without version", "{\\rtf Hello}", "Hello"},
-        {"byte order mark and blank lines before the header", "\xEF\xBB\xBF\r\n{\\rtf1 Hi}", "Hi"},
+        {"byte order mark, blanks and blank lines before the header", "\xEF\xBB\xBF \t\r\n{\\rtf1 Hi}", "Hi"},
         {"paragraphs; the closing \\par adds no empty one",
          "{\\rtf1\\ansi{\\fonttbl{\\f0\\fswiss Arial;}}\\f0\\pard One\\par Two\\par\r\n}", "One\nTwo"},
         {"an empty paragraph at the end", "{\\rtf1 One\\par\\par}", "One\n"},
@@ -37,7 +37,7 @@ TEST(RtfReader, ReadsTheTextOfWhatWritersProduce)
          "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset204 Arial Cyr;}}\\f1 \\'cf\\f0 \\'cf}",
          QString::fromUtf8("ПÏ")},
         {"the other words of a font entry leave its character set as it is",
-         "{\\rtf1\\ansi{\\fonttbl{\\f1\\fcharset204\\fprq2 Arial Cyr;}}\\f1 \\'cf}", QString::fromUtf8("П")},
+         "{\\rtf1\\ansi{\\fonttbl{\\f1\\fcharset204\\fprq2\\fbias1252 Arial Cyr;}}\\f1 \\'cf}", QString::fromUtf8("П")},
         {"a font entry without a name is dropped whole, its character set too",
          "{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset204 ;}}\\f0 \\'cf}", QString::fromUtf8("Ï")},
         {"unicode with one fallback character", "{\\rtf1 \\u8364?x}", QString::fromUtf8("€x")},

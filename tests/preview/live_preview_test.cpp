@@ -121,7 +121,8 @@ TEST_F(LivePreviewTest, ANewPageShowsItselfAndAPageSwitchedToStartsAtItsTopInThe
 
 TEST_F(LivePreviewTest, TheCaretsElementIsOutlinedAndAClickedElementTakesTheCaretToItsStartTag)
 {
-    const QByteArray html = "<body>\n<p>first</p>\n<div><b>bold</b> tail</div>\n<table><tr><td>cell</td></table></body>";
+    // The page's own handler that stops a click does not keep it from the source.
+    const QByteArray html = "<body>\n<p>first</p>\n<div onclick=\"event.stopPropagation()\"><b>bold</b> tail</div>\n<table><tr><td>cell</td></table></body>";
     ASSERT_TRUE(preview("page.htm", html));
     const QString outlined = "(e => e ? e.tagName : '')(document.querySelector('[data-tagsmith-caret]'))";
     for (const auto &[text, tag] : {std::pair{"old", "B"}, std::pair{"> tail", "DIV"}, std::pair{"ce", "TD"},

@@ -113,9 +113,9 @@ TEST_F(FindInFilesTest, FindsInEachEncodingAndInUnsavedTextSkipsWhatItCannotSear
 TEST_F(FindInFilesTest, ReplaceInFilesKeepsEachFilesBytesButTheMatchesAndLeavesAFileChangedMeanwhile)
 {
     start();
-    const QString crlf = put("tree/crlf.html", "\xEF\xBB\xBFk=1\r\nk=2\r\nend\r\n");
-    QFile::setPermissions(crlf, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup);
-    const QFileDevice::Permissions mode = QFile::permissions(crlf);
+    const QString mixed = put("tree/mixed.html", "\xEF\xBB\xBFk=1\r\nk=2\nend\rlast\r\n");
+    QFile::setPermissions(mixed, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup);
+    const QFileDevice::Permissions mode = QFile::permissions(mixed);
     const QString cr = put("tree/cr.txt", "caf\xE9 k=3\rk=4\r");
     const QString wide = put("tree/wide.htm", QByteArray("\xFE\xFF\0k\0=\0005\0\n", 10));
     const QString meanwhile = put("tree/meanwhile.html", "k=6");
@@ -124,15 +124,15 @@ TEST_F(FindInFilesTest, ReplaceInFilesKeepsEachFilesBytesButTheMatchesAndLeavesA
 
     search("mnuSearchReplaceInFiles", "frmReplaceInFiles", "k=(\\d)\\n?", true, "$1=k ");
     EXPECT_EQ(rows().filter("(").join(", "),
-              "cr.txt (2 matches), crlf.html (2 matches), meanwhile.html (1 match), open.html (1 match), "
+              "cr.txt (2 matches), meanwhile.html (1 match), mixed.html (2 matches), open.html (1 match), "
               "wide.htm (1 match)");
     EXPECT_EQ(status(), "7 matches in 5 files (5 files searched)");
     put("tree/meanwhile.html", "k=6 changed");
     messages().shown.clear();
     QTest::mouseClick(panel().findChild<QPushButton *>("cmdGo"), Qt::LeftButton);
 
-    EXPECT_EQ(readFile(crlf), "\xEF\xBB\xBF" "1=k 2=k end\r\n");
-    EXPECT_EQ(QFile::permissions(crlf), mode);
+    EXPECT_EQ(readFile(mixed), "\xEF\xBB\xBF" "1=k 2=k end\rlast\r\n");
+    EXPECT_EQ(QFile::permissions(mixed), mode);
     EXPECT_EQ(readFile(cr), "caf\xE9 3=k 4=k ");
     EXPECT_EQ(readFile(wide), QByteArray("\xFE\xFF\0005\0=\0k\0 ", 10));
     EXPECT_EQ(readFile(meanwhile), "k=6 changed");
