@@ -65,6 +65,14 @@ TEST(ReadGrowing, ReadsAgainWhatGrewAndGivesUpWhatKeepsGrowing)
         if (read)
             EXPECT_EQ(buffer, list);
     }
+    // A size that cannot be asked is no list; a value of no bytes is one.
+    QByteArray buffer = "old";
+    EXPECT_FALSE(ReadGrowing(buffer, [](char *, size_t) -> ssize_t {
+        errno = EACCES;
+        return -1;
+    }));
+    EXPECT_TRUE(ReadGrowing(buffer, [](char *, size_t) -> ssize_t { return 0; }));
+    EXPECT_EQ(buffer, "");
 }
 
 } // namespace

@@ -109,8 +109,13 @@ TEST_F(RtfWriterOutput, IsSevenBitInShortLinesWithEveryCharacterEscapedByItsSet)
     const QByteArray longer = write(QString::fromUtf8("é€жx😀").repeated(2000) + QString(3000, 'y'));
     for (const char c : longer)
         ASSERT_EQ(c & 0x80, 0);
-    for (const QByteArray &line : longer.split('\n'))
-        ASSERT_LT(line.size(), 255) << line.toStdString();
+    // Under 200 characters before the break and the blank that may end a word, well short
+    // of the 255 old readers stop at.
+    for (QByteArray line : longer.split('\n')) {
+        while (line.endsWith('\r') || line.endsWith(' '))
+            line.chop(1);
+        ASSERT_LT(line.size(), 200) << line.toStdString();
+    }
 }
 
 TEST_F(RtfWriterOutput, EachFontAndColourIsListedOnceHoweverOftenItComesBack)
