@@ -24,11 +24,11 @@ void RtfTables::startFontEntry(int number)
 
 void RtfTables::appendToEntryName(QStringView text)
 {
-    qsizetype room = std::max<qsizetype>(0, MaxFontNameLength - entryName_.size());
+    QStringView kept = text.left(std::max<qsizetype>(0, MaxFontNameLength - entryName_.size()));
     // A character made of a surrogate pair is kept whole or not at all.
-    if (room > 0 && room < text.size() && text[room - 1].isHighSurrogate())
-        --room;
-    entryName_ += text.left(room);
+    if (kept.size() < text.size() && !kept.isEmpty() && kept.back().isHighSurrogate())
+        kept.chop(1);
+    entryName_ += kept;
 }
 
 void RtfTables::commitFontEntry()

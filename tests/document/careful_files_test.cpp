@@ -166,6 +166,8 @@ TEST_F(CarefulFilesTest, TheUserChoosesTheEncodingAPageIsReadAndSavedIn)
     EXPECT_FALSE(activeDocument()->findChild<QMenu *>("mnuFileReopenEncoding")->isEnabled());
     const QString path = writeFile("ru.html", koi8);
     frmNotePad *page = open(path);
+    choose("mnuFileSaveEncoding_Windows-1252");
+    EXPECT_EQ(readFile(path), koi8) << "saved as it was read";
     EXPECT_EQ(frame().statusBar()->currentMessage(),
               "The page's <meta> names the charset koi8-r, but it is read and saved as Windows-1252; File > Save with "
               "Encoding or Reopen with Encoding can make them agree.");

@@ -122,6 +122,10 @@ TEST_F(OpenSaveTest, AnEditedFileKeepsItsEncodingAndBecomesUtf8OnlyWhenTheUserAg
     EXPECT_TRUE(onlyMessage().contains("which cannot hold the character U+4E2D (\u4E2D) on line 1, column 6."))
         << onlyMessage().toStdString();
     EXPECT_EQ(readFile(path), "caf\xE9\x80\r\n");
+    // Declined while closing, the question keeps the window and its text.
+    messages().queue({MsgAnswer::Yes, MsgAnswer::Cancel});
+    choose("mnuFileClose");
+    EXPECT_TRUE(captions().contains(path));
     messages().queue({MsgAnswer::Ok});
     choose("mnuFileSave");
     EXPECT_EQ(readFile(path), "caf\xC3\xA9\xE2\x82\xAC\xE4\xB8\xAD\r\n");

@@ -119,6 +119,9 @@ TEST_F(TagColouringTest, TheStoredColourWinsOverTheOneChosenSinceStartAndWithout
     store("ColorOfTags", "ColorOfTags", "255");
     ColorTags(frame());
     EXPECT_EQ(paintedIn(Red).size(), 2);
+    store("ColorOfTags", "ColorOfTags", "16777215");
+    ColorTags(frame());
+    EXPECT_EQ(paintedIn(Qt::white).size(), 2) << "white, the highest colour number";
 
     // Text written in the colour the tags would get gets its tags in another; so does a
     // stored value that is no colour number.
