@@ -116,6 +116,12 @@ TEST_F(ExpressionSearchTest, ReplaceAllExpandsGroupsInOneUndoStepWithinTheSelect
     replaceAll("ab", 0, 0, "(a)", "${x}");
     EXPECT_EQ(onlyMessage(), "The replacement refers to the group named \"x\", which the expression does not have");
     EXPECT_EQ(editor().Text(), "ab");
+
+    // A whole word in the selection is one the selection's end does not cut.
+    tick("frmReplace", "chkWholeWord");
+    tick("frmReplace", "chkInSelection");
+    replaceAll("cat catalog", 0, 7, "cat", "dog");
+    EXPECT_EQ(editor().Text(), "dog catalog");
 }
 
 TEST_F(ExpressionSearchTest, ReplaceTakesASelectedMatchWithItsGroupsOrFindsTheNext)

@@ -1,5 +1,6 @@
 #include "search/search_fixture.h"
 
+#include "document/notepad_window.h"
 #include "platform/rich_text_box.h"
 #include "search/file_search_panel.h"
 
@@ -120,14 +121,19 @@ TEST_F(FindInFilesTest, ReplaceInFilesKeepsEachFilesBytesButTheMatchesAndLeavesA
     const QString wide = put("tree/wide.htm", QByteArray("\xFE\xFF\0k\0=\0005\0\n", 10));
     const QString meanwhile = put("tree/meanwhile.html", "k=6");
     const QString opened = put("tree/open.html", "k=7");
+    // A window open for the search and closed before Go, its file gone since.
+    const QString closed = put("tree/closed.html", "k=8");
+    frmNotePad *closedWindow = open(closed);
     open(opened);
 
     search("mnuSearchReplaceInFiles", "frmReplaceInFiles", "k=(\\d)\\n?", true, "$1=k ");
     EXPECT_EQ(rows().filter("(").join(", "),
-              "cr.txt (2 matches), meanwhile.html (1 match), mixed.html (2 matches), open.html (1 match), "
-              "wide.htm (1 match)");
-    EXPECT_EQ(status(), "7 matches in 5 files (5 files searched)");
+              "closed.html (1 match), cr.txt (2 matches), meanwhile.html (1 match), mixed.html (2 matches), "
+              "open.html (1 match), wide.htm (1 match)");
+    EXPECT_EQ(status(), "8 matches in 6 files (6 files searched)");
     put("tree/meanwhile.html", "k=6 changed");
+    closedWindow->close();
+    QFile::remove(closed);
     messages().shown.clear();
     QTest::mouseClick(panel().findChild<QPushButton *>("cmdGo"), Qt::LeftButton);
 
@@ -141,7 +147,7 @@ TEST_F(FindInFilesTest, ReplaceInFilesKeepsEachFilesBytesButTheMatchesAndLeavesA
     activeEditor()->undo();
     EXPECT_EQ(activeDocument()->editor().Text(), "k=7");
     EXPECT_EQ(onlyMessage(), "6 replacements made: 3 files written, 1 open documents changed (not saved)\r\n"
-                             "Left alone, changed since the search:\r\n" + meanwhile);
+                             "Left alone, changed since the search:\r\n" + closed + "\r\n" + meanwhile);
     EXPECT_FALSE(panel().findChild<QPushButton *>("cmdGo")->isEnabled());
 }
 
