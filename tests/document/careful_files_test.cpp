@@ -168,6 +168,13 @@ TEST_F(CarefulFilesTest, TheUserChoosesTheEncodingAPageIsReadAndSavedIn)
     frmNotePad *page = open(path);
     choose("mnuFileSaveEncoding_Windows-1252");
     EXPECT_EQ(readFile(path), koi8) << "saved as it was read";
+    // Once chosen, the encoding reads the file again after another program's change.
+    open(writeFile("other.html", ""));
+    writeFile("ru.html", "caf\xC3\xA9");
+    comeBackTo(page, "Reload");
+    EXPECT_EQ(page->editor().Text(), QString::fromUtf8("caf\u00C3\u00A9"));
+    writeFile("ru.html", koi8);
+    comeBackTo(page, "Reload");
     EXPECT_EQ(frame().statusBar()->currentMessage(),
               "The page's <meta> names the charset koi8-r, but it is read and saved as Windows-1252; File > Save with "
               "Encoding or Reopen with Encoding can make them agree.");

@@ -165,7 +165,16 @@ TEST_F(JournalTest, TypingIsJournaledUntilSavedOrAnsweredForNotTakenByAnotherPro
     DocumentJournal::Of(*activeDocument())->WriteNow();
     frame().journals().WaitForWrites();
     EXPECT_TRUE(journalFiles().isEmpty());
+    // Nor has text read again by Reopen with Encoding, the typing before it given up.
+    type("y");
+    waitForJournals(1);
+    messages().queue({MsgAnswer::Ok});
+    choose("mnuFileReopenEncoding_UTF-8");
+    DocumentJournal::Of(*activeDocument())->WriteNow();
+    frame().journals().WaitForWrites();
+    EXPECT_TRUE(journalFiles().isEmpty());
 
+    QTest::keyClick(activeEditor(), Qt::Key_End, Qt::ControlModifier);
     type("x");
     choose("mnuFileNew");
     type("<p>thrown away</p>");

@@ -60,9 +60,17 @@ TEST_F(TabbedWindowsTest, TabsAndBackKeepTheListAndTheSavePrompts)
 
     choose("mnuFileSaveAs", tempPath("second.htm"));
     EXPECT_EQ(tabToolTips(), QStringList({"Untitled", tempPath("second.htm")}));
+    // Dragged to the front, a tab takes its tooltip along, and its place in the list.
+    const QPoint from = tabs()->tabRect(1).center();
+    const QPoint to = tabs()->tabRect(0).topLeft() + QPoint(2, 2);
+    QTest::mousePress(tabs(), Qt::LeftButton, {}, from);
+    for (int step = 1; step <= 10; ++step)
+        QTest::mouseMove(tabs(), from + (to - from) * step / 10);
+    QTest::mouseRelease(tabs(), Qt::LeftButton, {}, to);
+    EXPECT_EQ(tabToolTips(), QStringList({tempPath("second.htm"), "Untitled"}));
     type(" again");
     chooseListed(1);
-    EXPECT_EQ(activeDocument()->Caption(), "Untitled");
+    EXPECT_EQ(activeDocument()->Caption(), tempPath("second.htm"));
     EXPECT_EQ(tabs()->currentIndex(), 0);
 
     // Each tab's close button asks as closing its window does; Cancel keeps it.
@@ -72,7 +80,7 @@ TEST_F(TabbedWindowsTest, TabsAndBackKeepTheListAndTheSavePrompts)
     clickTabClose(1);
     ASSERT_EQ(openDocuments().size(), 1);
     ASSERT_EQ(messages().shown.size(), 2);
-    EXPECT_EQ(messages().shown[1].title, tempPath("second.htm"));
+    EXPECT_EQ(messages().shown[1].title, "Untitled");
     EXPECT_EQ(readFile(tempPath("second.htm")), "second");
 
     start();
