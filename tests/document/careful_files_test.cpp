@@ -11,6 +11,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QStatusBar>
+#include <QTest>
 
 namespace {
 
@@ -56,6 +57,8 @@ TEST_F(CarefulFilesTest, AChangeByAnotherProgramIsOfferedAndNeverSavedOverUnaske
     type("mine ");
     writeFile("page.html", "<p>three</p>");
     messages().shown.clear();
+    // Typing is not broken into: a changed window asks when saved or next come back to.
+    EXPECT_FALSE(QTest::qWaitFor([&] { return !messages().shown.isEmpty(); }, 300));
     messages().picks.enqueue("Cancel");
     choose("mnuFileSave");
     EXPECT_EQ(onlyMessage(), "The file " + path + " was changed by another program since it was opened.");
