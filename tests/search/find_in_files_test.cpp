@@ -151,6 +151,20 @@ TEST_F(FindInFilesTest, ReplaceInFilesKeepsEachFilesBytesButTheMatchesAndLeavesA
     EXPECT_FALSE(panel().findChild<QPushButton *>("cmdGo")->isEnabled());
 }
 
+// The list holds the first 20,000 matches, up to 1,000 of each file; the status says so
+// only when more were found.
+TEST_F(FindInFilesTest, TheListStopsAtTwentyThousandMatchesAndSaysSoOnlyWhenMoreWereFound)
+{
+    start();
+    for (int file = 0; file < 20; ++file)
+        put(QStringLiteral("tree/%1.txt").arg(file), QByteArray("k\n").repeated(1000));
+    search("mnuSearchFindInFiles", "frmFindInFiles", "k", false);
+    EXPECT_EQ(status(), "20000 matches in 20 files (20 files searched)");
+    put("tree/one.txt", "k");
+    search("mnuSearchFindInFiles", "frmFindInFiles", "k", false);
+    EXPECT_EQ(status(), "20001 matches in 21 files (21 files searched); the first 20000 are listed");
+}
+
 TEST_F(FindInFilesTest, StopOrClosingTheFrameMidSearchEndsTheThread)
 {
     start();
