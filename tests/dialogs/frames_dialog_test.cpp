@@ -2,6 +2,7 @@
 
 #include "dialogs/frame_style_picture.h"
 
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
@@ -47,6 +48,7 @@ TEST_F(FramesDialogTest, EachStyleChosenByItsOptionOrItsPictureEnablesItsControl
     start();
     dialog = openFromMenu("mnuViewFrames", "frmFrames");
     EXPECT_TRUE(control<QRadioButton>(dialog, "Option1")->isChecked());
+    EXPECT_EQ(control<QPushButton>(dialog, "cmdFrameOneSource")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_1));
     EXPECT_EQ(enabledGroups(), cases[3].enabled);
     for (bool byPicture : {false, true}) {
         for (const auto &c : cases) {

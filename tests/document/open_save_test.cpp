@@ -170,6 +170,9 @@ TEST_F(OpenSaveTest, ACharacterTheEditorCannotHoldIsToldOfOnOpeningBeforeASaveCh
     EXPECT_EQ(activeDocument()->editor().Text(), QString::fromUtf8("<p>\n\uFFFD\uFFFD</p>\n"));
     choose("mnuFileSave");
     EXPECT_EQ(readFile(path), "<p>\r\n\xEF\xBF\xBD\xEF\xBF\xBD</p>\r\n");
+    messages().shown.clear();
+    open(writeFile("one.htm", "one \xEF\xB7\x90"));
+    EXPECT_TRUE(onlyMessage().contains("the character U+FDD0 on line 1")) << onlyMessage().toStdString();
 }
 
 TEST_F(OpenSaveTest, RtfInLowerCaseIsRichTextBothWaysAndInUpperCasePlainText)

@@ -141,14 +141,14 @@ TEST_F(LivePreviewTest, TheCaretsElementIsOutlinedAndAClickedElementTakesTheCare
     }
 
     // Until the page shows an edit, its offsets are the old text's: the outline stays
-    // where it was, then goes to the caret's element.
+    // where it was (or is gone while the new page loads), then goes to the caret's element.
     placeCaret(html.indexOf("<p>f") + 1);
     EXPECT_TRUE(waitFor(outlined, "P"));
     placeCaret(html.indexOf("first"));
     type(QString(20, QLatin1Char('x')));
     placeCaret(html.indexOf("old") + 20);
     const QString shown = evaluate(outlined).toString();
-    EXPECT_TRUE(shown == "P" || shown == "B") << "[" << qPrintable(shown) << "]";
+    EXPECT_TRUE(shown == "P" || shown.isEmpty() || shown == "B") << qPrintable(shown);
     EXPECT_TRUE(waitFor(outlined, "B"));
 }
 

@@ -120,8 +120,8 @@ TEST_F(ExpressionSearchTest, ReplaceAllExpandsGroupsInOneUndoStepWithinTheSelect
     // A whole word in the selection is one the selection's end does not cut.
     tick("frmReplace", "chkWholeWord");
     tick("frmReplace", "chkInSelection");
-    replaceAll("cat catalog", 0, 7, "cat", "dog");
-    EXPECT_EQ(editor().Text(), "dog catalog");
+    replaceAll("cat cat_log", 0, 7, "cat", "dog");
+    EXPECT_EQ(editor().Text(), "dog cat_log");
 }
 
 TEST_F(ExpressionSearchTest, ReplaceTakesASelectedMatchWithItsGroupsOrFindsTheNext)
