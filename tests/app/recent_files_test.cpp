@@ -69,6 +69,12 @@ TEST_F(RecentFilesTest, FiveFilesOpenedInTurnLeaveTheLastFourMostRecentFirst)
     // Every open document window carries the same list.
     for (frmNotePad *document : openDocuments()) {
         EXPECT_TRUE(document->findChild<QAction *>("mnuRecentFile0")->isVisible());
+        // The encoding menus come after Exit, and the list ends the menu.
+        QStringList order;
+        for (QAction *item : document->findChild<QMenu *>("mnuFile")->actions())
+            order << (item->menu() ? item->menu()->objectName() : item->objectName());
+        EXPECT_LT(order.indexOf("mnuFileExit"), order.indexOf("mnuFileReopenEncoding"));
+        EXPECT_LT(order.indexOf("mnuFileSaveEncoding"), order.indexOf("mnuRecentFile0"));
         EXPECT_EQ(document->action("mnuRecentFile4")->data().toString(), paths[1]);
     }
     // The last of the four is listed too: opening it again moves nothing.

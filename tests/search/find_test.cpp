@@ -154,6 +154,10 @@ TEST_F(FindTest, FindNextSearchesTheTextAsItIsNowAfterEveryKindOfChange)
     choose("mnuFileNew");
     editor().SetText("xx abc");
     EXPECT_EQ(finds(1, true), "3+3");
+    // So does one changed as often.
+    choose("mnuFileNew");
+    editor().SetText("abc");
+    EXPECT_EQ(finds(1, true), "0+3");
     frame().mdiArea()->setActiveSubWindow(first);
     editor().SetSelStart(1);
     EXPECT_EQ(finds(1, true), "4+3");
