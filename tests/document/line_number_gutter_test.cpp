@@ -110,7 +110,8 @@ TEST_F(LineNumberGutterTest, ALongPageOpensIntoATextAreaOfItsFinalWidth)
     } widthChanges;
     start();
     QCoreApplication::instance()->installEventFilter(&widthChanges);
-    open(writeFile("long.htm", "\n" + QByteArray("<p>line</p>\n").repeated(500)));
+    // 1,000 lines: the last is the first to need a fourth digit.
+    open(writeFile("long.htm", "\n" + QByteArray("<p>line</p>\n").repeated(998)));
     QCoreApplication::processEvents();
     QCoreApplication::instance()->removeEventFilter(&widthChanges);
     EXPECT_EQ(widthChanges.afterText, 0);

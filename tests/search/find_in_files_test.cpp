@@ -165,6 +165,16 @@ TEST_F(FindInFilesTest, TheListStopsAtTwentyThousandMatchesAndSaysSoOnlyWhenMore
     EXPECT_EQ(status(), "20001 matches in 21 files (21 files searched); the first 20000 are listed");
 }
 
+TEST_F(FindInFilesTest, AFileOfExactlyFiftyMegabytesIsStillSearched)
+{
+    start();
+    QFile file(put("tree/big.txt", {}));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.resize(50LL * 1024 * 1024));
+    file.close();
+    search("mnuSearchFindInFiles", "frmFindInFiles", "k", false);
+    EXPECT_EQ(status(), "0 matches in 0 files (0 files searched, 1 binary skipped)");
+}
+
 TEST_F(FindInFilesTest, StopOrClosingTheFrameMidSearchEndsTheThread)
 {
     start();
