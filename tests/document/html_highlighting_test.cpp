@@ -77,7 +77,7 @@ TEST_F(HtmlHighlightingTest, EachKindOfTokenHasItsColourAndAnEditRecoloursWhatIt
          "<!-- <b>\n"
          "c --><i\n"
          "title='x\n"
-         "y'>\n"
+         "'>\n"
          "<script type=module>\n"
          "if (a < b && c > d) go(\"</p>\", 12 / 4); // note\n"
          "/* long\n"
@@ -90,7 +90,7 @@ TEST_F(HtmlHighlightingTest, EachKindOfTokenHasItsColourAndAnEditRecoloursWhatIt
         "cccccccc",
         "ccccctt",
         "aaaaa.vv",
-        "vvt",
+        "vt",
         "ttttttt.aaaa.vvvvvvt",
         "kk.....................vvvvvv..nn...n...ccccccc",
         "ccccccc",

@@ -131,6 +131,7 @@ TEST_F(CheckPageTest, RowsLeadToTheirPlaceByReturnOrDoubleClickAndGoWithANewChec
     // The message takes whatever width the panel has left.
     const QHeaderView *header = rows()->header();
     EXPECT_EQ(header->sectionPosition(3) + header->sectionSize(3), rows()->viewport()->width());
+    EXPECT_EQ(rows()->model()->headerData(0, Qt::Horizontal).toString(), "Line");
     EXPECT_EQ(rows()->model()->headerData(3, Qt::Horizontal).toString(), "Message");
     EXPECT_FALSE(rows()->model()->headerData(3, Qt::Horizontal, Qt::ToolTipRole).isValid()) << "no tooltip repeats it";
     EXPECT_FALSE(panel().findChild<QLabel *>("lblCheckPageNone")->isVisible());
