@@ -40,11 +40,7 @@ TEST(JournalFile, KeepsEverythingAndRefusesWhatIsNotAWholeJournal)
         EXPECT_EQ(DecodeJournal(EncodeJournal(entry)), entry) << entry.caption.toStdString();
 
     const QByteArray bytes = EncodeJournal(plain);
-    const struct
-    {
-        const char *name;
-        QByteArray bytes;
-    } broken[] = {
+    const std::pair<const char *, QByteArray> broken[] = {
         {"cut short", bytes.chopped(1)},
         {"longer than said", bytes + "x"},
         {"not a journal", "<p>hello</p>"},
@@ -60,8 +56,8 @@ TEST(JournalFile, KeepsEverythingAndRefusesWhatIsNotAWholeJournal)
         {"no caption", QByteArray(bytes).replace("caption=", "title=")},
         {"rich text with line endings", QByteArray(bytes).replace("body=text", "body=rtf")},
     };
-    for (const auto &b : broken)
-        EXPECT_FALSE(DecodeJournal(b.bytes).has_value()) << b.name;
+    for (const auto &[name, damaged] : broken)
+        EXPECT_FALSE(DecodeJournal(damaged).has_value()) << name;
 }
 
 class JournalTest : public ProgramTest

@@ -1,5 +1,6 @@
 #include "support/program_fixture.h"
 
+#include "document/line_length_limit.h"
 #include "document/notepad_window.h"
 #include "platform/editor_surface.h"
 #include "platform/rich_text_box.h"
@@ -24,12 +25,24 @@ using OpenSaveTest = ProgramTest;
 TEST_F(OpenSaveTest, OpenShowsTheFileUnchangedInANewWindowEvenWithNoDocumentLeft)
 {
     start();
+    // An rtf name with nothing readable gets no window that could overwrite it, and what
+    // opening tells comes with the normal pointer, not the hourglass.
+    const QByteArray broken(16, '\0');
+    const QString rtf = writeFile("broken.rtf", broken);
+    messages().whileShown = [] { EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr); };
+    open(rtf);
+    EXPECT_TRUE(onlyMessage().startsWith("Can't open file " + rtf + "\r\n"));
+    EXPECT_EQ(openDocuments().size(), 1);
+    EXPECT_EQ(readFile(rtf), broken);
+    messages().shown.clear();
+
     const QString path = writeFile("page.htm", "<p>hello</p>\r\n");
     frmNotePad *opened = open(path);
-    ASSERT_EQ(dialogs().requests.size(), 1);
-    EXPECT_EQ(dialogs().requests[0].kind, ScriptedDialogs::Kind::Open);
+    ASSERT_EQ(dialogs().requests.size(), 2);
+    EXPECT_EQ(dialogs().requests[1].kind, ScriptedDialogs::Kind::Open);
     ASSERT_EQ(openDocuments().size(), 2);
     EXPECT_EQ(opened->Caption(), path);
+    // The slot the refused file took is free again.
     EXPECT_EQ(opened->Tag(), "2");
     EXPECT_EQ(opened->editor().Text(), "<p>hello</p>\n");
     EXPECT_FALSE(opened->state().Changed);
@@ -58,11 +71,7 @@ QByteArray windows1252Controls()
 
 TEST_F(OpenSaveTest, OpenThenSaveGivesBackTheIdenticalBytes)
 {
-    const struct
-    {
-        const char *name;
-        QByteArray bytes;
-    } files[] = {
+    const std::pair<const char *, QByteArray> files[] = {
         {"Utf8", "<p>caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80</p>\n"},
         {"Utf8WithMark", "\xEF\xBB\xBF<p>\xC3\xA9</p>\r\n"},
         {"Windows1252", windows1252Controls()},
@@ -86,13 +95,13 @@ TEST_F(OpenSaveTest, OpenThenSaveGivesBackTheIdenticalBytes)
         {"Utf32MarkBeyondUnicode", QByteArray("\0\0\xFE\xFF\0\x11\0\0", 8)},
     };
     start();
-    for (const auto &file : files) {
-        SCOPED_TRACE(file.name);
-        const QString path = writeFile(QString::fromLatin1(file.name) + ".htm", file.bytes);
+    for (const auto &[name, bytes] : files) {
+        SCOPED_TRACE(name);
+        const QString path = writeFile(QString::fromLatin1(name) + ".htm", bytes);
         open(path);
         choose("mnuFileSave");
         EXPECT_TRUE(messages().shown.isEmpty());
-        EXPECT_EQ(readFile(path).toHex(' '), file.bytes.toHex(' '));
+        EXPECT_EQ(readFile(path).toHex(' '), bytes.toHex(' '));
     }
     // Saving a document that has a file asks for no name.
     EXPECT_EQ(dialogs().requests.size(), qsizetype(std::size(files)));
@@ -129,6 +138,20 @@ TEST_F(OpenSaveTest, AnEditedFileKeepsItsEncodingAndBecomesUtf8OnlyWhenTheUserAg
     messages().queue({MsgAnswer::Ok});
     choose("mnuFileSave");
     EXPECT_EQ(readFile(path), "caf\xC3\xA9\xE2\x82\xAC\xE4\xB8\xAD\r\n");
+
+    // A character the editor cannot hold is told of on opening, before a save changes it.
+    messages().shown.clear();
+    const QString frames = writeFile("frames.htm", "<p>\r\n\xEF\xB7\x91\xEF\xB7\x90</p>\r\n");
+    open(frames);
+    EXPECT_EQ(onlyMessage(), "Can't keep file " + frames + " exactly as it is\r\n"
+                             "The editor cannot hold the character U+FDD1 on line 2: "
+                             "it shows and saves U+FFFD in its place.");
+    EXPECT_EQ(activeDocument()->editor().Text(), QString::fromUtf8("<p>\n\uFFFD\uFFFD</p>\n"));
+    choose("mnuFileSave");
+    EXPECT_EQ(readFile(frames), "<p>\r\n\xEF\xBF\xBD\xEF\xBF\xBD</p>\r\n");
+    messages().shown.clear();
+    open(writeFile("one.htm", "one \xEF\xB7\x90"));
+    EXPECT_TRUE(onlyMessage().contains("the character U+FDD0 on line 1")) << onlyMessage().toStdString();
 }
 
 TEST_F(OpenSaveTest, EditedLinesKeepTheirOwnEndingAndNewLinesTakeTheCommonestOne)
@@ -157,22 +180,6 @@ TEST_F(OpenSaveTest, EditedLinesKeepTheirOwnEndingAndNewLinesTakeTheCommonestOne
     QTest::keyClick(activeEditor(), Qt::Key_Return, Qt::ShiftModifier);
     choose("mnuFileSave");
     EXPECT_EQ(readFile(path), "a1\r\nb\r\nc\r\nd\r\n4\xE2\x80\xA8" "e");
-}
-
-TEST_F(OpenSaveTest, ACharacterTheEditorCannotHoldIsToldOfOnOpeningBeforeASaveChangesIt)
-{
-    start();
-    const QString path = writeFile("frames.htm", "<p>\r\n\xEF\xB7\x91\xEF\xB7\x90</p>\r\n");
-    open(path);
-    EXPECT_EQ(onlyMessage(), "Can't keep file " + path + " exactly as it is\r\n"
-                             "The editor cannot hold the character U+FDD1 on line 2: "
-                             "it shows and saves U+FFFD in its place.");
-    EXPECT_EQ(activeDocument()->editor().Text(), QString::fromUtf8("<p>\n\uFFFD\uFFFD</p>\n"));
-    choose("mnuFileSave");
-    EXPECT_EQ(readFile(path), "<p>\r\n\xEF\xBF\xBD\xEF\xBF\xBD</p>\r\n");
-    messages().shown.clear();
-    open(writeFile("one.htm", "one \xEF\xB7\x90"));
-    EXPECT_TRUE(onlyMessage().contains("the character U+FDD0 on line 1")) << onlyMessage().toStdString();
 }
 
 TEST_F(OpenSaveTest, RtfInLowerCaseIsRichTextBothWaysAndInUpperCasePlainText)
@@ -204,20 +211,31 @@ TEST_F(OpenSaveTest, RtfInLowerCaseIsRichTextBothWaysAndInUpperCasePlainText)
     EXPECT_TRUE(readFile(tempPath("page.rtf")).startsWith("{\\rtf1"));
 }
 
-TEST_F(OpenSaveTest, AnRtfNameWithNothingReadableGetsNoWindowThatCouldOverwriteIt)
+TEST_F(OpenSaveTest, APageWithALineTooLongToLayOutIsRefusedBeforeAnyWindowIsHeldUp)
 {
     start();
-    const QByteArray bytes(16, '\0');
-    const QString path = writeFile("broken.rtf", bytes);
-    // What opening tells comes with the normal pointer, not the hourglass.
-    messages().whileShown = [] { EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr); };
-    open(path);
-    EXPECT_TRUE(onlyMessage().startsWith("Can't open file " + path + "\r\n"));
-    EXPECT_EQ(openDocuments().size(), 1);
-    EXPECT_EQ(readFile(path), bytes);
-    // The slot taken for the window is free again for the next document.
-    choose("mnuFileNew");
-    EXPECT_EQ(activeDocument()->Tag(), "2");
+    type("<p>mine</p>");
+    const QByteArray line = "<p>" + QByteArray("word ").repeated(LongestLineShown / 5) + "</p>";
+    const QString why = QStringLiteral("Line %1 holds 1,000,007 characters; Tagsmith opens pages whose lines hold at most "
+                                       "1,000,000.");
+    // A paragraph separator (U+2029) ends a line as a line feed does.
+    const QByteArray separator = "\xE2\x80\xA9";
+    const QByteArray half = QByteArray("word ").repeated(LongestLineShown / 10);
+    for (const auto &[name, bytes, number] : {std::tuple{"long.htm", "<html>\n" + line + "\n</html>", 2},
+                                              std::tuple{"separated.htm", "<b>" + separator + "\n" + line, 3},
+                                              std::tuple{"long.rtf", "{\\rtf1\\ansi " + line + "\\par}", 1}}) {
+        messages().shown.clear();
+        open(writeFile(name, bytes));
+        EXPECT_EQ(onlyMessage(), "Can't open file " + tempPath(name) + "\r\n" + why.arg(number)) << name;
+        EXPECT_EQ(openDocuments().size(), 1) << name;
+    }
+    messages().shown.clear();
+    choose("mnuInsertFile", tempPath("long.htm"));
+    EXPECT_EQ(onlyMessage(), "Can't open file " + tempPath("long.htm") + "\r\n" + why.arg(2));
+    EXPECT_EQ(activeDocument()->editor().Text(), "<p>mine</p>");
+    // Lines that together pass the limit, each ended by a separator, are no long line.
+    open(writeFile("halves.htm", "<html>\n" + half + separator + half + "</p>" + separator + half + "\n"));
+    EXPECT_EQ(openDocuments().size(), 2);
 }
 
 TEST_F(OpenSaveTest, SaveOnAnUntitledDocumentAsksForANameKeepsItUntitledUntilSavedAndDoesNotListIt)
