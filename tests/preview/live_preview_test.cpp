@@ -53,20 +53,13 @@ protected:
         return QTest::qWaitFor([&] { return evaluate(script) == expected; }, 5000);
     }
 
-    void placeCaret(int position)
-    {
-        QTextCursor cursor = activeEditor()->textCursor();
-        cursor.setPosition(position);
-        activeEditor()->setTextCursor(cursor);
-    }
+    void placeCaret(int position) { activeDocument()->editor().SetSelStart(position); }
 
     // A click where the element's box begins, as the user gives it in the page.
     void clickElement(const QString &selector)
     {
-        const QVariantList box = evaluate(QStringLiteral("(r => [r.left + 2, r.top + 2])(document.querySelector('%1')"
-                                                         ".getBoundingClientRect())")
-                                              .arg(selector))
-                                     .toList();
+        const QString corner = "(r => [r.left + 2, r.top + 2])(document.querySelector('%1').getBoundingClientRect())";
+        const QVariantList box = evaluate(corner.arg(selector)).toList();
         ASSERT_EQ(box.size(), 2) << qPrintable(selector);
         QTest::mouseClick(view()->focusProxy(), Qt::LeftButton, {}, QPoint(box[0].toInt(), box[1].toInt()));
     }

@@ -2,6 +2,8 @@
 
 #include "platform/rich_text_box.h"
 
+#include <tuple>
+
 namespace {
 
 class ExpressionSearchTest : public SearchTest
@@ -11,9 +13,8 @@ protected:
     void openWith(const char *form, const QString &pattern, bool expression, bool wholeWord = false)
     {
         choose(QLatin1String(form) == QLatin1String("frmFind") ? "mnuEditFind" : "mnuEditReplace");
-        for (const auto &[name, on] : {std::pair{"chkRegularExpression", expression}, {"chkWholeWord", wholeWord}})
-            if (control<QCheckBox>(form, name)->isChecked() != on)
-                tick(form, name);
+        tick(form, "chkRegularExpression", expression);
+        tick(form, "chkWholeWord", wholeWord);
         enter(form, "Text1", pattern);
     }
 
@@ -78,12 +79,7 @@ TEST_F(ExpressionSearchTest, ReplaceAllExpandsGroupsInOneUndoStepWithinTheSelect
 {
     start();
     openWith("frmReplace", "", true);
-    const struct
-    {
-        const char *text;
-        int selStart, selLength;
-        const char *pattern, *with, *after, *message;
-    } cases[] = {
+    const std::tuple<const char *, int, int, const char *, const char *, const char *, const char *> cases[] = {
         {"ann@home bob@work", 0, 0, "(\\w+)@(?<place>\\w+)", "${place}:$1 $$2", "home:ann $2 work:bob $2",
          "2 replacements made"},
         {"a1 b2", 0, 0, "(\\w)(\\d)", "$21", "11 21", "2 replacements made"},
@@ -95,14 +91,12 @@ TEST_F(ExpressionSearchTest, ReplaceAllExpandsGroupsInOneUndoStepWithinTheSelect
         {"aa aa", 0, 4, "a+", "b", "b b", "2 replacements made"},
         {"x y", 0, 0, "z", "b", "x y", "Can't find \"z\"; try another search"},
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.pattern);
-        const bool within = c.selLength != 0 && QLatin1String(c.text) != QLatin1String("aa aa");
-        if (control<QCheckBox>("frmReplace", "chkInSelection")->isChecked() != within)
-            tick("frmReplace", "chkInSelection");
-        replaceAll(QString::fromUtf8(c.text), c.selStart, c.selLength, c.pattern, c.with);
-        EXPECT_EQ(editor().Text(), QString::fromUtf8(c.after));
-        EXPECT_EQ(onlyMessage(), c.message);
+    for (const auto &[text, selStart, selLength, pattern, with, after, message] : cases) {
+        SCOPED_TRACE(pattern);
+        tick("frmReplace", "chkInSelection", selLength != 0 && QLatin1String(text) != QLatin1String("aa aa"));
+        replaceAll(QString::fromUtf8(text), selStart, selLength, pattern, with);
+        EXPECT_EQ(editor().Text(), QString::fromUtf8(after));
+        EXPECT_EQ(onlyMessage(), message);
     }
     EXPECT_EQ(stored("ReplaceInSelection", "ReplaceInSelection"), "False");
     replaceAll("ab ab", 0, 0, "b", "c");

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <functional>
+#include <string>
+#include <tuple>
 
 namespace {
 
@@ -71,7 +73,7 @@ TEST_F(FindTest, FindIsUsableOnlyWithATextTheDirectionIsKeptAndWithoutADocumentN
     EXPECT_EQ(onlyMessage(), "Sorry, can't find \"x.\" Try another search ...");
 }
 
-TEST_F(FindTest, FindNextGoesOnFromTheOccurrenceFoundAndStopsAtTheEnd)
+TEST_F(FindTest, FindNextGoesOnFromTheOccurrenceFoundStopsAtTheEndAndSearchesTheTextAsItIsNow)
 {
     startWith("abcabc", 0);
     GreyingStyle greying;
@@ -81,9 +83,8 @@ TEST_F(FindTest, FindNextGoesOnFromTheOccurrenceFoundAndStopsAtTheEnd)
     expectSelection(1, 2);
     // The occurrence stays highlighted while the focus is in the dialog.
     const QPalette palette = activeEditor()->palette();
-    EXPECT_EQ(palette.brush(QPalette::Inactive, QPalette::Highlight), palette.brush(QPalette::Active, QPalette::Highlight));
-    EXPECT_EQ(palette.brush(QPalette::Inactive, QPalette::HighlightedText),
-              palette.brush(QPalette::Active, QPalette::HighlightedText));
+    for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
+        EXPECT_EQ(palette.brush(QPalette::Inactive, role), palette.brush(QPalette::Active, role)) << role;
 
     // Same caret, but a new text: the occurrence under the caret counts again.
     enter("frmFind", "Text1", "b");
@@ -94,48 +95,10 @@ TEST_F(FindTest, FindNextGoesOnFromTheOccurrenceFoundAndStopsAtTheEnd)
     EXPECT_EQ(finds(3, true), "1+1 4+1 !4+1");
     EXPECT_EQ(onlyMessage(), "Sorry, can't find \"b.\" Try another search ...");
     activeEditor()->setStyle(nullptr);
-}
 
-TEST_F(FindTest, EachFindLandsOnTheNextOccurrenceInTheDirectionAndCaseChosen)
-{
-    const struct
-    {
-        const char *text;
-        int caret;
-        bool up, matchCase;
-        const char *find, *lands;
-    } rows[] = {
-        {"abcabc", 6, true, false, "bc", "4+2 1+2 !1+2"},
-        // An occurrence at the very start is found from just after its first character,
-        // and nothing from the start itself.
-        {"abcabc", 1, true, false, "ab", "0+2 !0+2"},
-        // Upper-casing the whole text would turn ß into SS and shift every later position.
-        {"Straße ABC abc", 0, false, false, "abc", "7+3 11+3 !11+3"},
-        {"Straße ABC abc", 0, false, false, "STRASSE", "!0+0"},
-        {"Straße ABC abc", 0, false, true, "abc", "11+3 !11+3"},
-        // The characters beside the ASCII letters have no case.
-        {"@[ `{ z", 0, false, false, "`{", "3+2"},
-        {"@[ `{ z", 0, false, false, "Z", "6+1"},
-    };
-    start();
-    choose("mnuEditFind");
-    for (const auto &row : rows) {
-        SCOPED_TRACE(std::string(row.find) + " in " + row.text);
-        editor().SetText(QString::fromUtf8(row.text));
-        editor().SetSelStart(row.caret);
-        tick("frmFind", row.up ? "optDirection0" : "optDirection1");
-        if (control<QCheckBox>("frmFind", "chkCase")->isChecked() != row.matchCase)
-            tick("frmFind", "chkCase");
-        EXPECT_EQ(search().MatchCase, int(row.matchCase));
-        enter("frmFind", "Text1", row.find);
-        const std::string lands = row.lands;
-        EXPECT_EQ(finds(int(std::count(lands.begin(), lands.end(), ' ')) + 1), lands);
-    }
-}
-
-TEST_F(FindTest, FindNextSearchesTheTextAsItIsNowAfterEveryKindOfChange)
-{
-    startWith("abc abc abc", 0);
+    // Find Next searches the text as it is now, after every kind of change.
+    editor().SetText("abc abc abc");
+    editor().SetSelStart(0);
     findWithDialog("abc");
     expectSelection(0, 3);
 
@@ -172,6 +135,35 @@ TEST_F(FindTest, FindNextSearchesTheTextAsItIsNowAfterEveryKindOfChange)
     EXPECT_EQ(finds(1), "4+3");
 }
 
+TEST_F(FindTest, EachFindLandsOnTheNextOccurrenceInTheDirectionAndCaseChosen)
+{
+    const std::tuple<const char *, int, bool, bool, const char *, std::string> rows[] = {
+        {"abcabc", 6, true, false, "bc", "4+2 1+2 !1+2"},
+        // An occurrence at the very start is found from just after its first character,
+        // and nothing from the start itself.
+        {"abcabc", 1, true, false, "ab", "0+2 !0+2"},
+        // Upper-casing the whole text would turn ß into SS and shift every later position.
+        {"Straße ABC abc", 0, false, false, "abc", "7+3 11+3 !11+3"},
+        {"Straße ABC abc", 0, false, false, "STRASSE", "!0+0"},
+        {"Straße ABC abc", 0, false, true, "abc", "11+3 !11+3"},
+        // The characters beside the ASCII letters have no case.
+        {"@[ `{ z", 0, false, false, "`{", "3+2"},
+        {"@[ `{ z", 0, false, false, "Z", "6+1"},
+    };
+    start();
+    choose("mnuEditFind");
+    for (const auto &[text, caret, up, matchCase, find, lands] : rows) {
+        SCOPED_TRACE(std::string(find) + " in " + text);
+        editor().SetText(QString::fromUtf8(text));
+        editor().SetSelStart(caret);
+        tick("frmFind", up ? "optDirection0" : "optDirection1");
+        tick("frmFind", "chkCase", matchCase);
+        EXPECT_EQ(search().MatchCase, int(matchCase));
+        enter("frmFind", "Text1", find);
+        EXPECT_EQ(finds(int(std::count(lands.begin(), lands.end(), ' ')) + 1), lands);
+    }
+}
+
 TEST_F(FindTest, OpeningTakesTheSelectionAndCloseKeepsWhatTheDialogHolds)
 {
     startWith("one two", 0);
@@ -196,34 +188,38 @@ TEST_F(FindTest, OpeningTakesTheSelectionAndCloseKeepsWhatTheDialogHolds)
     enter("frmFind", "Text1", "other");
     dialog("frmFind")->close();
     EXPECT_EQ(search().FindText, "one");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    // A selection of any length is looked for whole.
+    const QString block(40000, 'x');
+    editor().SetText(block + "y" + block);
+    editor().SetSelection(0, 40000);
+    choose("mnuEditFind");
+    EXPECT_EQ(control<QLineEdit>("frmFind", "Text1")->text().size(), 40000);
+    EXPECT_EQ(finds(2), "0+40000 40001+40000");
 }
 
 TEST_F(FindTest, FindAndReplaceOpenReadyForTypingTheTextToFindAndReturnFindsIt)
 {
     startWith("abc two abc two", 0);
-    const struct
-    {
-        const char *formName;
-        std::function<void()> open;
-        const char *offered;
-    } openers[] = {
+    const std::tuple<const char *, std::function<void()>, QString> openers[] = {
         {"frmFind", [this] { choose("mnuEditFind"); }, "abc"},
         {"frmReplace", [this] { choose("mnuEditReplace"); }, "abc"},
         // The toolbar's Find opens Find and Replace as it was left, without the selection.
         {"frmReplace", [this] { click("Find"); }, ""},
     };
-    for (const auto &opener : openers) {
+    for (const auto &[formName, opening, offered] : openers) {
+        SCOPED_TRACE(formName);
         editor().SetSelection(0, 3);
-        opener.open();
-        SearchDialog *form = dialog(opener.formName);
-        ASSERT_NE(form, nullptr) << opener.formName;
-        ASSERT_EQ(form->focusWidget(), form->Text1) << opener.formName;
-        EXPECT_EQ(form->Text1->selectedText(), opener.offered) << opener.formName;
-        EXPECT_EQ(search().FindTextChanged, *opener.offered != 0) << opener.formName;
-
+        opening();
+        SearchDialog *form = dialog(formName);
+        ASSERT_NE(form, nullptr);
+        ASSERT_EQ(form->focusWidget(), form->Text1);
+        EXPECT_EQ(form->Text1->selectedText(), offered);
+        EXPECT_EQ(search().FindTextChanged, !offered.isEmpty());
         QTest::keyClicks(form->focusWidget(), "two");
         QTest::keyClick(form->focusWidget(), Qt::Key_Return);
-        EXPECT_EQ(form->Text1->text(), "two") << opener.formName;
+        EXPECT_EQ(form->Text1->text(), "two");
         expectSelection(4, 3);
         // Return finds wherever the focus is, on Close too.
         form->cmdCancel->setFocus();
@@ -232,16 +228,6 @@ TEST_F(FindTest, FindAndReplaceOpenReadyForTypingTheTextToFindAndReturnFindsIt)
         form->cmdCancel->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-}
-
-TEST_F(FindTest, ASelectionOfAnyLengthIsLookedForWhole)
-{
-    const QString block(40000, 'x');
-    startWith(block + "y" + block, 0);
-    editor().SetSelection(0, 40000);
-    choose("mnuEditFind");
-    EXPECT_EQ(control<QLineEdit>("frmFind", "Text1")->text().size(), 40000);
-    EXPECT_EQ(finds(2), "0+40000 40001+40000");
 }
 
 }  // namespace

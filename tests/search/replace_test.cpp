@@ -4,6 +4,8 @@
 
 #include <QMdiArea>
 
+#include <tuple>
+
 namespace {
 
 class ReplaceTest : public SearchTest
@@ -24,30 +26,9 @@ protected:
     }
 };
 
-TEST_F(ReplaceTest, OnlyAReplacementMakesTheTwoReplaceButtonsUsable)
-{
-    startWith("one two", 0);
-    click("Find");
-    ASSERT_NE(dialog("frmReplace"), nullptr);
-    EXPECT_TRUE(control<QPushButton>("frmReplace", "cmdUndo")->isEnabled());
-    EXPECT_FALSE(control<QPushButton>("frmReplace", "cmdFind")->isEnabled());
-    for (const QString &with : {"x", ""})
-        for (const char *name : {"cmdReplace", "cmdReplaceAll"}) {
-            enter("frmReplace", "Text2", with);
-            EXPECT_EQ(control<QPushButton>("frmReplace", name)->isEnabled(), !with.isEmpty()) << name;
-        }
-}
-
 TEST_F(ReplaceTest, ReplaceAllLooksFirstWithinTheSelectionHonoursTheCaseAndCountsWhatItReplaced)
 {
-    const struct
-    {
-        const char *text;
-        int selStart, selLength;
-        const char *find, *with;
-        bool matchCase;
-        const char *after, *message;
-    } cases[] = {
+    const std::tuple<const char *, int, int, const char *, const char *, bool, const char *, const char *> cases[] = {
         {"one two one", 0, 0, "one", "1", false, "1 two 1", "2 replacements made"},
         {"1 two 1", 0, 0, "two", "2", false, "1 2 1", "1 replacement made"},
         {"abc ABC Straße abc", 0, 0, "abc", "x", true, "x ABC Straße x", "2 replacements made"},
@@ -63,26 +44,22 @@ TEST_F(ReplaceTest, ReplaceAllLooksFirstWithinTheSelectionHonoursTheCaseAndCount
         {"1 2 1", 0, 0, "three", "3", false, "1 2 1", "Can't find \"three\"; try another search"},
     };
     start();
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.find);
-        editor().SetText(QString::fromUtf8(c.text));
-        editor().SetSelection(c.selStart, c.selLength);
+    for (const auto &[text, selStart, selLength, find, with, matchCase, after, message] : cases) {
+        SCOPED_TRACE(find);
+        editor().SetText(QString::fromUtf8(text));
+        editor().SetSelection(selStart, selLength);
         choose("mnuEditReplace");
-        if (control<QCheckBox>("frmReplace", "chkCase")->isChecked() != c.matchCase)
-            tick("frmReplace", "chkCase");
+        tick("frmReplace", "chkCase", matchCase);
         messages().shown.clear();
-        openReplace(c.find, c.with);
-        press("frmReplace", "cmdReplaceAll");
-        EXPECT_EQ(editor().Text(), QString::fromUtf8(c.after));
-        EXPECT_EQ(onlyMessage(), QString::fromUtf8(c.message));
+        replaceAll(find, with);
+        EXPECT_EQ(editor().Text(), QString::fromUtf8(after));
+        EXPECT_EQ(onlyMessage(), QString::fromUtf8(message));
     }
     EXPECT_EQ(search().FindText, "");
-}
 
-TEST_F(ReplaceTest, ReplaceAllIsOneUndoStepAndCountsPastSixteenBits)
-{
+    // One undo step, and a count past sixteen bits.
     const QString many(33000, QLatin1Char('a'));
-    startWith(many + QStringLiteral("\nend"), 0);
+    editor().SetText(many + QStringLiteral("\nend"));
     replaceAll("A", "bb");
     EXPECT_EQ(lastMessage(), "33000 replacements made");
     EXPECT_EQ(editor().Text(), QString(66000, QLatin1Char('b')) + QStringLiteral("\nend"));
@@ -122,9 +99,19 @@ TEST_F(ReplaceTest, ReplaceAllKeepsEachCharactersColourEachLinesEndingAndBreaksI
     EXPECT_EQ(editor().Text(), "<a href=\"data\">data</a> DATA\ndata\nx data <i>data</i>data\ndata");
 }
 
-TEST_F(ReplaceTest, ReplaceTakesTheSelectionOrFindsTheNextOccurrence)
+TEST_F(ReplaceTest, OnlyAReplacementMakesReplaceUsableWhichTakesTheSelectionOrFindsTheNextOccurrence)
 {
     startWith("one two one", 0);
+    click("Find");
+    ASSERT_NE(dialog("frmReplace"), nullptr);
+    EXPECT_TRUE(control<QPushButton>("frmReplace", "cmdUndo")->isEnabled());
+    EXPECT_FALSE(control<QPushButton>("frmReplace", "cmdFind")->isEnabled());
+    for (const QString &with : {"x", ""})
+        for (const char *name : {"cmdReplace", "cmdReplaceAll"}) {
+            enter("frmReplace", "Text2", with);
+            EXPECT_EQ(control<QPushButton>("frmReplace", name)->isEnabled(), !with.isEmpty()) << name;
+        }
+
     editor().SetSelection(4, 3);
     openReplace("one", "1");
     press("frmReplace", "cmdReplace");

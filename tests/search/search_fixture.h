@@ -28,12 +28,8 @@ protected:
         editor().SetSelStart(caret);
     }
 
-    SearchDialog *dialog(const char *formName)
-    {
-        return qobject_cast<SearchDialog *>(frame().dialogs().find(QLatin1String(formName)));
-    }
-
     QDialog *form(const char *formName) { return frame().dialogs().find(QLatin1String(formName)); }
+    SearchDialog *dialog(const char *formName) { return qobject_cast<SearchDialog *>(form(formName)); }
 
     template <typename Control>
     Control *control(const char *formName, const char *name)
@@ -44,12 +40,14 @@ protected:
 
     void press(const char *formName, const char *name) { click(form(formName), name); }
 
-    // A click on a check box or option button (on its box, wherever its label ends).
-    void tick(const char *formName, const char *name)
+    // A click on a check box or option button (on its box, wherever its label ends); given
+    // the state wanted, only when the box is not in it yet.
+    void tick(const char *formName, const char *name, int wanted = -1)
     {
         auto *button = control<QAbstractButton>(formName, name);
         ASSERT_NE(button, nullptr) << name;
-        button->click();
+        if (wanted < 0 || button->isChecked() != bool(wanted))
+            button->click();
     }
 
     // Replaces what the user typed in a text box.

@@ -7,13 +7,15 @@
 #include "tools/page_problems_panel.h"
 
 #include <QDialog>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
 #include <QTreeView>
+
+#include <tuple>
+#include <utility>
 
 // Failures show the rows as Tidy's findings, not as bytes.
 void PrintTo(const PageProblem &problem, std::ostream *out)
@@ -54,12 +56,7 @@ TEST(FindPageProblems, ListsTidysWarningsAndErrorsInThePagesOrder)
     const QString html4 = QStringLiteral(
         "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\" \"http://www.w3.org/TR/html4/loose.dtd\">\n");
     const QString html5 = QStringLiteral("<!DOCTYPE html>\n");
-    const struct
-    {
-        const char *name;
-        QString text;
-        QList<PageProblem> rows;
-    } cases[] = {
+    const std::tuple<const char *, QString, QList<PageProblem>> cases[] = {
         {"known problems", knownProblems, knownRows},
         {"empty page", QString(), {{1, 1, "Warning", "inserting missing 'title' element"}}},
         {"clean HTML5", withBody(html5, QStringLiteral("<p>fine</p>")), {}},
@@ -70,8 +67,8 @@ TEST(FindPageProblems, ListsTidysWarningsAndErrorsInThePagesOrder)
         {"NUL before a finding", withBody(html5, QString::fromUtf8(QByteArray("<p>a\0</p><blink>z</blink>", 25))),
          {{2, 51, "Warning", "<blink> is not approved by W3C"}}},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(FindPageProblems(c.text), c.rows) << c.name;
+    for (const auto &[name, text, rows] : cases)
+        EXPECT_EQ(FindPageProblems(text), rows) << name;
 }
 
 TEST(FindPageProblems, ATwoMegabytePageOfUnclosedTagsGivesOrderedRowsToItsEnd)
@@ -83,23 +80,17 @@ TEST(FindPageProblems, ATwoMegabytePageOfUnclosedTagsGivesOrderedRowsToItsEnd)
     const QList<PageProblem> rows = FindPageProblems(page);
     ASSERT_FALSE(rows.isEmpty());
     for (qsizetype i = 1; i < rows.size(); ++i)
-        ASSERT_TRUE(rows[i - 1].line < rows[i].line
-                    || (rows[i - 1].line == rows[i].line && rows[i - 1].column <= rows[i].column))
-            << i;
+        ASSERT_LE(std::pair(rows[i - 1].line, rows[i - 1].column), std::pair(rows[i].line, rows[i].column)) << i;
     EXPECT_GT(rows.constLast().line, page.count(QLatin1Char('\n')) - 2);
 }
 
 TEST(PositionOfLineColumn, StaysInsideLinesAndText)
 {
-    const struct
-    {
-        const char *text;
-        int line, column, position;
-    } cases[] = {{"ab\ncde\n", 1, 1, 0}, {"ab\ncde\n", 1, 3, 2}, {"ab\ncde\n", 1, 9, 2}, {"ab\ncde\n", 2, 2, 4},
-                 {"ab\ncde\n", 3, 1, 7},  {"ab\ncde\n", 4, 5, 7}, {"ab\ncde\n", 0, 0, 0},  {"\nab", 2, 2, 2},
-                 {"\nab", 1, 5, 0}};
-    for (const auto &c : cases)
-        EXPECT_EQ(PositionOfLineColumn(QLatin1String(c.text), c.line, c.column), c.position) << c.line << ":" << c.column;
+    const std::tuple<const char *, int, int, int> cases[] = {
+        {"ab\ncde\n", 1, 1, 0}, {"ab\ncde\n", 1, 3, 2}, {"ab\ncde\n", 1, 9, 2}, {"ab\ncde\n", 2, 2, 4},
+        {"ab\ncde\n", 3, 1, 7}, {"ab\ncde\n", 4, 5, 7}, {"ab\ncde\n", 0, 0, 0}, {"\nab", 2, 2, 2}, {"\nab", 1, 5, 0}};
+    for (const auto &[text, line, column, position] : cases)
+        EXPECT_EQ(PositionOfLineColumn(QLatin1String(text), line, column), position) << line << ":" << column;
 }
 
 class CheckPageTest : public ProgramTest
@@ -107,33 +98,21 @@ class CheckPageTest : public ProgramTest
 protected:
     PageProblemsPanel &panel() { return frame().PageProblems(); }
     QTreeView *rows() { return panel().view(); }
-    QString cell(int row, int column)
-    {
-        return rows()->model()->index(row, column).data().toString();
-    }
-    void openPage(const QString &text)
-    {
-        choose("mnuFileOpen", writeFile("page.htm", text.toUtf8()));
-    }
+    QString cell(int row, int column) { return rows()->model()->index(row, column).data().toString(); }
 };
 
 TEST_F(CheckPageTest, RowsLeadToTheirPlaceByReturnOrDoubleClickAndGoWithANewCheckOrThePage)
 {
     start();
     frame().show();
-    openPage(knownProblems);
+    choose("mnuFileOpen", writeFile("page.htm", knownProblems.toUtf8()));
     QTest::keyClick(activeEditor(), Qt::Key_F7);
 
     ASSERT_TRUE(panel().isVisible());
     ASSERT_EQ(rows()->model()->rowCount(), knownRows.size());
     EXPECT_EQ(QStringList({cell(4, 0), cell(4, 1), cell(4, 2), cell(4, 3)}),
               QStringList({"4", "8", "Warning", "inserting implicit <b>"}));
-    // The message takes whatever width the panel has left.
-    const QHeaderView *header = rows()->header();
-    EXPECT_EQ(header->sectionPosition(3) + header->sectionSize(3), rows()->viewport()->width());
     EXPECT_EQ(rows()->model()->headerData(0, Qt::Horizontal).toString(), "Line");
-    EXPECT_EQ(rows()->model()->headerData(3, Qt::Horizontal).toString(), "Message");
-    EXPECT_FALSE(rows()->model()->headerData(3, Qt::Horizontal, Qt::ToolTipRole).isValid()) << "no tooltip repeats it";
     EXPECT_FALSE(panel().findChild<QLabel *>("lblCheckPageNone")->isVisible());
 
     const int lineFour = int(knownProblems.indexOf(QLatin1String("\t\t<foo>")));
