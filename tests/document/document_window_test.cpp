@@ -3,29 +3,49 @@
 #include "document/notepad_window.h"
 #include "platform/editor_surface.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QMdiArea>
 #include <QMenu>
+#include <QMouseEvent>
+#include <QTabBar>
 
 namespace {
 
-using DocumentWindowTest = ProgramTest;
-
-TEST_F(DocumentWindowTest, ClosedSlotIsReusedByTheNextNewDocument)
+class DocumentWindowTest : public ProgramTest
 {
-    start();
-    choose("mnuFileNew");
-    choose("mnuFileNew");
-    ASSERT_EQ(openDocuments().size(), 3);
-    openDocuments()[1]->close();
-    EXPECT_TRUE(frame().Documents().state(2).Deleted);
+protected:
+    // The Window menu's list of windows, as it is when the menu opens.
+    QList<QAction *> windowList()
+    {
+        QMenu *window = activeDocument()->findChild<QMenu *>("mnuWindow");
+        emit window->aboutToShow();
+        QList<QAction *> listed;
+        for (QAction *item : window->actions())
+            if (item->objectName() == "mnuWindowList")
+                listed << item;
+        return listed;
+    }
 
-    choose("mnuFileNew");
-    EXPECT_EQ(frame().Documents().count(), 3);
-    EXPECT_EQ(activeDocument()->Caption(), "Untitled:2");
-    EXPECT_EQ(activeDocument()->Tag(), "2");
-    EXPECT_FALSE(activeDocument()->state().Changed);
-}
+    QTabBar *tabs() { return frame().mdiArea()->findChild<QTabBar *>(); }
+
+    QStringList tabToolTips()
+    {
+        QStringList tips;
+        for (int index = 0; index < tabs()->count(); ++index)
+            tips << tabs()->tabToolTip(index);
+        return tips;
+    }
+
+    void clickTabClose(int index)
+    {
+        QAbstractButton *close = qobject_cast<QAbstractButton *>(tabs()->tabButton(index, QTabBar::RightSide));
+        ASSERT_NE(close, nullptr);
+        close->click();
+        QCoreApplication::processEvents();
+    }
+};
 
 TEST_F(DocumentWindowTest, SavePromptCancelKeepsNoDiscardsAndYesSavesUnderANameAskedForOrTheFilesOwn)
 {
@@ -80,7 +100,7 @@ TEST_F(DocumentWindowTest, AFailedSaveInThePromptKeepsTheWindowAndStopsTheFrameC
     EXPECT_TRUE(stored("FormHeight", "FormHeight").isEmpty());
 }
 
-TEST_F(DocumentWindowTest, ANewWindowTakesItsCheckMarksAndTheTagCaseFromTheStore)
+TEST_F(DocumentWindowTest, ANewWindowTakesItsCheckMarksAndTheTagCaseFromTheStoreAndAClosedWindowsSlot)
 {
     store("Autosave", "Autosave", "True");
     store("ColorTags", "ColorTags", "True");
@@ -96,6 +116,15 @@ TEST_F(DocumentWindowTest, ANewWindowTakesItsCheckMarksAndTheTagCaseFromTheStore
     frame.LowercaseTags = false;
     choose("mnuFileNew");
     EXPECT_TRUE(frame.LowercaseTags);
+
+    // A closed window's slot is the next new window's.
+    ASSERT_EQ(openDocuments().size(), 3);
+    openDocuments()[1]->close();
+    choose("mnuFileNew");
+    EXPECT_EQ(frame.Documents().count(), 3);
+    EXPECT_EQ(activeDocument()->Caption(), "Untitled:2");
+    EXPECT_EQ(activeDocument()->Tag(), "2");
+    EXPECT_FALSE(activeDocument()->state().Changed);
 }
 
 TEST_F(DocumentWindowTest, WindowMenuTilesOneAboveTheOtherAndListsTheWindows)
@@ -111,15 +140,12 @@ TEST_F(DocumentWindowTest, WindowMenuTilesOneAboveTheOtherAndListsTheWindows)
     // A name with "&" is listed as it reads, not with an access key in it.
     const QString page = writeFile("Q&A.htm", "");
     choose("mnuFileOpen", page);
-    QMenu *window = activeDocument()->findChild<QMenu *>("mnuWindow");
-    emit window->aboutToShow();
     QStringList listed, ticked;
-    for (QAction *item : window->actions())
-        if (item->objectName() == "mnuWindowList") {
-            listed << item->iconText();
-            if (item->isChecked())
-                ticked << item->iconText();
-        }
+    for (QAction *item : windowList()) {
+        listed << item->iconText();
+        if (item->isChecked())
+            ticked << item->iconText();
+    }
     EXPECT_EQ(listed, QStringList({"1 Untitled", "2 Untitled:2", "3 " + page}));
     EXPECT_EQ(ticked, QStringList({"3 " + page})) << "the window being worked in is ticked";
 }
@@ -158,6 +184,66 @@ TEST_F(DocumentWindowTest, CascadeKeepsEveryTitleInSightWithRoomyWindowsAndTheAc
         EXPECT_TRUE(QRect(QPoint(0, 0), room).contains(document->geometry()));
         EXPECT_GE(document->height(), room.height() * 2 / 3);
     }
+}
+
+TEST_F(DocumentWindowTest, TabsAndBackKeepTheListAndTheSavePrompts)
+{
+    start();
+    type("first");
+    choose("mnuFileNew");
+    type("second");
+    choose("mnuWindowTabbedWindows");
+    EXPECT_EQ(frame().mdiArea()->viewMode(), QMdiArea::TabbedView);
+    EXPECT_EQ(stored("TabbedWindows", "TabbedWindows"), "True");
+    ASSERT_NE(tabs(), nullptr);
+    EXPECT_EQ(tabToolTips(), QStringList({"Untitled", "Untitled:2"}));
+
+    choose("mnuFileSaveAs", tempPath("second.htm"));
+    EXPECT_EQ(tabToolTips(), QStringList({"Untitled", tempPath("second.htm")}));
+    // Dragged to the front, a tab takes its tooltip along, and its place in the list.
+    // Sent as the mouse gives them: QTest would take a press soon after an earlier test's
+    // click for a double click.
+    const auto mouse = [this](QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+        QMouseEvent event(type, at, tabs()->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(tabs(), &event);
+    };
+    const QPoint from = tabs()->tabRect(1).center();
+    const QPoint to = tabs()->tabRect(0).topLeft() + QPoint(2, 2);
+    mouse(QEvent::MouseButtonPress, from, Qt::LeftButton);
+    for (int step = 1; step <= 10; ++step)
+        mouse(QEvent::MouseMove, from + (to - from) * step / 10, Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, to, Qt::NoButton);
+    EXPECT_EQ(tabToolTips(), QStringList({tempPath("second.htm"), "Untitled"}));
+    type(" again");
+    const QList<QAction *> listed = windowList();
+    ASSERT_FALSE(listed.isEmpty());
+    listed[0]->trigger();
+    EXPECT_EQ(activeDocument()->Caption(), tempPath("second.htm"));
+    EXPECT_EQ(tabs()->currentIndex(), 0);
+
+    // Each tab's close button asks as closing its window does; Cancel keeps it.
+    messages().queue({MsgAnswer::Cancel, MsgAnswer::No});
+    clickTabClose(1);
+    EXPECT_EQ(openDocuments().size(), 2);
+    clickTabClose(1);
+    ASSERT_EQ(openDocuments().size(), 1);
+    ASSERT_EQ(messages().shown.size(), 2);
+    EXPECT_EQ(messages().shown[1].title, "Untitled");
+    EXPECT_EQ(readFile(tempPath("second.htm")), "second");
+
+    start();
+    EXPECT_EQ(frame().mdiArea()->viewMode(), QMdiArea::TabbedView);
+    type("third");
+    choose("mnuFileNew");
+    choose("mnuWindowTabbedWindows");
+    EXPECT_EQ(frame().mdiArea()->viewMode(), QMdiArea::SubWindowView);
+    EXPECT_EQ(stored("TabbedWindows", "TabbedWindows"), "False");
+    for (frmNotePad *window : openDocuments())
+        EXPECT_TRUE(window->isVisible());
+    messages().queue({MsgAnswer::No});
+    openDocuments().first()->close();
+    EXPECT_EQ(messages().shown.size(), 1);
+    EXPECT_EQ(openDocuments().size(), 1);
 }
 
 } // namespace

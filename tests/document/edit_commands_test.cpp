@@ -1,6 +1,5 @@
-#include "support/program_fixture.h"
+#include "support/dialog_fixture.h"
 
-#include "document/edit_commands.h"
 #include "document/notepad_window.h"
 #include "platform/editor_surface.h"
 #include "platform/rich_text_box.h"
@@ -8,42 +7,58 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDialog>
+#include <QLineEdit>
 #include <QMenu>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
 
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
-using EditCommandsTest = ProgramTest;
+class EditCommandsTest : public DialogTest
+{
+protected:
+    // Keys reach a menu item's shortcut only in the active window, as on a desktop.
+    void keys(const QKeySequence &sequence)
+    {
+        frame().show();
+        frame().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&frame()));
+        QTest::keySequence(activeEditor(), sequence);
+        QCoreApplication::processEvents();
+    }
 
-TEST_F(EditCommandsTest, DeleteTakesTheSelectionOrTheNextCharacter)
+    QDialog *goToLineDialog() { return frame().findChild<QDialog *>(QStringLiteral("frmGoToLine")); }
+
+    // Types the answer into the open Go to Line dialog and clicks OK.
+    void answerGoToLine(const QString &answer)
+    {
+        fill(goToLineDialog(), "txtLineNumber", answer);
+        click(goToLineDialog(), "cmdOK");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+TEST_F(EditCommandsTest, DeleteTakesTheSelectionOrTheNextCharacterAndCutCopyPasteGoThroughTheClipboard)
 {
     // A selection goes whole, and so does a character outside the basic plane, never half of it.
-    const struct
-    {
-        const char *text;
-        int start, length;
-        const char *left;
-    } cases[] = {
-        {"abc", 3, 0, "abc"},
-        {"abc", 2, 0, "ab"},
-        {"one two three", 3, 4, "one three"},
-        {"a\U0001F600b", 1, 0, "ab"},
-    };
     start();
-    for (const auto &c : cases) {
-        editor().SetText(QString::fromUtf8(c.text));
-        editor().SetSelection(c.start, c.length);
+    for (const auto &[text, at, length, left] : std::initializer_list<std::tuple<const char *, int, int, const char *>>{
+             {"abc", 3, 0, "abc"},
+             {"abc", 2, 0, "ab"},
+             {"one two three", 3, 4, "one three"},
+             {"a\U0001F600b", 1, 0, "ab"}}) {
+        editor().SetText(QString::fromUtf8(text));
+        editor().SetSelection(at, length);
         choose("mnuEditDelete");
-        EXPECT_EQ(editor().Text(), c.left) << c.text;
-        EXPECT_EQ(editor().SelStart(), std::min(c.start, int(editor().Text().size()))) << c.text;
+        EXPECT_EQ(editor().Text(), left) << text;
+        EXPECT_EQ(editor().SelStart(), std::min(at, int(editor().Text().size()))) << text;
     }
-}
 
-TEST_F(EditCommandsTest, CutCopyPasteGoThroughTheClipboard)
-{
-    start();
     QClipboard *clipboard = QApplication::clipboard();
     clipboard->setText("before");
     editor().SetText("<b>bold</b>");
@@ -82,14 +97,65 @@ TEST_F(EditCommandsTest, RightClickPopsUpTheEditMenu)
     ASSERT_TRUE(edit->isVisible());
     EXPECT_EQ(QApplication::activePopupWidget(), edit);
     edit->hide();
+}
 
-    QAction *selectAll = nullptr;
-    for (QAction *item : edit->actions())
-        if (item->objectName() == "mnuEditSelectAll")
-            selectAll = item;
-    ASSERT_NE(selectAll, nullptr);
-    selectAll->trigger();
-    EXPECT_EQ(editor().SelText(), "pick me");
+TEST_F(EditCommandsTest, RedoTakesBackAnUndoByMenuAndByBothKeys)
+{
+    start();
+    EXPECT_FALSE(menuItem("mnuEditRedo")->isEnabled());
+    type("<b>");
+    for (const QKeySequence &redo : {QKeySequence(), QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}) {
+        choose("mnuEditUndoLast");
+        EXPECT_EQ(activeDocument()->editor().Text(), "");
+        ASSERT_TRUE(menuItem("mnuEditRedo")->isEnabled());
+        activeDocument()->state().Changed = false;
+        if (redo.isEmpty())
+            choose("mnuEditRedo");
+        else
+            keys(redo);
+        EXPECT_EQ(activeDocument()->editor().Text(), "<b>") << redo.toString().toStdString();
+        EXPECT_FALSE(menuItem("mnuEditRedo")->isEnabled());
+        EXPECT_TRUE(activeDocument()->state().Changed);
+    }
+}
+
+TEST_F(EditCommandsTest, GoToLineReachesBothEndsAndRefusesAnythingElse)
+{
+    start();
+    activeDocument()->editor().SetText("one\ntwo\nthree\nfour\nfive");
+    activeDocument()->editor().SetSelStart(5);
+    keys(QKeySequence("Ctrl+G"));
+    ASSERT_NE(goToLineDialog(), nullptr);
+    EXPECT_EQ(goToLineDialog()->findChild<QLineEdit *>("txtLineNumber")->text(), "2");
+
+    for (const char *refused : {"0", "6", "-1", "two", "", "99999999999"}) {
+        answerGoToLine(refused);
+        ASSERT_FALSE(messages().shown.isEmpty()) << refused;
+        EXPECT_EQ(messages().shown.last().text, "Enter a line number from 1 to 5.");
+        EXPECT_NE(goToLineDialog(), nullptr) << refused;
+        EXPECT_EQ(activeDocument()->editor().SelStart(), 5);
+    }
+    answerGoToLine(" 5 ");
+    EXPECT_EQ(goToLineDialog(), nullptr);
+    EXPECT_EQ(activeDocument()->editor().SelStart(), 19);
+
+    choose("mnuEditGoToLine");
+    answerGoToLine("1");
+    EXPECT_EQ(activeDocument()->editor().SelStart(), 0);
+    EXPECT_EQ(messages().shown.size(), 6);
+
+    // A far line is brought into view.
+    QStringList lines;
+    for (int line = 1; line <= 400; ++line)
+        lines.append(QStringLiteral("line %1").arg(line));
+    activeDocument()->editor().SetText(lines.join('\n'));
+    activeDocument()->editor().SetSelStart(0);
+    choose("mnuEditGoToLine");
+    answerGoToLine("300");
+    RichTextBox *editor = activeEditor();
+    EXPECT_EQ(editor->textCursor().block().text(), "line 300");
+    EXPECT_TRUE(editor->viewport()->rect().contains(editor->cursorRect()));
+    EXPECT_GT(editor->verticalScrollBar()->value(), 0);
 }
 
 } // namespace

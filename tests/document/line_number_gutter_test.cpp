@@ -27,9 +27,8 @@ protected:
     // Where the line's first row stands, in the gutter's coordinates.
     QRect rowOf(int line)
     {
-        RichTextBox *editor = activeEditor();
-        const QRect row = editor->cursorRect(QTextCursor(editor->document()->findBlockByNumber(line - 1)));
-        return row.translated(toGutter(QPoint()));
+        const QTextCursor start(activeEditor()->document()->findBlockByNumber(line - 1));
+        return activeEditor()->cursorRect(start).translated(toGutter(QPoint()));
     }
 
     bool inView(int line)
@@ -163,27 +162,6 @@ TEST_F(LineNumberGutterTest, ViewLineNumbersHidesThemInEveryWindowAndIsRemembere
     choose("mnuViewLineNumbers");
     EXPECT_TRUE(GutterOf(activeDocument())->isVisible());
     EXPECT_EQ(stored("LineNumbers", "LineNumbers"), "True");
-}
-
-TEST_F(LineNumberGutterTest, NumbersTakeTheWindowFontsFamilyAndSizeNowAndInLaterWindows)
-{
-    // Only the family and size: an underlined, struck-out window font keeps its numbers plain.
-    store("Font", "FontUnderline", "True");
-    store("Font", "FontStrikethru", "True");
-    start();
-    EXPECT_TRUE(activeEditor()->font().underline() && activeEditor()->font().strikeOut());
-    EXPECT_FALSE(gutter()->font().underline());
-    EXPECT_FALSE(gutter()->font().strikeOut());
-    dialogs().answerFont("DejaVu Serif", 24, true, 0);
-    choose("mnuOptionsWindowFont");
-    for (int later = 0; later < 2; ++later) {
-        SCOPED_TRACE(later ? "a later window" : "the window chosen in");
-        EXPECT_EQ(gutter()->font().family(), "DejaVu Serif");
-        EXPECT_DOUBLE_EQ(gutter()->font().pointSizeF(), 24);
-        EXPECT_FALSE(gutter()->font().bold());
-        EXPECT_GE(gutter()->width(), QFontMetrics(gutter()->font()).horizontalAdvance("99"));
-        choose("mnuFileNew");
-    }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "support/program_fixture.h"
 
+#include "document/line_number_gutter.h"
 #include "document/notepad_window.h"
 #include "document/window_font.h"
 #include "platform/color_number.h"
@@ -7,7 +8,6 @@
 #include "platform/rich_text_box.h"
 
 #include <QClipboard>
-#include <QKeyEvent>
 #include <QTextCursor>
 #include <QTest>
 
@@ -41,7 +41,7 @@ protected:
     }
 };
 
-TEST_F(WindowFontTest, TheFontOfferedIsTheEditorsUntilOneIsChosenWhichIsStoredAndShownByEveryLaterWindow)
+TEST_F(WindowFontTest, TheEditorsFontIsOfferedUntilOneIsChosenThenStoredAndShownLaterUnlessItsSizeIsUnusable)
 {
     start();
     const QFont before = activeEditor()->font();
@@ -52,30 +52,52 @@ TEST_F(WindowFontTest, TheFontOfferedIsTheEditorsUntilOneIsChosenWhichIsStoredAn
     type("abc");
     EXPECT_EQ(fontAt(activeEditor()), before);
 
-    dialogs().answerFont("DejaVu Serif", 10, true, 0x0000C0);
+    dialogs().answerFont("DejaVu Serif", 24, true, 0x0000C0);
     choose("mnuOptionsWindowFont");
     EXPECT_EQ(stored("Font", {"FontName", "FontSize", "FontBold", "FontItalic", "FontStrikethru", "FontUnderline", "ForeColor"}),
-              QStringList({"DejaVu Serif", "10", "True", "False", "False", "False", "192"}));
+              QStringList({"DejaVu Serif", "24", "True", "False", "False", "False", "192"}));
+    // The line numbers take the family and size, now and in later windows, and widen with them.
+    const auto expectNumbersInTheFont = [this] {
+        const QFont numbers = GutterOf(activeDocument())->font();
+        EXPECT_EQ(std::tuple(numbers.family(), numbers.pointSizeF()), std::tuple(QString("DejaVu Serif"), 24.0));
+        EXPECT_FALSE(numbers.bold() || numbers.underline() || numbers.strikeOut());
+        EXPECT_GE(GutterOf(activeDocument())->width(), QFontMetrics(numbers).horizontalAdvance("99"));
+    };
+    expectNumbersInTheFont();
 
     choose("mnuFileNew");
+    expectNumbersInTheFont();
     RichTextBox *editor = activeEditor();
     activeDocument()->editor().SetText("<P>loaded\r\ntext</P>");
-    QTextCursor end = editor->textCursor();
-    end.movePosition(QTextCursor::End);
-    editor->setTextCursor(end);
+    QTest::keyClick(editor, Qt::Key_End, Qt::ControlModifier);
     type("typed");
     for (int position : {1, 12, -1}) {
         const QFont shown = fontAt(editor, position);
         EXPECT_EQ(std::tuple(shown.family(), shown.pointSizeF(), shown.bold(), shown.italic()),
-                  std::tuple(QString("DejaVu Serif"), 10.0, true, false))
+                  std::tuple(QString("DejaVu Serif"), 24.0, true, false))
             << position;
     }
     EXPECT_EQ(editor->palette().color(QPalette::Text), QColor(0xC0, 0, 0));
 
-    // A later start offers what was stored, the italic switch included.
+    // A later start offers what was stored, the italic switch included; an underlined,
+    // struck-out window font keeps its line numbers plain.
     store("Font", "FontItalic", "True");
+    store("Font", "FontUnderline", "True");
+    store("Font", "FontStrikethru", "True");
     start();
-    EXPECT_EQ(offeredFont(), std::tuple(QString("DejaVu Serif"), 10.0, true, true, 0x0000C0u));
+    EXPECT_TRUE(activeEditor()->font().underline() && activeEditor()->font().strikeOut());
+    expectNumbersInTheFont();
+    EXPECT_EQ(offeredFont(), std::tuple(QString("DejaVu Serif"), 24.0, true, true, 0x0000C0u));
+
+    // A stored size that is not a finite number, or beyond the font dialog's, is passed over.
+    for (const char *size : {"inf", "-inf", "nan", "1e400", "0", "1639"}) {
+        SCOPED_TRACE(size);
+        store("Font", "FontSize", size);
+        start();
+        EXPECT_EQ(activeEditor()->font().family(), "DejaVu Serif");
+        EXPECT_DOUBLE_EQ(activeEditor()->font().pointSizeF(), before.pointSizeF());
+        EXPECT_DOUBLE_EQ(offered().fontSize, before.pointSizeF());
+    }
 }
 
 TEST_F(WindowFontTest, TextIsShapedFromTheFirstCharacterThatNeedsItOnInThatWindow)
@@ -91,10 +113,8 @@ TEST_F(WindowFontTest, TextIsShapedFromTheFirstCharacterThatNeedsItOnInThatWindo
     EXPECT_FALSE(shaped());
     // Arabic letters join: typed in, the window shapes its text, and keeps doing so.
     // (an Arabic keyboard layout sends each key with its letter as text)
-    for (const QChar letter : QString::fromUtf8("\xD8\xB3\xD9\x84\xD8\xA7\xD9\x85")) {
-        QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(letter));
-        QCoreApplication::sendEvent(activeEditor(), &key);
-    }
+    for (const QChar letter : QString::fromUtf8("\xD8\xB3\xD9\x84\xD8\xA7\xD9\x85"))
+        typeCharacter(letter);
     EXPECT_TRUE(shaped());
     activeEditor()->undo();
     EXPECT_TRUE(shaped());
@@ -109,52 +129,37 @@ TEST_F(WindowFontTest, TextIsShapedFromTheFirstCharacterThatNeedsItOnInThatWindo
     EXPECT_TRUE(shaped());
 }
 
-TEST_F(WindowFontTest, AStoredSizeThatIsNotAFiniteNumberOrBeyondTheFontDialogsIsPassedOver)
-{
-    start();
-    const double usual = activeEditor()->font().pointSizeF();
-    store("Font", "FontName", "DejaVu Serif");
-    for (const char *size : {"inf", "-inf", "nan", "1e400", "0", "1639"}) {
-        store("Font", "FontSize", size);
-        start();
-        EXPECT_EQ(activeEditor()->font().family(), "DejaVu Serif") << size;
-        EXPECT_DOUBLE_EQ(activeEditor()->font().pointSizeF(), usual) << size;
-        EXPECT_DOUBLE_EQ(offered().fontSize, usual) << size;
-    }
-}
-
 TEST_F(WindowFontTest, WithoutSelectionOnlyTypedTextChangesAndASelectionMadeEitherWayIsChangedAndStored)
 {
     start();
-    frmNotePad *document = activeDocument();
-    RichTextBox *editor = activeEditor();
-    document->editor().SetText("old");
-    document->editor().SetSelStart(3);
+    RichTextBox *box = activeEditor();
+    editor().SetText("old");
+    editor().SetSelStart(3);
     dialogs().answerFont("DejaVu Serif", 20, false);
     choose("mnuOptionsWindowFont");
     type("new");
-    EXPECT_NE(fontAt(editor, 2).family(), "DejaVu Serif");
-    EXPECT_EQ(fontAt(editor, 5).family(), "DejaVu Serif");
-    EXPECT_DOUBLE_EQ(fontAt(editor, 5).pointSizeF(), 20);
+    EXPECT_NE(fontAt(box, 2).family(), "DejaVu Serif");
+    EXPECT_EQ(fontAt(box, 5).family(), "DejaVu Serif");
+    EXPECT_DOUBLE_EQ(fontAt(box, 5).pointSizeF(), 20);
 
     // "new" selected right to left: the caret stands after "old", outside the selection.
     for (int i = 0; i < 3; ++i)
-        QTest::keyClick(editor, Qt::Key_Left, Qt::ShiftModifier);
+        QTest::keyClick(box, Qt::Key_Left, Qt::ShiftModifier);
     dialogs().answerFont("DejaVu Sans", 12, true, 192);
     choose("mnuOptionsWindowFont");
-    EXPECT_NE(fontAt(editor, 3).family(), "DejaVu Sans");
+    EXPECT_NE(fontAt(box, 3).family(), "DejaVu Sans");
     for (int position = 4; position <= 6; ++position) {
-        EXPECT_EQ(fontAt(editor, position).family(), "DejaVu Sans") << position;
-        EXPECT_TRUE(fontAt(editor, position).bold()) << position;
+        EXPECT_EQ(fontAt(box, position).family(), "DejaVu Sans") << position;
+        EXPECT_TRUE(fontAt(box, position).bold()) << position;
     }
-    EXPECT_EQ(document->editor().Text(), "oldnew");
+    EXPECT_EQ(editor().Text(), "oldnew");
     EXPECT_EQ(stored("Font", {"FontName", "FontSize", "FontBold", "ForeColor"}),
               QStringList({"DejaVu Sans", "12", "True", "192"}));
 
     // Selected to the end of a line, its line break included.
-    document->editor().SetText("abc\r\ndefg");
-    document->editor().SetSelStart(0);
-    QTest::keyClick(editor, Qt::Key_Down, Qt::ShiftModifier);
+    editor().SetText("abc\r\ndefg");
+    editor().SetSelStart(0);
+    QTest::keyClick(box, Qt::Key_Down, Qt::ShiftModifier);
     dialogs().answerFont("DejaVu Serif", 14, true, 192);
     choose("mnuOptionsWindowFont");
     EXPECT_EQ(stored("Font", {"FontName", "FontSize", "FontBold"}), QStringList({"DejaVu Serif", "14", "True"}));
@@ -165,13 +170,9 @@ TEST_F(WindowFontTest, WithoutSelectionOnlyTypedTextChangesAndASelectionMadeEith
 
 TEST(ApplyStoredFontTest, SwitchesTakeTrueFalseAndEmptyAndOtherValuesLeaveTheEditorsOwn)
 {
-    for (const auto &[value, startItalic, expected] : {
-             std::tuple{"True", false, true},
-             std::tuple{"False", true, false},
-             std::tuple{"", true, false},
-             std::tuple{"yes", true, true},
-             std::tuple{"true", false, false},
-         }) {
+    for (const auto &[value, startItalic, expected] : std::initializer_list<std::tuple<const char *, bool, bool>>{
+             {"True", false, true}, {"False", true, false}, {"", true, false}, {"yes", true, true},
+             {"true", false, false}}) {
         RichTextBox editor;
         QFont font = editor.font();
         font.setItalic(startItalic);
