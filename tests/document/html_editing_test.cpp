@@ -10,6 +10,8 @@
 #include <QCompleter>
 #include <QTest>
 
+#include <utility>
+
 namespace {
 
 class HtmlEditingTest : public ProgramTest
@@ -35,8 +37,6 @@ protected:
                           + (mark.format.background().color() == colours.matched() ? QString() : QStringLiteral("!"));
         return marked;
     }
-
-    QString selected() { return editor().SelText(); }
 
     QCompleter *completer()
     {
@@ -71,11 +71,7 @@ TEST_F(HtmlEditingTest, ClosesStartTagsAndCompletesEndTagsEachAsAnUndoStep)
     undo();
     EXPECT_FALSE(editor().Text().contains('>'));
 
-    const struct
-    {
-        const char *typed;
-        const char *expected;
-    } cases[] = {
+    const std::pair<const char *, const char *> cases[] = {
         {"<TABLE>", "<TABLE></TABLE>"},
         {"<br><img src=x><p/><hr>", "<br><img src=x><p/><hr>"},
         {"<!-- <b> -->", "<!-- <b> -->"},
@@ -86,16 +82,16 @@ TEST_F(HtmlEditingTest, ClosesStartTagsAndCompletesEndTagsEachAsAnUndoStep)
         {"<!-- </", "<!-- </"},
         {"a </", "a </"},
     };
-    for (const auto &row : cases) {
-        SCOPED_TRACE(row.typed);
+    for (const auto &[typed, expected] : cases) {
+        SCOPED_TRACE(typed);
         fresh();
-        const QStringList lines = QString(row.typed).split('\n');
+        const QStringList lines = QString(typed).split('\n');
         for (qsizetype line = 0; line < lines.size(); ++line) {
             if (line > 0)
                 QTest::keyClick(activeEditor(), Qt::Key_Return);
             type(lines[line]);
         }
-        EXPECT_EQ(editor().Text(), row.expected);
+        EXPECT_EQ(editor().Text(), expected);
     }
 
     // Inside a script, "</" can only close the script; the completion is undone alone.
@@ -158,11 +154,7 @@ TEST_F(HtmlEditingTest, MarksTheTagUnderTheCaretWithItsPartnerAndJumpsAndSelects
     choose("mnuOptionsColorTagsWhileTyping");
     const QString page = "<ul>\n<li><b>x</b></li>\n<LI>y\n</UL><br></i>";
     fresh(page);
-    const struct
-    {
-        qsizetype caret;
-        QStringList expected;
-    } cases[] = {
+    const std::pair<qsizetype, QStringList> cases[] = {
         {1, {"<ul>", "</UL>"}},
         {3, {"<ul>", "</UL>"}},
         {page.indexOf("</UL>") + 3, {"</UL>", "<ul>"}},
@@ -172,10 +164,10 @@ TEST_F(HtmlEditingTest, MarksTheTagUnderTheCaretWithItsPartnerAndJumpsAndSelects
         {page.indexOf("<br>") + 2, {}},
         {page.indexOf("x"), {}},
     };
-    for (const auto &row : cases) {
-        SCOPED_TRACE(row.caret);
-        editor().SetSelStart(int(row.caret));
-        EXPECT_EQ(marks(), row.expected);
+    for (const auto &[caret, expected] : cases) {
+        SCOPED_TRACE(caret);
+        editor().SetSelStart(int(caret));
+        EXPECT_EQ(marks(), expected);
     }
 
     // Go to Matching Tag goes to the partner's name and back.
@@ -189,10 +181,10 @@ TEST_F(HtmlEditingTest, MarksTheTagUnderTheCaretWithItsPartnerAndJumpsAndSelects
     editor().SetSelStart(int(page.indexOf("x")));
     for (const QString &element : {QStringLiteral("<b>x</b>"), QStringLiteral("<li><b>x</b></li>"), page.left(page.indexOf("<br>"))}) {
         choose("mnuEditSelectElement");
-        EXPECT_EQ(selected(), element);
+        EXPECT_EQ(editor().SelText(), element);
     }
     choose("mnuEditSelectElement");
-    EXPECT_EQ(selected(), page.left(page.indexOf("<br>")));
+    EXPECT_EQ(editor().SelText(), page.left(page.indexOf("<br>")));
 
     // Without live colouring nothing is marked.
     choose("mnuOptionsColorTagsWhileTyping");

@@ -10,11 +10,16 @@
 #include <QGuiApplication>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+
+#include <cstring>
+#include <utility>
 
 namespace {
 
-class TagColouringTest : public ProgramTest
+// Color Tags Now and the tag case passes: each walks the tags a browser reads in one undo step.
+class TagPassTest : public ProgramTest
 {
 protected:
     void setText(const QString &text)
@@ -40,7 +45,7 @@ protected:
 
 const QColor Red(255, 0, 0);
 
-TEST_F(TagColouringTest, ColorTagsNowPaintsTheTagsOnlyInOneUndoStepAndMarksTheDocumentChanged)
+TEST_F(TagPassTest, ColorTagsNowPaintsTheTagsOnlyInOneUndoStepAndMarksTheDocumentChanged)
 {
     store("ColorOfTags", "ColorOfTags", "255");
     start();
@@ -72,13 +77,9 @@ TEST_F(TagColouringTest, ColorTagsNowPaintsTheTagsOnlyInOneUndoStepAndMarksTheDo
     }
 }
 
-TEST_F(TagColouringTest, PaintsTheTagsABrowserWouldReadAndNothingElse)
+TEST_F(TagPassTest, PaintsTheTagsABrowserWouldReadAndNothingElse)
 {
-    const struct
-    {
-        const char *text;
-        QStringList tags;
-    } cases[] = {
+    const std::pair<const char *, QStringList> cases[] = {
         {"x > y <p>if a > b</p> >> <br>", {"<p>", "</p>", "<br>"}},
         {"if a < b then <b>yes</b> 3<5 <", {"<b>", "</b>"}},
         {"<a title=\"x > y\" href='a>b'>link</a>", {"<a title=\"x > y\" href='a>b'>", "</a>"}},
@@ -99,14 +100,14 @@ TEST_F(TagColouringTest, PaintsTheTagsABrowserWouldReadAndNothingElse)
     };
     store("ColorOfTags", "ColorOfTags", "255");
     start();
-    for (const auto &c : cases) {
-        setText(c.text);
+    for (const auto &[text, tags] : cases) {
+        setText(text);
         choose("mnuOptionsColorTagBrackets");
-        EXPECT_EQ(paintedIn(Red), c.tags) << c.text;
+        EXPECT_EQ(paintedIn(Red), tags) << text;
     }
 }
 
-TEST_F(TagColouringTest, TheStoredColourWinsOverTheOneChosenSinceStartAndWithoutAnyTheTagsStandOut)
+TEST_F(TagPassTest, TheStoredColourWinsOverTheOneChosenSinceStartAndWithoutAnyTheTagsStandOut)
 {
     const QColor blue(0, 0, 255);
     start();
@@ -133,7 +134,7 @@ TEST_F(TagColouringTest, TheStoredColourWinsOverTheOneChosenSinceStartAndWithout
     EXPECT_EQ(paintedIn(QColor(128, 0, 0)), QStringList({"<b>"}));
 }
 
-TEST_F(TagColouringTest, TagColorStoresTheChosenColourForTheNextPassAndCancelTakesTheTextColour)
+TEST_F(TagPassTest, TagColorStoresTheChosenColourForTheNextPassAndCancelTakesTheTextColour)
 {
     start();
     setText("<p>x</p>");
@@ -153,6 +154,84 @@ TEST_F(TagColouringTest, TagColorStoresTheChosenColourForTheNextPassAndCancelTak
     const QString green = QString::number(toColorNumber(QColor(0, 128, 0)));
     EXPECT_EQ(stored("ColorOfTags", "ColorOfTags"), green);
     EXPECT_EQ(frame().TagColor, green);
+}
+
+TEST_F(TagPassTest, UseLowercaseTagsTogglesStoresAndChangesWhatIsInserted)
+{
+    start();
+    choose("mnuOptionsUseLowercaseTags");
+    EXPECT_EQ(stored("TagCase", "TagCase"), "True");
+    choose("mnuInsertBold");
+    EXPECT_EQ(editor().Text(), "<b></b>");
+
+    // The flag is the program's; a second window shows the stored choice, and a change
+    // there leaves the first window's mark as it was.
+    frmNotePad *first = activeDocument();
+    choose("mnuFileNew");
+    EXPECT_TRUE(menuItem("mnuOptionsUseLowercaseTags")->isChecked());
+    choose("mnuOptionsUseLowercaseTags");
+    EXPECT_EQ(stored("TagCase", "TagCase"), "False");
+    EXPECT_TRUE(first->action("mnuOptionsUseLowercaseTags")->isChecked());
+    choose("mnuInsertBold");
+    EXPECT_EQ(editor().Text(), "<B></B>");
+}
+
+TEST_F(TagPassTest, PassesChangeWhatABrowserReadsAsTagsAndCommentsAndLeaveTextAndCodeAlone)
+{
+    const struct
+    {
+        const char *item, *text, *expected;
+    } cases[] = {
+        {"mnuOptionsTagsLowercase",
+         "<A HREF=\"Docs/Page.HTM\">Read THIS</A>\n<!-- Keep IN Sync -->\n<IMG SRC=Logo.GIF ALT='Tagsmith'>",
+         "<a href=\"docs/page.htm\">Read THIS</a>\n<!-- keep in sync -->\n<img src=logo.gif alt='tagsmith'>"},
+        // Text without tags stays as it is and still counts as changed.
+        {"mnuOptionsTagsLowercase", "Nothing To Convert > here", "Nothing To Convert > here"},
+        {"mnuOptionsTagsUppercase", "if x > y <p>then</p> say <!-- so --> & a < b",
+         "if x > y <P>then</P> say <!-- SO --> & a < b"},
+        {"mnuOptionsTagsUppercase", "<table\nborder=1 class=\"wide\">cell", "<TABLE\nBORDER=1 CLASS=\"WIDE\">cell"},
+    };
+    start();
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text);
+        setText(c.text);
+        editor().SetSelStart(int(strlen(c.text)));
+        const int blocks = editor().document()->blockCount();
+        choose(c.item);
+        EXPECT_EQ(editor().Text(), c.expected);
+        EXPECT_EQ(editor().document()->blockCount(), blocks);
+        EXPECT_EQ(editor().SelStart(), 0);
+        EXPECT_EQ(editor().SelLength(), 0);
+        EXPECT_TRUE(activeDocument()->state().Changed);
+    }
+    EXPECT_FALSE(frame().LowercaseTags);
+}
+
+TEST_F(TagPassTest, APassIsOneUndoStepAndKeepsTheTagColour)
+{
+    start();
+    setText("<p>one</p>\n<p>two</p>\n<br><hr>");
+    // A coloured tag, and a word coloured between two plain tags.
+    const auto colour = [&](int from, int to, const QColor &colour) {
+        QTextCharFormat format;
+        format.setForeground(colour);
+        QTextCursor range(editor().document());
+        range.setPosition(from);
+        range.setPosition(to, QTextCursor::KeepAnchor);
+        range.mergeCharFormat(format);
+    };
+    colour(0, 3, Qt::red);
+    colour(14, 17, Qt::green);
+
+    choose("mnuOptionsTagsUppercase");
+    ASSERT_EQ(editor().Text(), "<P>one</P>\n<P>two</P>\n<BR><HR>");
+    EXPECT_EQ(colorAt(activeDocument(), 1), QColor(Qt::red));
+    EXPECT_NE(colorAt(activeDocument(), 3), QColor(Qt::red));
+    for (const int at : {13, 14, 15, 16, 17})
+        EXPECT_EQ(colorAt(activeDocument(), at) == QColor(Qt::green), at >= 14 && at < 17) << at;
+
+    choose("mnuEditUndoLast");
+    EXPECT_EQ(editor().Text(), "<p>one</p>\n<p>two</p>\n<br><hr>");
 }
 
 } // namespace
