@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QPaintEvent>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTest>
@@ -213,15 +214,16 @@ TEST_F(HtmlHighlightingTest, TagsColourAsTheyAreTypedAndLoseItWhenTheirBracketGo
     EXPECT_EQ(paint(), "..ttt....tttt......");
 
     // A tag across lines ends at its closing bracket, wherever that goes.
+    const auto tagsPainted = [&] { return paint().replace(QRegularExpression("[^t|]"), QStringLiteral(".")); };
     editor().SetText("<a\nhref=x>t");
     settle();
-    EXPECT_EQ(paint(), "tt|......t.");
+    EXPECT_EQ(tagsPainted(), "tt|......t.");
     editor().SetSelection(9, 1);
     QTest::keyClick(activeEditor(), Qt::Key_Delete);
     QTest::keyClick(activeEditor(), Qt::Key_Return);
     type(">");
     settle();
-    EXPECT_EQ(paint(), "tt|......|t.");
+    EXPECT_EQ(tagsPainted(), "tt|......|t.");
 
     // The colour never reaches the document itself.
     const QTextCursor at(activeEditor()->document()->findBlockByNumber(1));
