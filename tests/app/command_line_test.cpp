@@ -13,12 +13,7 @@ CommandLine parse(const QStringList &arguments)
 TEST(CommandLineTest, OptionsDecideTheActionAndNamesAreTakenFromTheStartFolderInTheOrderGiven)
 {
     using Action = CommandLine::Action;
-    const struct
-    {
-        QStringList arguments;
-        Action action;
-        QStringList files;
-    } cases[] = {
+    const struct { QStringList arguments; Action action; QStringList files; } cases[] = {
         // Help and version win over whatever else is given.
         {{"--version"}, Action::ShowVersion, {}},
         {{"-v"}, Action::ShowVersion, {}},
@@ -35,9 +30,10 @@ TEST(CommandLineTest, OptionsDecideTheActionAndNamesAreTakenFromTheStartFolderIn
     };
     for (const auto &c : cases) {
         const CommandLine line = parse(c.arguments);
-        EXPECT_EQ(line.action, c.action) << c.arguments.join(' ').toStdString();
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        EXPECT_EQ(line.action, c.action);
         if (c.action == Action::Run || c.action == Action::Fail)
-            EXPECT_EQ(line.files, c.files) << c.arguments.join(' ').toStdString();
+            EXPECT_EQ(line.files, c.files);
     }
     EXPECT_EQ(usageErrorText(parse({"--bogus", "--other"}).error),
               "tagsmith: unknown option '--bogus'\nTry 'tagsmith --help' for more information.\n");

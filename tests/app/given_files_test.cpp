@@ -22,6 +22,15 @@
 
 namespace {
 
+// Every way a user has of handing the program a file to read.
+enum class Way { OpenDialog, RecentItem, CommandLine, Drop, InsertFile };
+
+std::string nameOf(Way way)
+{
+    const char *names[] = {"OpenDialog", "RecentItem", "CommandLine", "Drop", "InsertFile"};
+    return names[int(way)];
+}
+
 class GivenFilesTest : public ProgramTest
 {
 protected:
@@ -53,22 +62,6 @@ protected:
         return data;
     }
 
-    Qt::DropAction lastDropAction_ = Qt::IgnoreAction;
-    bool lastDropAccepted_ = false;
-};
-
-// Every way a user has of handing the program a file to read.
-enum class Way { OpenDialog, RecentItem, CommandLine, Drop, InsertFile };
-
-std::string nameOf(Way way)
-{
-    const char *names[] = {"OpenDialog", "RecentItem", "CommandLine", "Drop", "InsertFile"};
-    return names[int(way)];
-}
-
-class GivenFileTest : public GivenFilesTest
-{
-protected:
     void give(Way way, const QString &path)
     {
         switch (way) {
@@ -91,12 +84,15 @@ protected:
             break;
         }
     }
+
+    Qt::DropAction lastDropAction_ = Qt::IgnoreAction;
+    bool lastDropAccepted_ = false;
 };
 
 // A missing file, a named pipe nobody writes to and a device that never ends, handed over
 // every way there is: each is refused at once, and the document being edited stays changed
 // (counted as saved, it would close without a question) with its tags as they were.
-TEST_F(GivenFileTest, AFileThatCannotBeReadLeavesTheDocumentBeingEditedAsItWas)
+TEST_F(GivenFilesTest, AFileThatCannotBeReadLeavesTheDocumentBeingEditedAsItWas)
 {
     const QString pipe = tempPath("pipe.html");
     ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
@@ -118,7 +114,7 @@ TEST_F(GivenFileTest, AFileThatCannotBeReadLeavesTheDocumentBeingEditedAsItWas)
 }
 
 // Color Tags on Opening paints the tags alone, and the page still counts as unchanged.
-TEST_F(GivenFileTest, TagsAreColouredOnOpeningOnlyWhenTheUserChoseSo)
+TEST_F(GivenFilesTest, TagsAreColouredOnOpeningOnlyWhenTheUserChoseSo)
 {
     store("ColorOfTags", "ColorOfTags", "255");
     for (const QString chosen : {"True", "False"})
@@ -137,7 +133,7 @@ TEST_F(GivenFileTest, TagsAreColouredOnOpeningOnlyWhenTheUserChoseSo)
 
 // However a file open already is named again (through a link, with a detour in its path),
 // its window comes to the front with its unsaved text; no second window could undo it.
-TEST_F(GivenFileTest, AFileOpenAlreadyBringsItsWindowForwardHoweverItIsGiven)
+TEST_F(GivenFilesTest, AFileOpenAlreadyBringsItsWindowForwardHoweverItIsGiven)
 {
     const QString path = writeFile("page.html", "<p>disk</p>");
     ASSERT_TRUE(QFile::link(path, tempPath("link.html")));
@@ -188,7 +184,6 @@ TEST_F(GivenFilesTest, CommandLineOpensEachFileReportsTheMissingOneAndLeavesNoEm
     EXPECT_EQ(captions(), (QStringList{tempPath("good.html"), tempPath("pages/relative.htm")}));
     EXPECT_EQ(onlyMessage(), "Can't open file " + tempPath("missing.html"));
     EXPECT_EQ(activeDocument()->editor().Text(), "<b>relative</b>");
-    EXPECT_FALSE(activeDocument()->state().Changed);
     EXPECT_EQ(openDocuments()[0]->editor().Text(), "<p>good</p>");
     // Opened as a recent file is: the list is shown in the new windows and stays as it was.
     EXPECT_EQ(activeDocument()->action("mnuRecentFile1")->text(), "/srv/www/listed.html");
@@ -217,56 +212,45 @@ TEST_F(GivenFilesTest, CommandLineOpensEachFileReportsTheMissingOneAndLeavesNoEm
     EXPECT_EQ(messages().shown[1].text, "Can't open file " + temp_.path());
 }
 
-TEST_F(GivenFilesTest, TwoFilesDroppedOnTheFrameOpenBesideTheOpenDocuments)
+// A link from a web page is text to insert as well; files open beside the open documents.
+TEST_F(GivenFilesTest, TextDroppedInAnEditorIsTextButFilesDroppedThereOrOnTheFrameOpen)
 {
+    writeFile("page.html", "<i>page</i>");
     writeFile("one.html", "<h1>one</h1>");
     writeFile("two.txt", "two");
     frmMDI &frame = start();
-    type("kept");
-    const std::unique_ptr<QMimeData> data = filesData({tempPath("one.html"), tempPath("two.txt")});
-    // A drag that only passes over the window is offered the drop and opens nothing.
-    drop(&frame, data.get(), Qt::CopyAction | Qt::MoveAction, false);
-    EXPECT_TRUE(lastDropAccepted_);
-    EXPECT_EQ(captions(), QStringList{"Untitled"});
-    drop(&frame, data.get());
-
-    EXPECT_TRUE(lastDropAccepted_);
-    // A move would let the file manager take the file away.
-    EXPECT_EQ(lastDropAction_, Qt::CopyAction);
-    EXPECT_EQ(captions(), (QStringList{"Untitled", tempPath("one.html"), tempPath("two.txt")}));
-    EXPECT_EQ(activeDocument()->editor().Text(), "two");
-    EXPECT_EQ(openDocuments()[0]->editor().Text(), "kept");
-    EXPECT_TRUE(messages().shown.isEmpty());
-
-    // A file drag that can only move is refused.
-    drop(&frame, data.get(), Qt::MoveAction);
-    EXPECT_FALSE(lastDropAccepted_);
-    EXPECT_EQ(openDocuments().size(), 3);
-}
-
-TEST_F(GivenFilesTest, TextDroppedInAnEditorIsTextButAFileDroppedThereOpens)
-{
-    writeFile("page.html", "<i>page</i>");
-    start();
     QWidget *viewport = activeEditor()->viewport();
-
     QMimeData text;
     text.setText("<hr>");
     drop(viewport, &text);
     EXPECT_EQ(captions(), QStringList{"Untitled"});
     EXPECT_EQ(activeDocument()->editor().Text(), "<hr>");
-
-    // A link from a web page is text to insert as well, not a file to open.
     QMimeData link;
     link.setUrls({QUrl("https://example.org/index.html")});
     link.setText("https://example.org/index.html");
     drop(viewport, &link);
     EXPECT_EQ(captions(), QStringList{"Untitled"});
-
     drop(viewport, filesData({tempPath("page.html")}).get());
     EXPECT_EQ(captions(), (QStringList{"Untitled", tempPath("page.html")}));
-    EXPECT_FALSE(openDocuments()[0]->editor().Text().contains("file:"));
     EXPECT_EQ(activeDocument()->editor().Text(), "<i>page</i>");
+
+    const std::unique_ptr<QMimeData> data = filesData({tempPath("one.html"), tempPath("two.txt")});
+    // A drag that only passes over the window is offered the drop and opens nothing.
+    drop(&frame, data.get(), Qt::CopyAction | Qt::MoveAction, false);
+    EXPECT_TRUE(lastDropAccepted_);
+    EXPECT_EQ(openDocuments().size(), 2);
+    drop(&frame, data.get());
+    EXPECT_TRUE(lastDropAccepted_);
+    // A move would let the file manager take the file away.
+    EXPECT_EQ(lastDropAction_, Qt::CopyAction);
+    EXPECT_EQ(captions(), (QStringList{"Untitled", tempPath("page.html"), tempPath("one.html"), tempPath("two.txt")}));
+    EXPECT_EQ(activeDocument()->editor().Text(), "two");
+    EXPECT_EQ(openDocuments()[0]->editor().Text(), "<hr>https://example.org/index.html");
+    EXPECT_TRUE(messages().shown.isEmpty());
+    // A file drag that can only move is refused.
+    drop(&frame, data.get(), Qt::MoveAction);
+    EXPECT_FALSE(lastDropAccepted_);
+    EXPECT_EQ(openDocuments().size(), 4);
 }
 
 // Names Qt cannot make: written and read through their bytes.
@@ -286,20 +270,13 @@ QByteArray readNative(const QByteArray &name)
 
 // Such a name reaches the file through its bytes: what is not there, a folder and a named
 // pipe are refused as under any other name.
-TEST_F(GivenFilesTest, ANameThatIsNotUtf8IsReadOnlyWhenItIsAnOrdinaryFile)
+TEST_F(GivenFilesTest, NamesThatAreNotUtf8OpenFromTheCommandLineAndFromADrop)
 {
     const QByteArray folder = QFile::encodeName(temp_.path());
     ASSERT_EQ(::mkdir(folder + "/folder\xE9", 0700), 0);
     ASSERT_EQ(mkfifo(folder + "/pipe\xE9", 0600), 0);
-    writeNative(folder + "/page\xE9", "read");
     for (const char *name : {"/gone\xE9", "/folder\xE9", "/pipe\xE9"})
         EXPECT_EQ(readNative(folder + name), "(missing)") << name;
-    EXPECT_EQ(readNative(folder + "/page\xE9"), "read");
-}
-
-TEST_F(GivenFilesTest, NamesThatAreNotUtf8OpenFromTheCommandLineAndFromADrop)
-{
-    const QByteArray folder = QFile::encodeName(temp_.path());
     QByteArray latin = folder + "/caf\xE9.html";
     const QByteArray dropped = folder + "/\xF0\x9F\x98\x80na\xEFve\xC3.txt";
     writeNative(latin, "<p>caf\xE9</p>");

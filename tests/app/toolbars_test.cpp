@@ -19,10 +19,7 @@ class ToolbarsTest : public ProgramTest
 protected:
     QToolBar *toolbar(const char *name) { return frame().findChild<QToolBar *>(QLatin1String(name)); }
 
-    void openMenu(QObject *owner, const char *menu)
-    {
-        emit owner->findChild<QMenu *>(QLatin1String(menu))->aboutToShow();
-    }
+    void openMenu(QObject *owner, const char *menu) { emit owner->findChild<QMenu *>(menu)->aboutToShow(); }
 
     QString shownToolbars()
     {
@@ -44,38 +41,15 @@ protected:
     }
 };
 
-TEST_F(ToolbarsTest, ThreeToolbarsShowTheirButtonsEachWithItsPicture)
-{
-    start();
-    for (const char *name : {"Toolbar1", "Toolbar2", "Toolbar3"}) {
-        QToolBar *bar = toolbar(name);
-        EXPECT_TRUE(bar->isVisible()) << name;
-        for (QAction *action : bar->actions())
-            if (!action->isSeparator())
-                EXPECT_FALSE(action->icon().pixmap(bar->iconSize()).isNull()) << action->objectName().toStdString();
-    }
-}
-
-TEST_F(ToolbarsTest, ClipboardButtonsActOnTheActiveDocument)
-{
-    start();
-    EditorSurface &editor = activeDocument()->editor();
-    editor.SetText("say <B>hello</B>");
-    editor.SetSelection(0, 4);
-    click("Cut");
-    EXPECT_EQ(editor.Text(), "<B>hello</B>");
-    click("Paste");
-    EXPECT_EQ(editor.Text(), "say <B>hello</B>");
-    editor.SetSelection(7, 5);
-    click("Copy");
-    editor.SetSelStart(4);
-    click("Paste");
-    EXPECT_EQ(editor.Text(), "say hello<B>hello</B>");
-}
-
 TEST_F(ToolbarsTest, ToolbarsAndTheirMarksFollowTheDocumentsAndTheMenuItems)
 {
     start();
+    EXPECT_EQ(shownToolbars(), "Toolbar1 Toolbar2 Toolbar3");
+    for (const char *name : {"Toolbar1", "Toolbar2", "Toolbar3"})
+        for (QAction *action : toolbar(name)->actions())
+            if (!action->isSeparator())
+                EXPECT_FALSE(action->icon().pixmap(toolbar(name)->iconSize()).isNull())
+                    << action->objectName().toStdString();
     frmNotePad *first = activeDocument();
     choose("mnuFileNew");
     frmNotePad *second = activeDocument();
@@ -84,11 +58,8 @@ TEST_F(ToolbarsTest, ToolbarsAndTheirMarksFollowTheDocumentsAndTheMenuItems)
     EXPECT_FALSE(second->action("mnuOptionsSpecialButtons")->isChecked());
     EXPECT_FALSE(frame().action("mnuOptionsSpecialButtons")->isChecked());
     // Another window's mark follows when its View menu opens.
-    EXPECT_TRUE(first->action("mnuOptionsSpecialButtons")->isChecked());
     openMenu(first, "mnuView");
     EXPECT_FALSE(first->action("mnuOptionsSpecialButtons")->isChecked());
-    EXPECT_TRUE(first->action("mnuOptionsToolbar")->isChecked());
-    EXPECT_TRUE(first->action("mnuOptionsStandardButtons")->isChecked());
     choose("mnuOptionsSpecialButtons");
     EXPECT_EQ(shownToolbars(), "Toolbar1 Toolbar2 Toolbar3");
     EXPECT_TRUE(frame().action("mnuOptionsSpecialButtons")->isChecked());
@@ -128,8 +99,8 @@ TEST_F(ToolbarsTest, NoPopUpOnTheMenuBarOrTheToolbarsOffersToHideThem)
 {
     start();
     QStringList offeredOn;
-    for (QWidget *place : {static_cast<QWidget *>(frame().menuBar()), static_cast<QWidget *>(toolbar("Toolbar1")),
-                           static_cast<QWidget *>(toolbar("Toolbar2")), static_cast<QWidget *>(toolbar("Toolbar3"))}) {
+    for (QWidget *place : std::initializer_list<QWidget *>{frame().menuBar(), toolbar("Toolbar1"), toolbar("Toolbar2"),
+                                                           toolbar("Toolbar3")}) {
         // A pop-up runs its own loop until closed: note it and close it from inside.
         QTimer::singleShot(0, place, [&offeredOn, place] {
             if (QWidget *popup = QApplication::activePopupWidget()) {
@@ -145,7 +116,7 @@ TEST_F(ToolbarsTest, NoPopUpOnTheMenuBarOrTheToolbarsOffersToHideThem)
 }
 
 // Open, Save and Print run the File menu's own procedures; these show the buttons reach them.
-TEST_F(ToolbarsTest, OpenSaveAndPrintDoWhatTheirMenuItemsDo)
+TEST_F(ToolbarsTest, FileAndClipboardButtonsDoWhatTheirMenuItemsDo)
 {
     start();
     type("<P>first</P>");
@@ -153,10 +124,19 @@ TEST_F(ToolbarsTest, OpenSaveAndPrintDoWhatTheirMenuItemsDo)
     dialogs().answerFile(path);
     click("Save");
     EXPECT_EQ(readFile(path), "<P>first</P>");
+    editor().SetSelection(3, 5);
+    click("Cut");
+    EXPECT_EQ(editor().Text(), "<P></P>");
+    click("Paste");
+    EXPECT_EQ(editor().Text(), "<P>first</P>");
+    editor().SetSelection(0, 3);
+    click("Copy");
+    editor().SetSelStart(12);
+    click("Paste");
     type(" more");
     click("Save");
     EXPECT_EQ(dialogs().requests.size(), 1);
-    EXPECT_EQ(readFile(path), "<P>first</P> more");
+    EXPECT_EQ(readFile(path), "<P>first</P><P> more");
 
     closeAll();
     dialogs().answerFile(path);
@@ -181,7 +161,6 @@ TEST_F(ToolbarsTest, ViewGoesByTheFramesAutosaveMark)
     activeDocument()->action("mnuBrowserAutosave")->setChecked(true);
     click("View");
     EXPECT_EQ(onlyMessage(), "You must save changes before viewing them");
-    EXPECT_EQ(messages().shown.value(0).buttons, MsgButtons::Ok);
     EXPECT_TRUE(starter().calls.isEmpty());
     EXPECT_EQ(readFile(path), "");
 

@@ -9,7 +9,7 @@
 
 namespace {
 
-TEST(ProgramStarterTest, ArgumentReachesTheProgramWholeWithNoShellBetween)
+TEST(ProgramStarterTest, ArgumentReachesTheProgramWholeWithNoShellBetweenAndAMissingOneIsNotStarted)
 {
 #ifdef Q_OS_WIN
     GTEST_SKIP() << "the stand-in program is a shell script";
@@ -22,8 +22,7 @@ TEST(ProgramStarterTest, ArgumentReachesTheProgramWholeWithNoShellBetween)
     QFile script(program);
     ASSERT_TRUE(script.open(QIODevice::WriteOnly));
     script.write(QStringLiteral("#!/bin/sh\nprintf '%s|%s' \"$#\" \"$1\" > '%1.part'\nmv '%1.part' '%1'\n")
-                     .arg(report)
-                     .toUtf8());
+                     .arg(report).toUtf8());
     script.close();
     script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
 
@@ -37,12 +36,7 @@ TEST(ProgramStarterTest, ArgumentReachesTheProgramWholeWithNoShellBetween)
     QFile result(report);
     ASSERT_TRUE(result.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(result.readAll()), "1|" + argument);
-}
-
-TEST(ProgramStarterTest, MissingProgramIsReportedAsNotStarted)
-{
-    QTemporaryDir temp;
-    DetachedProgramStarter starter;
+    // A missing program is reported as not started.
     EXPECT_FALSE(starter.start(temp.filePath("no such browser"), {"page.htm"}));
 }
 

@@ -91,7 +91,7 @@ void acceptAndAnswerTheBox(QMessageBox::StandardButton which, QString *text, boo
     });
 }
 
-TEST(QtMessageBox, WaitsWithTheNormalPointerEvenInTheMiddleOfALongStep)
+TEST(QtMessageBox, WaitsWithTheNormalPointerAndEachButtonOrEscapeGivesItsAnswer)
 {
     const WaitCursor hourglass;
     std::optional<Qt::CursorShape> whileShown;
@@ -105,11 +105,8 @@ TEST(QtMessageBox, WaitsWithTheNormalPointerEvenInTheMiddleOfALongStep)
     // The step goes on under its hourglass.
     ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
-}
 
-// Escape closes a box: a message alone has then been seen, a question has been cancelled.
-TEST(QtMessageBox, EachButtonGivesItsAnswerAndEscapeClosesAsOkOrCancel)
-{
+    // Escape closes a box: a message alone has then been seen, a question has been cancelled.
     const auto answer = [](MsgButtons buttons, const std::function<void(QMessageBox *)> &press) {
         thenAnswerAs<QMessageBox>(press);
         return QtMessageBoxes().show(QStringLiteral("Save changes?"), QStringLiteral("Tagsmith"), buttons,
@@ -182,13 +179,12 @@ TEST_F(QtCommonDialogTest, OpenWithFileMustExistTakesOnlyAFileThatIsThere)
 TEST_F(QtCommonDialogTest, OpensInTheLastFolderChosenOrHomeAndShowsEachFilterAsWritten)
 {
     const QString home = QDir::homePath();
+    dialog.Filter = QStringLiteral("HTML Files (*.htm; *.html)|*.htm; *.*htm; *.html; *.*html|All Files (*.*)|*.*");
     for (const auto &[initDir, expected] : {
              std::pair{folder.path(), folder.path()},
              std::pair{QString(), home},
              std::pair{folder.filePath(QStringLiteral("gone")), home},
          }) {
-        dialog.Filter = QStringLiteral("HTML Files (*.htm; *.html)|*.htm; *.*htm; *.html; *.*html|"
-                                       "All Files (*.*)|*.*");
         dialog.InitDir = initDir;
         QString opened;
         QStringList shown;
@@ -239,10 +235,7 @@ TEST_F(QtCommonDialogTest, FontDialogGivesTheFaceNameAndAsksTheColourAsTheFontsO
             thenAnswerAs<QColorDialog>([&](QColorDialog *colours) {
                 colourTitle = colours->windowTitle();
                 colours->setCurrentColor(QColor(192, 0, 0));
-                if (acceptColour)
-                    colours->accept();
-                else
-                    colours->reject();
+                acceptColour ? colours->accept() : colours->reject();
             });
             fonts->setCurrentFont(QFont(foundryFamily));
             fonts->accept();

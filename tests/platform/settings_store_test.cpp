@@ -20,14 +20,10 @@ void exerciseStore(SettingsStore &store)
     EXPECT_EQ(store.read("Font", "FontName"), "a,b");
 }
 
-TEST(SettingsStore, MemoryStoreReadsWritesAndListsInFirstStoredOrder)
+// Both stores read, write and list in first stored order; the ini file keeps its text values.
+TEST(SettingsStore, BothStoresReadWriteAndListAndTheIniFileKeepsTheValues)
 {
-    auto store = makeMemorySettingsStore();
-    exerciseStore(*store);
-}
-
-TEST(SettingsStore, IniStoreKeepsTextValuesAcrossInstances)
-{
+    exerciseStore(*makeMemorySettingsStore());
     QTemporaryDir folder;
     const QString file = folder.filePath("tagsmith.ini");
     exerciseStore(*makeIniSettingsStore(file));
