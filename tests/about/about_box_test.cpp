@@ -32,12 +32,23 @@ protected:
     }
 };
 
-TEST_F(AboutBoxTest, ShowsTheFiveLinesInDecimalMegabytesFromTheFirstTickAndOkOrClosingTheLastDocumentClosesIt)
+// The icon is a scalable drawing: it only shows when the resource is linked in and Qt's
+// SVG support is installed, so draw it at a launcher's and a title bar's size.
+TEST_F(AboutBoxTest, ShowsTheIconAndTheFiveLinesInDecimalMegabytesWarnsOnLowMemoryAndOkOrTheLastDocumentClosesIt)
 {
-    start();
+    frmMDI &frame = start();
+    for (int size : {16, 256}) {
+        const QImage picture = frame.windowIcon().pixmap(size).toImage();
+        ASSERT_EQ(picture.size(), QSize(size, size)) << size;
+        // The corners are transparent; the middle is the painted tile.
+        EXPECT_EQ(qAlpha(picture.pixel(0, 0)), 0) << size;
+        EXPECT_EQ(qAlpha(picture.pixel(size / 2, size * 3 / 4)), 255) << size;
+    }
     frmAbout *about = openAbout();
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(about->isVisible());
+    EXPECT_EQ(about->windowIcon().cacheKey(), frame.windowIcon().cacheKey());
+    EXPECT_EQ(about->picIcon->pixmap().toImage(), frame.windowIcon().pixmap(64).toImage());
     const QList<QLabel *> lines = {about->lblMemoryLoad, about->lblTotalPhys, about->lblAvailPhys,
                                    about->lblTotalPageFile, about->lblAvailPageFile};
     for (QLabel *label : lines)
@@ -56,28 +67,10 @@ TEST_F(AboutBoxTest, ShowsTheFiveLinesInDecimalMegabytesFromTheFirstTickAndOkOrC
                                   "Virtual Memory: 6000 mB", "Free Virtual Memory: 0 mB"}));
     EXPECT_TRUE(messages().shown.isEmpty());
 
-    frame().setFocus();
-    QTest::mouseClick(about->findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(frame().dialogs().find("frmAbout"), nullptr);
-    EXPECT_EQ(frame().focusWidget(), activeEditor());
-
-    ASSERT_NE(openAbout(), nullptr);
-    choose("mnuFileClose");
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(frame().dialogs().find("frmAbout"), nullptr);
-}
-
-TEST_F(AboutBoxTest, LowMemoryWarnsOnEachTickButNeverStacks)
-{
-    start();
-    frmAbout *about = openAbout();
-    ASSERT_NE(about, nullptr);
     setMemory(75, 8'000'000'000);
     about->Timer1_Timer();
     EXPECT_EQ(onlyMessage(), "Available System-Wide Memory Resources are 25%");
     EXPECT_EQ(about->lblMemoryLoad->text(), "Memory Utilization: 75%");
-
     // Ticks that come while the warning is still open refresh the figures only.
     memory().figures.MemoryLoad = 90;
     messages().whileShown = [about] { about->Timer1_Timer(); };
@@ -85,29 +78,20 @@ TEST_F(AboutBoxTest, LowMemoryWarnsOnEachTickButNeverStacks)
     EXPECT_EQ(messages().shown.size(), 2);
     EXPECT_EQ(messages().shown[1].text, "Available System-Wide Memory Resources are 10%");
     messages().whileShown = nullptr;
-
     // Once answered, the next tick warns again.
     about->Timer1_Timer();
     EXPECT_EQ(messages().shown.size(), 3);
-}
 
-// The icon is a scalable drawing: it only shows when the resource is linked in and Qt's
-// SVG support is installed, so draw it at a launcher's and a title bar's size.
-TEST_F(AboutBoxTest, TheFrameAndTheAboutBoxShowTheDrawnIcon)
-{
-    frmMDI &frame = start();
-    for (int size : {16, 256}) {
-        const QImage picture = frame.windowIcon().pixmap(size).toImage();
-        ASSERT_EQ(picture.size(), QSize(size, size)) << size;
-        // The corners are transparent; the middle is the painted tile.
-        EXPECT_EQ(qAlpha(picture.pixel(0, 0)), 0) << size;
-        EXPECT_EQ(qAlpha(picture.pixel(size / 2, size * 3 / 4)), 255) << size;
-    }
+    frame.setFocus();
+    QTest::mouseClick(about->findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(frame.dialogs().find("frmAbout"), nullptr);
+    EXPECT_EQ(frame.focusWidget(), activeEditor());
 
-    frmAbout *about = openAbout();
-    ASSERT_NE(about, nullptr);
-    EXPECT_EQ(about->windowIcon().cacheKey(), frame.windowIcon().cacheKey());
-    EXPECT_EQ(about->picIcon->pixmap().toImage(), frame.windowIcon().pixmap(64).toImage());
+    ASSERT_NE(openAbout(), nullptr);
+    choose("mnuFileClose");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(frame.dialogs().find("frmAbout"), nullptr);
 }
 
 } // namespace

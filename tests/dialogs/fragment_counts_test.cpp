@@ -9,18 +9,11 @@ namespace {
 
 TEST(FragmentCountsTest, OnlyPlainDigitsAreACount)
 {
-    const struct
-    {
-        const char *text;
-        std::optional<qint64> count;
-    } cases[] = {
-        {"0", 0}, {"7", 7}, {"007", 7}, {"101", 101},
-        {"", std::nullopt}, {" 3", std::nullopt}, {"3 ", std::nullopt}, {"+3", std::nullopt},
-        {"-1", std::nullopt}, {"1.5", std::nullopt}, {"1,000", std::nullopt}, {"abc", std::nullopt},
-        {"3a", std::nullopt}, {"\xd9\xa3", std::nullopt} /* an Arabic-Indic three */,
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(ReadCount(QString::fromUtf8(c.text)), c.count) << c.text;
+    for (const auto &[text, count] : {std::pair{"0", 0}, {"7", 7}, {"007", 7}, {"101", 101}})
+        EXPECT_EQ(ReadCount(QString::fromUtf8(text)), count) << text;
+    // The last is an Arabic-Indic three.
+    for (const char *text : {"", " 3", "3 ", "+3", "-1", "1.5", "1,000", "abc", "3a", "\xd9\xa3"})
+        EXPECT_EQ(ReadCount(QString::fromUtf8(text)), std::nullopt) << text;
 }
 
 TEST(FragmentCountsTest, HugeCountsStayHugeInsteadOfWrapping)

@@ -75,34 +75,36 @@ QString DialogTest::shown(QDialog *dialog, const QString &control)
     return list ? list->currentText() : QString();
 }
 
-void DialogTest::walk(const DialogPath &path)
+void DialogTest::walk(const char *menuItem, const QString &formName, std::initializer_list<DialogPath> paths)
 {
-    SCOPED_TRACE(QStringLiteral("%1: %2").arg(path.formName, path.steps.join(QStringLiteral(", "))).toStdString());
-    start();
-    frame().LowercaseTags = path.lowercase;
-    selectText(path.selected);
-    QDialog *dialog = openFromMenu(path.menuItem, path.formName);
-    ASSERT_NE(dialog, nullptr);
-    // The page stays open to the user beside the dialog.
-    EXPECT_FALSE(dialog->isModal());
-    bool staysOpen = false;
-    for (const QString &step : path.steps) {
-        // The dialog gives the keys back to the editor when it closes.
-        moveFocusAwayFromEditor();
-        if (step == QLatin1String("?open"))
-            staysOpen = true;
-        else
-            act(dialog, step);
-        // A dialog copies what a picker gave at once and leaves nothing for the next.
-        EXPECT_TRUE(resultsEmpty()) << step.toStdString();
+    for (const DialogPath &path : paths) {
+        SCOPED_TRACE(QStringLiteral("%1: %2").arg(formName, path.steps.join(QStringLiteral(", "))).toStdString());
+        start();
+        frame().LowercaseTags = path.lowercase;
+        selectText(path.selected);
+        QDialog *dialog = openFromMenu(menuItem, formName);
+        ASSERT_NE(dialog, nullptr);
+        // The page stays open to the user beside the dialog.
+        EXPECT_FALSE(dialog->isModal());
+        bool staysOpen = false;
+        for (const QString &step : path.steps) {
+            // The dialog gives the keys back to the editor when it closes.
+            moveFocusAwayFromEditor();
+            if (step == QLatin1String("?open"))
+                staysOpen = true;
+            else
+                act(dialog, step);
+            // A dialog copies what a picker gave at once and leaves nothing for the next.
+            EXPECT_TRUE(resultsEmpty()) << step.toStdString();
+        }
+        EXPECT_EQ(editorText(), path.inserted);
+        ASSERT_EQ(messages().shown.size(), path.messages.size()) << onlyMessage().toStdString();
+        for (qsizetype i = 0; i < path.messages.size(); ++i)
+            EXPECT_TRUE(messages().shown[i].text.contains(path.messages[i])) << messages().shown[i].text.toStdString();
+        EXPECT_EQ(isOpen(formName), staysOpen);
+        if (!staysOpen)
+            EXPECT_TRUE(editorHasFocus());
     }
-    EXPECT_EQ(editorText(), path.inserted);
-    ASSERT_EQ(messages().shown.size(), path.messages.size()) << onlyMessage().toStdString();
-    for (qsizetype i = 0; i < path.messages.size(); ++i)
-        EXPECT_TRUE(messages().shown[i].text.contains(path.messages[i])) << messages().shown[i].text.toStdString();
-    EXPECT_EQ(isOpen(path.formName), staysOpen);
-    if (!staysOpen)
-        EXPECT_TRUE(editorHasFocus());
 }
 
 void DialogTest::act(QDialog *dialog, const QString &step)

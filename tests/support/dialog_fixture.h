@@ -7,9 +7,10 @@
 #include <QDialog>
 #include <QStringList>
 
-// One user path through an element dialog, as a row of a table: the dialog opened from its
-// menu item over the selected text, the steps taken in it, then the editor's text and the
-// messages shown. A step names a control and what the user does with it:
+#include <initializer_list>
+
+// One user path through an element dialog, as a row of a table: the dialog opened over the
+// selected text, the steps taken in it, then the editor's text and the messages shown. A step names a control and what the user does with it:
 //   "txtName=text"   types into a text box, picks an item of a list, moves a slider to it
 //   "cmdName"        clicks a button or an option
 //   "cmdName=answer" clicks a button whose picker or question then answers: "color:" and
@@ -23,7 +24,6 @@
 //   "?open"          the dialog stays open; otherwise it must have closed, the editor focused
 struct DialogPath
 {
-    const char *menuItem, *formName;
     bool lowercase;
     QString selected;
     QStringList steps;
@@ -60,8 +60,8 @@ protected:
     // Moves a slider with the keyboard to value.
     void slide(QDialog *dialog, const QString &slider, int value);
 
-    // Runs the path in a freshly started program.
-    void walk(const DialogPath &path);
+    // Runs each path in a freshly started program, the dialog opened from its menu item.
+    void walk(const char *menuItem, const QString &formName, std::initializer_list<DialogPath> paths);
     void act(QDialog *dialog, const QString &step);
     // Queues what the picker or the message boxes a click opens will answer.
     void answerNext(const QString &answer);
