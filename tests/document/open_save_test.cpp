@@ -58,7 +58,7 @@ TEST_F(OpenSaveTest, OpenShowsTheFileUnchangedInANewWindowEvenWithNoDocumentLeft
     choose("mnuFileOpen", {});
     EXPECT_EQ(openDocuments().size(), 1);
     EXPECT_TRUE(messages().shown.isEmpty());
-    EXPECT_EQ(stored("Recent Files", "RecentFile3"), "");
+    EXPECT_EQ(stored("Recent Files", "RecentFile4"), "");
 }
 
 QByteArray windows1252Controls()
