@@ -113,6 +113,7 @@ TEST_F(CheckPageTest, RowsLeadToTheirPlaceByReturnOrDoubleClickAndGoWithANewChec
     EXPECT_EQ(QStringList({cell(4, 0), cell(4, 1), cell(4, 2), cell(4, 3)}),
               QStringList({"4", "8", "Warning", "inserting implicit <b>"}));
     EXPECT_EQ(rows()->model()->headerData(0, Qt::Horizontal).toString(), "Line");
+    EXPECT_FALSE(rows()->model()->headerData(0, Qt::Horizontal, Qt::ToolTipRole).isValid()) << "no tooltip repeats it";
     EXPECT_FALSE(panel().findChild<QLabel *>("lblCheckPageNone")->isVisible());
 
     const int lineFour = int(knownProblems.indexOf(QLatin1String("\t\t<foo>")));
