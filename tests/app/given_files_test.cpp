@@ -168,50 +168,6 @@ TEST_F(GivenFilesTest, AFileOpenAlreadyBringsItsWindowForwardHoweverItIsGiven)
     EXPECT_EQ(readFile(path), "<p>disk</p>");
 }
 
-TEST_F(GivenFilesTest, CommandLineOpensEachFileReportsTheMissingOneAndLeavesNoEmptyWindow)
-{
-    writeFile("good.html", "<p>good</p>");
-    QDir(temp_.path()).mkdir("pages");
-    writeFile("pages/relative.htm", "<b>relative</b>");
-    store("Recent Files", "RecentFile1", "/srv/www/listed.html");
-    store("ColorTags", "ColorTags", "True");
-    store("ColorOfTags", "ColorOfTags", "255");
-    // The program's own start-up moves the working folder; names stay those of the shell.
-    const CommandLine line = parseCommandLine({"tagsmith", tempPath("good.html"), "missing.html", "pages/relative.htm"},
-                                              temp_.path());
-    start().OpenCommandLineFiles(line.files);
-
-    EXPECT_EQ(captions(), (QStringList{tempPath("good.html"), tempPath("pages/relative.htm")}));
-    EXPECT_EQ(onlyMessage(), "Can't open file " + tempPath("missing.html"));
-    EXPECT_EQ(activeDocument()->editor().Text(), "<b>relative</b>");
-    EXPECT_EQ(openDocuments()[0]->editor().Text(), "<p>good</p>");
-    // Opened as a recent file is: the list is shown in the new windows and stays as it was.
-    EXPECT_EQ(activeDocument()->action("mnuRecentFile1")->text(), "/srv/www/listed.html");
-    EXPECT_TRUE(activeDocument()->action("mnuRecentFile1")->isVisible());
-    EXPECT_TRUE(stored("Recent Files", "RecentFile2").isEmpty());
-    // Tags coloured on opening, as the user chose; the text between them keeps its colour.
-    EXPECT_EQ(colorAt(openDocuments()[0], 1), QColor(Qt::red));
-    EXPECT_NE(colorAt(openDocuments()[0], 4), QColor(Qt::red));
-    EXPECT_FALSE(openDocuments()[0]->state().Changed);
-
-    // More files open inside the workspace as it is once shown.
-    QStringList files;
-    for (const char *name : {"one.htm", "two.htm", "three.htm", "four.htm"})
-        files.append(writeFile(name, "<p></p>"));
-    start().OpenCommandLineFiles(files);
-    QCoreApplication::processEvents();
-    const QRect workspace = frame().findChild<QMdiArea *>()->viewport()->rect();
-    ASSERT_EQ(openDocuments().size(), 4);
-    for (frmNotePad *window : openDocuments())
-        EXPECT_TRUE(workspace.contains(window->geometry())) << window->Caption().toStdString();
-
-    // When none opens, the start window stays; a folder is no file to edit either.
-    start().OpenCommandLineFiles({tempPath("gone.html"), temp_.path()});
-    EXPECT_EQ(captions(), QStringList{"Untitled"});
-    ASSERT_EQ(messages().shown.size(), 2);
-    EXPECT_EQ(messages().shown[1].text, "Can't open file " + temp_.path());
-}
-
 // A link from a web page is text to insert as well; files open beside the open documents.
 TEST_F(GivenFilesTest, TextDroppedInAnEditorIsTextButFilesDroppedThereOrOnTheFrameOpen)
 {

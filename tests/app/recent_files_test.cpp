@@ -85,45 +85,6 @@ TEST_F(RecentFilesTest, FiveFilesOpenedInTurnLeaveTheLastFourMostRecentFirst)
     EXPECT_EQ(linesInFrameFileMenu(), 2);
 }
 
-TEST_F(RecentFilesTest, OnlyANameNotListedYetEntersTheListChoosingOneOpensItOrSaysItIsGoneAndItSurvivesARestart)
-{
-    start();
-    const QString a = writeFile("a.htm", "first");
-    const QString b = writeFile("b.htm", "second");
-    open(a);
-    open(b);
-    open(a);
-    EXPECT_EQ(storedList(), QStringList({b, a, "", ""}));
-
-    // Choosing a listed file moves nothing in the list.
-    choose("mnuRecentFile2");
-    EXPECT_EQ(activeDocument()->Caption(), a);
-    EXPECT_EQ(storedList(), QStringList({b, a, "", ""}));
-
-    // The frame's own items open files too; letter case makes another name.
-    closeAll();
-    choose("mnuRecentFile1");
-    EXPECT_EQ(activeDocument()->Caption(), b);
-    EXPECT_EQ(storedList(), QStringList({b, a, "", ""}));
-    const QString upperA = writeFile("A.htm", "A");
-    open(upperA);
-    EXPECT_EQ(storedList(), QStringList({upperA, b, a, ""}));
-
-    // A listed file that is gone is reported and stays listed.
-    closeAll();
-    QFile::remove(upperA);
-    choose("mnuRecentFile1");
-    EXPECT_EQ(onlyMessage(), "Can't open file " + upperA);
-    EXPECT_TRUE(openDocuments().isEmpty());
-    EXPECT_EQ(storedList(), QStringList({upperA, b, a, ""}));
-
-    // The list survives a restart with its ampersands shown.
-    store("Recent Files", "RecentFile1", "/work/x & y.htm");
-    start();
-    EXPECT_EQ(shownList(), QStringList({"/work/x & y.htm", b, a}));
-    EXPECT_EQ(menuItem("mnuRecentFile1")->text(), "/work/x && y.htm");
-}
-
 TEST_F(RecentFilesTest, SaveAsListsTheNewNameAtTheTopButSaveOrACancelledSaveAsDoesNot)
 {
     start();

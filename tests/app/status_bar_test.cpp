@@ -14,12 +14,6 @@ class StatusBarTest : public ProgramTest
 {
 protected:
     QString shown(const char *label) { return frame().statusBar()->findChild<QLabel *>(QLatin1String(label))->text(); }
-    // The flag and the format are set by commands that tell no one: the bar looks again
-    // a few times a second.
-    bool showsSoon(const char *label, const QString &text)
-    {
-        return QTest::qWaitFor([&] { return shown(label) == text; }, 2000);
-    }
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         QTest::keyClick(activeEditor(), key, modifiers);
@@ -73,43 +67,6 @@ TEST_F(StatusBarTest, CaretLineColumnAndSelectionFollowMovesAndSelections)
         EXPECT_EQ(font.pointSize(), 15) << label;
     }
     EXPECT_EQ(shown("lblSelection"), "");
-}
-
-TEST_F(StatusBarTest, FormatAndChangedFollowTheActiveDocumentAndItsSave)
-{
-    start();
-    const struct {
-        const char *name;
-        QByteArray bytes;
-        const char *encoding;
-        const char *lineEnding;
-    } files[] = {
-        {"latin.htm", "caf\xE9\r\n<p>\r\n", "Windows-1252", "CR LF"},
-        {"wide.htm", QByteArray("\xFF\xFE<\0p\0>\0\r\0", 10), "UTF-16 LE", "CR"},
-        {"marked.htm", "\xEF\xBB\xBF<p>\r\n", "UTF-8 with BOM", "CR LF"},
-        {"unix.htm", "caf\xC3\xA9\n", "UTF-8", "LF"},
-    };
-    for (const auto &file : files) {
-        choose("mnuFileOpen", writeFile(file.name, file.bytes));
-        EXPECT_TRUE(showsSoon("lblEncoding", file.encoding)) << shown("lblEncoding").toStdString();
-        EXPECT_TRUE(showsSoon("lblLineEnding", file.lineEnding)) << shown("lblLineEnding").toStdString();
-        EXPECT_TRUE(showsSoon("lblChanged", ""));
-    }
-
-    type("x");
-    EXPECT_TRUE(showsSoon("lblChanged", "Changed"));
-    choose("mnuFileSave");
-    EXPECT_TRUE(showsSoon("lblChanged", ""));
-
-    choose("mnuFileSaveAs", tempPath("rich.rtf"));
-    EXPECT_TRUE(showsSoon("lblEncoding", "RTF")) << shown("lblEncoding").toStdString();
-    EXPECT_EQ(shown("lblLineEnding"), "");
-
-    while (openDocuments().size() > 1)
-        activeDocument()->close();
-    EXPECT_EQ(shown("lblCaret"), "Ln 1, Col 1");
-    activeDocument()->close();
-    EXPECT_EQ(shown("lblCaret"), "");
 }
 
 } // namespace

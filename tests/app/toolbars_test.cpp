@@ -95,26 +95,6 @@ TEST_F(ToolbarsTest, ToolbarsAndTheirMarksFollowTheDocumentsAndTheMenuItems)
     EXPECT_TRUE(button("Save")->isEnabled());
 }
 
-TEST_F(ToolbarsTest, NoPopUpOnTheMenuBarOrTheToolbarsOffersToHideThem)
-{
-    start();
-    QStringList offeredOn;
-    for (QWidget *place : std::initializer_list<QWidget *>{frame().menuBar(), toolbar("Toolbar1"), toolbar("Toolbar2"),
-                                                           toolbar("Toolbar3")}) {
-        // A pop-up runs its own loop until closed: note it and close it from inside.
-        QTimer::singleShot(0, place, [&offeredOn, place] {
-            if (QWidget *popup = QApplication::activePopupWidget()) {
-                offeredOn << place->objectName();
-                popup->close();
-            }
-        });
-        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(4, 4), place->mapToGlobal(QPoint(4, 4)));
-        QApplication::sendEvent(place, &click);
-        QCoreApplication::processEvents();
-    }
-    EXPECT_TRUE(offeredOn.isEmpty()) << offeredOn.join(' ').toStdString();
-}
-
 // Open, Save and Print run the File menu's own procedures; these show the buttons reach them.
 TEST_F(ToolbarsTest, FileAndClipboardButtonsDoWhatTheirMenuItemsDo)
 {

@@ -58,37 +58,6 @@ TEST_F(BrowserPreviewTest, ChosenBrowsersAreStoredUnderTheirSectionsAndTheDefaul
     EXPECT_EQ(stored("BrowserDefault", "BrowserName"), firefox);
 }
 
-TEST_F(BrowserPreviewTest, WithAutosaveAnUntitledDocumentIsViewedOnceNamedAndAChangedOneIsSavedFirst)
-{
-    store("Browser1", "BrowserName", "/usr/bin/firefox");
-    store("Browser2", "BrowserName", "/opt/other/browser");
-    setAutosave(true);
-    type("<P>new</P>");
-    choose("mnuBrowserView1", {});
-    ASSERT_EQ(dialogs().requests.size(), 1);
-    EXPECT_EQ(dialogs().requests[0].kind, ScriptedDialogs::Kind::Save);
-    EXPECT_EQ(dialogs().requests[0].fileName, "");
-    EXPECT_EQ(onlyMessage(), "You must save file before viewing");
-    EXPECT_TRUE(starter().calls.isEmpty());
-    EXPECT_EQ(activeDocument()->editor().Text(), "<P>new</P>");
-
-    messages().shown.clear();
-    const QString path = tempPath("new.htm");
-    choose("mnuBrowserView1", path);
-    EXPECT_EQ(activeDocument()->Caption(), path);
-    EXPECT_EQ(readFile(path), "<P>new</P>");
-    expectStarted("/usr/bin/firefox", path);
-
-    type("two");
-    starter().calls.clear();
-    choose("mnuBrowserView2");
-    EXPECT_TRUE(messages().shown.isEmpty());
-    EXPECT_EQ(dialogs().requests.size(), 2);
-    EXPECT_EQ(QString::fromUtf8(readFile(path)), activeDocument()->editor().Text());
-    EXPECT_FALSE(activeDocument()->state().Changed);
-    expectStarted("/opt/other/browser", path);
-}
-
 TEST_F(BrowserPreviewTest, WithoutAutosaveAnUnchangedDocumentRewritesItsFileAndViewsAndAChangedOneIsRefused)
 {
     store("Browser1", "BrowserName", "/usr/bin/firefox");

@@ -150,42 +150,6 @@ TEST_F(DocumentWindowTest, WindowMenuTilesOneAboveTheOtherAndListsTheWindows)
     EXPECT_EQ(ticked, QStringList({"3 " + page})) << "the window being worked in is ticked";
 }
 
-TEST_F(DocumentWindowTest, CascadeKeepsEveryTitleInSightWithRoomyWindowsAndTheActiveOneInFront)
-{
-    frmMDI &program = start();
-    program.resize(900, 700);
-    choose("mnuFileNew");
-    choose("mnuFileNew");
-    const QList<frmNotePad *> open = openDocuments();
-    ASSERT_EQ(open.size(), 3);
-    frame().mdiArea()->setActiveSubWindow(open[0]);
-    choose("mnuWindowCascade");
-
-    const QSize room = frame().mdiArea()->viewport()->size();
-    // The window being worked in stays active and moves to the front, last in the cascade.
-    EXPECT_EQ(activeDocument(), open[0]);
-    EXPECT_EQ(frame().mdiArea()->subWindowList(QMdiArea::StackingOrder).last(), open[0]);
-    const int step = open[2]->y() - open[1]->y();
-    EXPECT_GT(step, 0);
-    EXPECT_EQ(open[1]->pos(), QPoint(0, 0));
-    EXPECT_EQ(open[2]->pos(), QPoint(step, step));
-    EXPECT_EQ(open[0]->pos(), QPoint(2 * step, 2 * step));
-    for (frmNotePad *document : open) {
-        EXPECT_EQ(document->size(), open[0]->size());
-        EXPECT_TRUE(QRect(QPoint(0, 0), room).contains(document->geometry())) << document->Caption().toStdString();
-        EXPECT_GE(document->height(), room.height() * 2 / 3);
-    }
-
-    // So many windows that the cascade would leave the front one too small: it starts over.
-    for (int more = 0; more < 20; ++more)
-        choose("mnuFileNew");
-    choose("mnuWindowCascade");
-    for (frmNotePad *document : openDocuments()) {
-        EXPECT_TRUE(QRect(QPoint(0, 0), room).contains(document->geometry()));
-        EXPECT_GE(document->height(), room.height() * 2 / 3);
-    }
-}
-
 TEST_F(DocumentWindowTest, TabsAndBackKeepTheListAndTheSavePrompts)
 {
     start();

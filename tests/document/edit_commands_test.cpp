@@ -43,43 +43,6 @@ protected:
     }
 };
 
-TEST_F(EditCommandsTest, DeleteTakesTheSelectionOrTheNextCharacterAndCutCopyPasteGoThroughTheClipboard)
-{
-    // A selection goes whole, and so does a character outside the basic plane, never half of it.
-    start();
-    for (const auto &[text, at, length, left] : std::initializer_list<std::tuple<const char *, int, int, const char *>>{
-             {"abc", 3, 0, "abc"},
-             {"abc", 2, 0, "ab"},
-             {"one two three", 3, 4, "one three"},
-             {"a\U0001F600b", 1, 0, "ab"}}) {
-        editor().SetText(QString::fromUtf8(text));
-        editor().SetSelection(at, length);
-        choose("mnuEditDelete");
-        EXPECT_EQ(editor().Text(), left) << text;
-        EXPECT_EQ(editor().SelStart(), std::min(at, int(editor().Text().size()))) << text;
-    }
-
-    QClipboard *clipboard = QApplication::clipboard();
-    clipboard->setText("before");
-    editor().SetText("<b>bold</b>");
-    editor().SetSelStart(2);
-    choose("mnuEditCut");
-    choose("mnuEditCopy");
-    EXPECT_EQ(clipboard->text(), "before");
-    EXPECT_EQ(editor().Text(), "<b>bold</b>");
-
-    editor().SetSelection(3, 4);
-    choose("mnuEditCopy");
-    EXPECT_EQ(clipboard->text(), "bold");
-    editor().SetSelection(0, 3);
-    choose("mnuEditCut");
-    EXPECT_EQ(clipboard->text(), "<b>");
-    EXPECT_EQ(editor().Text(), "bold</b>");
-    editor().SetSelection(4, 4);
-    choose("mnuEditPaste");
-    EXPECT_EQ(editor().Text(), "bold<b>");
-}
-
 TEST_F(EditCommandsTest, RightClickPopsUpTheEditMenu)
 {
     start();
@@ -97,26 +60,6 @@ TEST_F(EditCommandsTest, RightClickPopsUpTheEditMenu)
     ASSERT_TRUE(edit->isVisible());
     EXPECT_EQ(QApplication::activePopupWidget(), edit);
     edit->hide();
-}
-
-TEST_F(EditCommandsTest, RedoTakesBackAnUndoByMenuAndByBothKeys)
-{
-    start();
-    EXPECT_FALSE(menuItem("mnuEditRedo")->isEnabled());
-    type("<b>");
-    for (const QKeySequence &redo : {QKeySequence(), QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}) {
-        choose("mnuEditUndoLast");
-        EXPECT_EQ(activeDocument()->editor().Text(), "");
-        ASSERT_TRUE(menuItem("mnuEditRedo")->isEnabled());
-        activeDocument()->state().Changed = false;
-        if (redo.isEmpty())
-            choose("mnuEditRedo");
-        else
-            keys(redo);
-        EXPECT_EQ(activeDocument()->editor().Text(), "<b>") << redo.toString().toStdString();
-        EXPECT_FALSE(menuItem("mnuEditRedo")->isEnabled());
-        EXPECT_TRUE(activeDocument()->state().Changed);
-    }
 }
 
 TEST_F(EditCommandsTest, GoToLineReachesBothEndsAndRefusesAnythingElse)

@@ -125,20 +125,6 @@ TEST_F(HtmlHighlightingTest, ALongScriptIsColouredToItsEndWhenTheColouringIsTurn
     }
 }
 
-TEST_F(HtmlHighlightingTest, ReadableOnADarkPalette)
-{
-    start();
-    QPalette dark = activeEditor()->palette();
-    dark.setColor(QPalette::Base, Qt::black);
-    dark.setColor(QPalette::Text, Qt::white);
-    activeEditor()->setPalette(dark);
-    choose("mnuOptionsColorTagsWhileTyping");
-    show("<!doctype html><a href=\"x\">&amp;<!-- c --></a><script>var n = 1; // x\n</script>");
-    for (QTextBlock block = activeEditor()->document()->begin(); block.isValid(); block = block.next())
-        for (const QTextLayout::FormatRange &range : block.layout()->formats())
-            EXPECT_GE(range.format.foreground().color().lightness(), 150) << range.start;
-}
-
 // The part of the text area painted since it was last cleared.
 class PaintedArea : public QObject
 {
@@ -153,53 +139,6 @@ protected:
         return false;
     }
 };
-
-TEST_F(HtmlHighlightingTest, OnForNewSettingsOnlyAndRememberedForEveryWindowAndTurnedOffEverywhere)
-{
-    {
-        QSettings file(settingsFile_, QSettings::IniFormat);
-        file.remove(QStringLiteral("ColorTagsWhileTyping"));
-    }
-    start();
-    EXPECT_TRUE(menuItem("mnuOptionsColorTagsWhileTyping")->isChecked());
-    choose("mnuOptionsColorTagsWhileTyping");
-    start();
-    type("<i>");
-    EXPECT_EQ(paint(), "...");
-    activeDocument()->state().Changed = false;
-    choose("mnuOptionsColorTagsWhileTyping");
-    settle();
-    EXPECT_EQ(paint(), "ttt");
-    EXPECT_FALSE(activeDocument()->state().Changed);
-
-    start();
-    type("<p>");
-    choose("mnuFileNew");
-    type("<h1>");
-    settle();
-    EXPECT_TRUE(menuItem("mnuOptionsColorTagsWhileTyping")->isChecked());
-    EXPECT_EQ(paint(), "tttt");
-
-    // A new tag colour reaches every window's live colouring.
-    dialogs().answerColor(255);
-    choose("mnuOptionsChooseTagBracketColor");
-    settle();
-    for (frmNotePad *window : openDocuments())
-        EXPECT_EQ(window->RichTextBox1->document()->begin().layout()->formats().value(0).format.foreground().color(),
-                  QColor(Qt::red));
-
-    // A window closed, which Qt has yet to delete, is left as it is.
-    const QPointer<frmNotePad> closed = openDocuments().first();
-    closed->closeWithoutPrompt();
-    choose("mnuOptionsColorTagsWhileTyping");
-    ASSERT_FALSE(closed.isNull());
-    EXPECT_TRUE(closed->action("mnuOptionsColorTagsWhileTyping")->isChecked());
-    for (frmNotePad *window : openDocuments()) {
-        EXPECT_FALSE(window->action("mnuOptionsColorTagsWhileTyping")->isChecked());
-        EXPECT_TRUE(window->RichTextBox1->document()->begin().layout()->formats().isEmpty());
-    }
-    EXPECT_EQ(stored("ColorTagsWhileTyping", "ColorTagsWhileTyping"), "False");
-}
 
 TEST_F(HtmlHighlightingTest, TagsColourAsTheyAreTypedAndLoseItWhenTheirBracketGoes)
 {

@@ -83,38 +83,6 @@ TEST_F(InsertCommandsTest, SpecialButtonsAndTheirMenuItemsWrapOrFollowTheSelecti
     }
 }
 
-TEST_F(InsertCommandsTest, CommentHeaderTemplateAndRuleFollowOrWrapTheSelection)
-{
-    const QString head = "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 3.2//EN\">\n<HTML>\n<HEAD>\n<TITLE></TITLE>\n</HEAD>\n";
-    const QString page = head + "<BODY>\n</BODY>\n</HTML>";
-    const struct
-    {
-        const char *item;
-        bool lowercase;
-        QString text, selected, expected, caretAfter;
-        int times = 1;
-    } cases[] = {
-        {"mnuInsertComment", true, "", "", "<!--  -->", "<!--  -->"},
-        {"mnuInsertComment", true, "a TODO b", "TODO", "a <!-- TODO --> b", "<!-- TODO -->"},
-        {"mnuInsertHeader", false, "hello", "hello", "hello" + head + "</HTML>", "</HTML>"},
-        {"mnuInsertHeader", true, "Hello", "Hello", "Hello" + (head + "</HTML>").toLower(), "</html>"},
-        // Twice, the second page joins the first on its last line.
-        {"mnuInsertStandardTemplate", false, "", "", page + page, page + page, 2},
-        {"mnuInsertStandardTemplate", true, "", "", (page + page).toLower(), (page + page).toLower(), 2},
-        {"mnuInsertRule", true, "Top", "Top", "Top<hr width=\"95%\" align=\"center\">", "align=\"center\">"},
-        {"mnuInsertRule", false, "", "", "<HR WIDTH=\"95%\" ALIGN=\"CENTER\">", "<HR WIDTH=\"95%\" ALIGN=\"CENTER\">"},
-    };
-    start();
-    for (const auto &c : cases) {
-        frame().LowercaseTags = c.lowercase;
-        setText(c.text, c.selected);
-        for (int time = 0; time < c.times; ++time)
-            choose(c.item);
-        EXPECT_EQ(editor().Text(), c.expected) << c.item;
-        expectCaretAfter(c.caretAfter);
-    }
-}
-
 TEST_F(InsertCommandsTest, TimeAndDateReplacesTheSelectionInTheLocalesForm)
 {
     const QLocale before;
@@ -135,38 +103,6 @@ TEST_F(InsertCommandsTest, TimeAndDateReplacesTheSelectionInTheLocalesForm)
               "14.03.26 15:09:26");
     EXPECT_EQ(TimeDateText(QDateTime(QDate(2026, 3, 14), QTime(15, 9, 26)), QLocale(QLocale::Catalan, QLocale::Spain)),
               "14/3/26 15:09:26");
-}
-
-TEST_F(InsertCommandsTest, InsertFileGoesInAtTheCaretOrOverTheSelectionAsPlainText)
-{
-    start();
-    type("before after");
-    editor().SetSelStart(7);
-    choose("mnuInsertFile", writeFile("part.htm", "<b>in</b>\r\nside"));
-    EXPECT_EQ(dialogs().requests[0].kind, ScriptedDialogs::Kind::Open);
-    EXPECT_EQ(editor().Text(), "before <b>in</b>\nsideafter");
-    EXPECT_EQ(editor().SelStart(), 21);
-
-    // Eight-bit files are read as such; a rich text name still inserts its plain text.
-    editor().SetText("one two three");
-    editor().SetSelection(4, 3);
-    choose("mnuInsertFile", writeFile("latin.txt", "caf\xE9"));
-    EXPECT_EQ(editor().Text(), QString::fromUtf8("one café three"));
-    // A stray byte in UTF-8 goes in as the letter it stands for, never as a byte's box.
-    editor().SetText("");
-    choose("mnuInsertFile", writeFile("mixed.htm", "gr\xC3\xBC\xC3\x9F caf\xE9"));
-    EXPECT_EQ(editor().Text(), QString::fromUtf8("grüß café"));
-    EXPECT_EQ(onlyMessage(), "File " + tempPath("mixed.htm") + " is UTF-8 but for a few stray bytes; the first, 0xE9, "
-                             "is on line 1, column 9.\r\nEach went in as the Windows-1252 character it stands for.");
-    messages().shown.clear();
-    editor().SetText("");
-    choose("mnuInsertFile", writeFile("doc.rtf", "{\\rtf1 x}"));
-    EXPECT_EQ(editor().Text(), "{\\rtf1 x}");
-
-    // Cancelled, nothing changes.
-    choose("mnuInsertFile", {});
-    EXPECT_TRUE(messages().shown.isEmpty());
-    EXPECT_EQ(editor().Text(), "{\\rtf1 x}");
 }
 
 TEST_F(InsertCommandsTest, PrintPrintsTheSelectionOrTheWholeDocumentAndCancelNothing)

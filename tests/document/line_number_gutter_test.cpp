@@ -31,61 +31,7 @@ protected:
         return activeEditor()->cursorRect(start).translated(toGutter(QPoint()));
     }
 
-    bool inView(int line)
-    {
-        const QRect row = rowOf(line);
-        const int top = toGutter(QPoint()).y();
-        return row.bottom() >= top && row.top() < top + activeEditor()->viewport()->height();
-    }
 };
-
-TEST_F(LineNumberGutterTest, AScrolledViewIsNumberedLineByLineBesideItsText)
-{
-    start();
-    QStringList lines;
-    for (int line = 1; line <= 500; ++line)
-        lines.append(line == 250 ? QStringLiteral("wrapped ").repeated(100) : QStringLiteral("<p>%1</p>").arg(line));
-    activeDocument()->editor().SetText(lines.join('\n'));
-    // Numbered before the editor has painted, and so laid out, any line.
-    const QList<LineNumberGutter::ShownNumber> unpainted = gutter()->shownNumbers();
-    ASSERT_GT(unpainted.size(), 3);
-    EXPECT_EQ(unpainted[3].line, 4);
-    QScrollBar *scroll = activeEditor()->verticalScrollBar();
-    scroll->setValue(scroll->maximum() / 2);
-    QCoreApplication::processEvents();
-
-    const QList<LineNumberGutter::ShownNumber> shown = gutter()->shownNumbers();
-    ASSERT_GT(shown.size(), 3);
-    EXPECT_FALSE(inView(shown.first().line - 1));
-    EXPECT_FALSE(inView(shown.last().line + 1));
-    for (int i = 0; i < shown.size(); ++i) {
-        EXPECT_EQ(shown[i].line, shown.first().line + i);
-        const QRect row = rowOf(shown[i].line);
-        EXPECT_TRUE(inView(shown[i].line)) << shown[i].line;
-        EXPECT_GT(shown[i].baseline, row.top()) << shown[i].line;
-        EXPECT_LE(shown[i].baseline, row.bottom()) << shown[i].line;
-    }
-
-    // Page Down scrolls the view without the scroll bar's signals: the numbers follow it.
-    class Paints : public QObject
-    {
-    public:
-        int count = 0;
-
-    protected:
-        bool eventFilter(QObject *, QEvent *event) override
-        {
-            count += event->type() == QEvent::Paint ? 1 : 0;
-            return false;
-        }
-    } paints;
-    gutter()->installEventFilter(&paints);
-    for (int press = 1; press <= 3; ++press) {
-        QTest::keyClick(activeEditor(), Qt::Key_PageDown);
-        QCoreApplication::processEvents();
-        EXPECT_EQ(paints.count, press);
-    }
-}
 
 // The text area's width is settled before a page's text goes in, with the numbers of its
 // lines beside it and its scroll bar in place: each change of that width after would have

@@ -22,45 +22,6 @@ namespace {
 
 using OpenSaveTest = ProgramTest;
 
-TEST_F(OpenSaveTest, OpenShowsTheFileUnchangedInANewWindowEvenWithNoDocumentLeft)
-{
-    start();
-    // An rtf name with nothing readable gets no window that could overwrite it, and what
-    // opening tells comes with the normal pointer, not the hourglass.
-    const QByteArray broken(16, '\0');
-    const QString rtf = writeFile("broken.rtf", broken);
-    messages().whileShown = [] { EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr); };
-    open(rtf);
-    EXPECT_TRUE(onlyMessage().startsWith("Can't open file " + rtf + "\r\n"));
-    EXPECT_EQ(openDocuments().size(), 1);
-    EXPECT_EQ(readFile(rtf), broken);
-    messages().shown.clear();
-
-    const QString path = writeFile("page.htm", "<p>hello</p>\r\n");
-    frmNotePad *opened = open(path);
-    ASSERT_EQ(dialogs().requests.size(), 2);
-    EXPECT_EQ(dialogs().requests[1].kind, ScriptedDialogs::Kind::Open);
-    ASSERT_EQ(openDocuments().size(), 2);
-    EXPECT_EQ(opened->Caption(), path);
-    // The slot the refused file took is free again.
-    EXPECT_EQ(opened->Tag(), "2");
-    EXPECT_EQ(opened->editor().Text(), "<p>hello</p>\n");
-    EXPECT_FALSE(opened->state().Changed);
-    EXPECT_TRUE(messages().shown.isEmpty());
-
-    closeAll();
-    opened = open(writeFile("notes.txt", "plain"));
-    EXPECT_EQ(opened->Tag(), "1");
-    EXPECT_EQ(opened->editor().Text(), "plain");
-    // The opened document's menus now stand in the frame's bar.
-    EXPECT_NE(menuItem("mnuInsertFile"), nullptr);
-
-    choose("mnuFileOpen", {});
-    EXPECT_EQ(openDocuments().size(), 1);
-    EXPECT_TRUE(messages().shown.isEmpty());
-    EXPECT_EQ(stored("Recent Files", "RecentFile4"), "");
-}
-
 QByteArray windows1252Controls()
 {
     QByteArray bytes("<p>");
@@ -236,29 +197,6 @@ TEST_F(OpenSaveTest, APageWithALineTooLongToLayOutIsRefusedBeforeAnyWindowIsHeld
     // Lines that together pass the limit, each ended by a separator, are no long line.
     open(writeFile("halves.htm", "<html>\n" + half + separator + half + "</p>" + separator + half + "\n"));
     EXPECT_EQ(openDocuments().size(), 2);
-}
-
-TEST_F(OpenSaveTest, SaveOnAnUntitledDocumentAsksForANameKeepsItUntitledUntilSavedAndDoesNotListIt)
-{
-    start();
-    type("<p>new</p>");
-    choose("mnuFileSave", {});
-    ASSERT_EQ(dialogs().requests.size(), 1);
-    EXPECT_EQ(dialogs().requests[0].kind, ScriptedDialogs::Kind::Save);
-    const QString missing = tempPath("no-such-folder/page.htm");
-    choose("mnuFileSaveAs", missing);
-    EXPECT_EQ(onlyMessage(), "Can't save file " + missing + "\r\nNo such file or directory");
-    EXPECT_FALSE(QFileInfo::exists(tempPath("no-such-folder")));
-    EXPECT_TRUE(stored("Recent Files", "RecentFile1").isEmpty());
-    EXPECT_EQ(activeDocument()->Caption(), "Untitled");
-    EXPECT_TRUE(activeDocument()->state().Changed);
-
-    const QString path = tempPath("new.htm");
-    choose("mnuFileSave", path);
-    EXPECT_EQ(readFile(path), "<p>new</p>");
-    EXPECT_EQ(activeDocument()->Caption(), path);
-    EXPECT_FALSE(activeDocument()->state().Changed);
-    EXPECT_TRUE(stored("Recent Files", "RecentFile1").isEmpty());
 }
 
 // Lowers the file-size limit while it lives, as "ulimit -f" does; the signal the limit

@@ -107,33 +107,6 @@ TEST_F(TagPassTest, PaintsTheTagsABrowserWouldReadAndNothingElse)
     }
 }
 
-TEST_F(TagPassTest, TheStoredColourWinsOverTheOneChosenSinceStartAndWithoutAnyTheTagsStandOut)
-{
-    const QColor blue(0, 0, 255);
-    start();
-    setText("<p>x</p>");
-    ColorTags(frame());
-    EXPECT_EQ(paintedIn(blue), QStringList({"<p>", "</p>"}));
-    frame().TagColor = QString::number(toColorNumber(QColor(0, 128, 0)));
-    ColorTags(frame());
-    EXPECT_EQ(paintedIn(QColor(0, 128, 0)).size(), 2);
-    store("ColorOfTags", "ColorOfTags", "255");
-    ColorTags(frame());
-    EXPECT_EQ(paintedIn(Red).size(), 2);
-    store("ColorOfTags", "ColorOfTags", "16777215");
-    ColorTags(frame());
-    EXPECT_EQ(paintedIn(Qt::white).size(), 2) << "white, the highest colour number";
-
-    // Text written in the colour the tags would get gets its tags in another; so does a
-    // stored value that is no colour number.
-    setText("");
-    editor().SetSelColor(blue);
-    type("<b>");
-    store("ColorOfTags", "ColorOfTags", "not a colour");
-    ColorTags(frame());
-    EXPECT_EQ(paintedIn(QColor(128, 0, 0)), QStringList({"<b>"}));
-}
-
 TEST_F(TagPassTest, TagColorStoresTheChosenColourForTheNextPassAndCancelTakesTheTextColour)
 {
     start();
@@ -154,26 +127,6 @@ TEST_F(TagPassTest, TagColorStoresTheChosenColourForTheNextPassAndCancelTakesThe
     const QString green = QString::number(toColorNumber(QColor(0, 128, 0)));
     EXPECT_EQ(stored("ColorOfTags", "ColorOfTags"), green);
     EXPECT_EQ(frame().TagColor, green);
-}
-
-TEST_F(TagPassTest, UseLowercaseTagsTogglesStoresAndChangesWhatIsInserted)
-{
-    start();
-    choose("mnuOptionsUseLowercaseTags");
-    EXPECT_EQ(stored("TagCase", "TagCase"), "True");
-    choose("mnuInsertBold");
-    EXPECT_EQ(editor().Text(), "<b></b>");
-
-    // The flag is the program's; a second window shows the stored choice, and a change
-    // there leaves the first window's mark as it was.
-    frmNotePad *first = activeDocument();
-    choose("mnuFileNew");
-    EXPECT_TRUE(menuItem("mnuOptionsUseLowercaseTags")->isChecked());
-    choose("mnuOptionsUseLowercaseTags");
-    EXPECT_EQ(stored("TagCase", "TagCase"), "False");
-    EXPECT_TRUE(first->action("mnuOptionsUseLowercaseTags")->isChecked());
-    choose("mnuInsertBold");
-    EXPECT_EQ(editor().Text(), "<B></B>");
 }
 
 TEST_F(TagPassTest, PassesChangeWhatABrowserReadsAsTagsAndCommentsAndLeaveTextAndCodeAlone)

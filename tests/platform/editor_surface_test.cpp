@@ -22,25 +22,6 @@ TEST(EditorSurface, CrLfBecomesOneLineBreakAndPositionsCountItOnce)
     EXPECT_EQ(surface.SelLength(), 0);
 }
 
-TEST(EditorSurface, KeepsNoBreakSpacesClampsTheSelectionAndTellsOfEveryChange)
-{
-    RichTextBox edit;
-    EditorSurface surface(&edit);
-    QSignalSpy changes(&surface, &EditorSurface::SelChange);
-    surface.SetText(QString("a") + QChar(0xA0) + "bc");
-    EXPECT_EQ(surface.Text(), QString("a") + QChar(0xA0) + "bc");
-    EXPECT_GT(changes.count(), 0);
-    changes.clear();
-    surface.SetSelStart(99);
-    EXPECT_EQ(surface.SelStart(), 4);
-    EXPECT_GT(changes.count(), 0);
-    surface.SetSelStart(2);
-    changes.clear();
-    surface.SetSelLength(99);
-    EXPECT_EQ(surface.SelText(), "bc");
-    EXPECT_GT(changes.count(), 0);
-}
-
 class EditorSurfaceRichText : public ::testing::Test
 {
 protected:

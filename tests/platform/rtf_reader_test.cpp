@@ -83,14 +83,6 @@ TEST(RtfReader, ReadsTheTextOfWhatWritersProduce)
     }
 }
 
-TEST(RtfReader, LineBreakStaysInsideTheParagraph)
-{
-    QTextDocument document;
-    ASSERT_TRUE(readRtf("{\\rtf1 a\\line b\\par c}", document, nullptr));
-    EXPECT_EQ(document.blockCount(), 2);
-    EXPECT_EQ(document.firstBlock().text(), QString::fromUtf8("a\u2028b"));
-}
-
 // A character's properties written short: the face ("-" for the document's own) and the
 // size in half points, then b, i, u, s and the colour for those that are set.
 QString shortly(const CharacterProperties &p, const QTextDocument &document)

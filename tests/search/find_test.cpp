@@ -44,35 +44,6 @@ protected:
     }
 };
 
-TEST_F(FindTest, FindIsUsableOnlyWithATextTheDirectionIsKeptAndWithoutADocumentNothingIsFound)
-{
-    start();
-    // Find Next without a find text opens the dialog.
-    choose("mnuEditFindNext");
-    SearchDialog *form = dialog("frmFind");
-    ASSERT_NE(form, nullptr);
-    EXPECT_TRUE(form->isVisible());
-    EXPECT_TRUE(messages().shown.isEmpty());
-    for (const QString &text : {"", "x", ""}) {
-        enter("frmFind", "Text1", text);
-        EXPECT_EQ(control<QPushButton>("frmFind", "cmdFind")->isEnabled(), !text.isEmpty());
-    }
-
-    // Up, chosen once, is what the dialog shows the next time it opens.
-    tick("frmFind", "optDirection0");
-    EXPECT_EQ(search().SearchDirection, 0);
-    form->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    choose("mnuEditFind");
-    EXPECT_TRUE(control<QRadioButton>("frmFind", "optDirection0")->isChecked());
-
-    // With no document, there is nothing to find.
-    search().FindText = "x";
-    choose("mnuFileClose");
-    FindNextMatch(frame(), search());
-    EXPECT_EQ(onlyMessage(), "Sorry, can't find \"x.\" Try another search ...");
-}
-
 TEST_F(FindTest, FindNextGoesOnFromTheOccurrenceFoundStopsAtTheEndAndSearchesTheTextAsItIsNow)
 {
     startWith("abcabc", 0);
@@ -197,37 +168,6 @@ TEST_F(FindTest, OpeningTakesTheSelectionAndCloseKeepsWhatTheDialogHolds)
     choose("mnuEditFind");
     EXPECT_EQ(control<QLineEdit>("frmFind", "Text1")->text().size(), 40000);
     EXPECT_EQ(finds(2), "0+40000 40001+40000");
-}
-
-TEST_F(FindTest, FindAndReplaceOpenReadyForTypingTheTextToFindAndReturnFindsIt)
-{
-    startWith("abc two abc two", 0);
-    const std::tuple<const char *, std::function<void()>, QString> openers[] = {
-        {"frmFind", [this] { choose("mnuEditFind"); }, "abc"},
-        {"frmReplace", [this] { choose("mnuEditReplace"); }, "abc"},
-        // The toolbar's Find opens Find and Replace as it was left, without the selection.
-        {"frmReplace", [this] { click("Find"); }, ""},
-    };
-    for (const auto &[formName, opening, offered] : openers) {
-        SCOPED_TRACE(formName);
-        editor().SetSelection(0, 3);
-        opening();
-        SearchDialog *form = dialog(formName);
-        ASSERT_NE(form, nullptr);
-        ASSERT_EQ(form->focusWidget(), form->Text1);
-        EXPECT_EQ(form->Text1->selectedText(), offered);
-        EXPECT_EQ(search().FindTextChanged, !offered.isEmpty());
-        QTest::keyClicks(form->focusWidget(), "two");
-        QTest::keyClick(form->focusWidget(), Qt::Key_Return);
-        EXPECT_EQ(form->Text1->text(), "two");
-        expectSelection(4, 3);
-        // Return finds wherever the focus is, on Close too.
-        form->cmdCancel->setFocus();
-        QTest::keyClick(form->cmdCancel, Qt::Key_Return);
-        expectSelection(12, 3);
-        form->cmdCancel->click();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
 }
 
 }  // namespace

@@ -84,15 +84,6 @@ TEST(FindPageProblems, ATwoMegabytePageOfUnclosedTagsGivesOrderedRowsToItsEnd)
     EXPECT_GT(rows.constLast().line, page.count(QLatin1Char('\n')) - 2);
 }
 
-TEST(PositionOfLineColumn, StaysInsideLinesAndText)
-{
-    const std::tuple<const char *, int, int, int> cases[] = {
-        {"ab\ncde\n", 1, 1, 0}, {"ab\ncde\n", 1, 3, 2}, {"ab\ncde\n", 1, 9, 2}, {"ab\ncde\n", 2, 2, 4},
-        {"ab\ncde\n", 3, 1, 7}, {"ab\ncde\n", 4, 5, 7}, {"ab\ncde\n", 0, 0, 0}, {"\nab", 2, 2, 2}, {"\nab", 1, 5, 0}};
-    for (const auto &[text, line, column, position] : cases)
-        EXPECT_EQ(PositionOfLineColumn(QLatin1String(text), line, column), position) << line << ":" << column;
-}
-
 class CheckPageTest : public ProgramTest
 {
 protected:
