@@ -81,6 +81,7 @@ TEST_F(HtmlEditingTest, ClosesStartTagsAndCompletesEndTagsEachAsAnUndoStep)
         {"<p>a <b>b</ <I>c</", "<p>a <b>b</b> <I>c</I></p>"},
         {"<!-- </", "<!-- </"},
         {"a </", "a </"},
+        {"<p>1/2", "<p>1/2</p>"},
     };
     for (const auto &[typed, expected] : cases) {
         SCOPED_TRACE(typed);
