@@ -2,6 +2,7 @@
 
 #include "dialogs/frame_style_picture.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -50,6 +51,7 @@ TEST_F(FramesDialogTest, EachStyleChosenByItsOptionOrItsPictureEnablesItsControl
     EXPECT_TRUE(control<QRadioButton>(dialog, "Option1")->isChecked());
     EXPECT_EQ(control<QPushButton>(dialog, "cmdFrameOneSource")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_1));
     EXPECT_EQ(enabledGroups(), cases[3].enabled);
+    EXPECT_EQ(control<QLabel>(dialog, "Label5")->text() + control<QLabel>(dialog, "Label8")->text(), "LeftBottom");
     for (bool byPicture : {false, true}) {
         for (const auto &c : cases) {
             auto *option = control<QRadioButton>(dialog, c.option);

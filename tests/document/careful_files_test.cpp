@@ -5,6 +5,7 @@
 #include "platform/editor_surface.h"
 #include "platform/rich_text_box.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
@@ -100,6 +101,20 @@ TEST_F(CarefulFilesTest, AChangeByAnotherProgramIsOfferedAndNeverSavedOverUnaske
     messages().shown.clear();
     comeBackTo(page);
     EXPECT_TRUE(messages().shown.isEmpty());
+
+    // A change that keeps the file's time is still seen by its size.
+    const QString still = writeFile("still.html", "<p>old</p>");
+    const auto backdate = [&] {
+        QFile file(still);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.setFileTime(QDateTime::currentDateTimeUtc().addDays(-1).date().startOfDay(), QFileDevice::FileModificationTime);
+    };
+    backdate();
+    frmNotePad *old = open(still);
+    writeFile("still.html", "<p>older</p>");
+    backdate();
+    comeBackTo(old, "Keep");
+    EXPECT_EQ(onlyMessage(), "The file " + still + " was changed by another program.\r\nDo you want to reload it?");
 }
 
 TEST_F(CarefulFilesTest, AFileGoneOrReplacedBehindItsNameIsToldOnceAndSavedAgain)
@@ -203,11 +218,18 @@ TEST_F(CarefulFilesTest, TheUserChoosesTheEncodingAPageIsReadAndSavedIn)
     choose("mnuFileSaveEncoding_UTF-16 LE with BOM");
     EXPECT_EQ(readFile(path).left(6), QByteArray("\xFF\xFE<\0m\0", 6));
     EXPECT_EQ(shownEncoding(), "UTF-16 LE");
+    messages().shown.clear();
+    choose("mnuFileReopenEncoding_UTF-16 LE");
+    EXPECT_TRUE(messages().shown.isEmpty()) << "read back whole";
 
     // The rest of the converters' encodings, listed once the user looks.
     auto *more = activeDocument()->findChild<QMenu *>("mnuFileReopenEncodingMore");
     ASSERT_NE(more, nullptr);
     emit more->aboutToShow();
+    QStringList names;
+    for (const QAction *item : more->actions())
+        names << item->text();
+    EXPECT_EQ(QSet<QString>(names.begin(), names.end()).size(), names.size()) << "each encoding once";
     choose("mnuFileReopenEncoding_windows-1251");
     EXPECT_EQ(shownEncoding(), "windows-1251");
 }

@@ -3,6 +3,7 @@
 #include "document/html_colours.h"
 #include "document/notepad_window.h"
 #include "document/tag_completion.h"
+#include "document/tag_scanner.h"
 #include "platform/editor_surface.h"
 #include "platform/rich_text_box.h"
 
@@ -133,15 +134,19 @@ TEST_F(HtmlEditingTest, EditingAStartTagsNameRenamesItsEndTagInTheSameUndoStep)
 
     // A tag left open has no end tag to follow; the tag that has one, with a selection
     // of its name typed over, does.
-    fresh("<p>x<p>y</p><DIV id=a>z</DIV>", 2);
+    fresh("<p>x<p>y</p><DIV id=a>z</DIV><b>w</b>", 2);
     type("re");
-    EXPECT_EQ(editor().Text(), "<pre>x<p>y</p><DIV id=a>z</DIV>");
+    EXPECT_EQ(editor().Text(), "<pre>x<p>y</p><DIV id=a>z</DIV><b>w</b>");
     QTextCursor name = activeEditor()->textCursor();
     name.setPosition(15);
     name.setPosition(18, QTextCursor::KeepAnchor);
     activeEditor()->setTextCursor(name);
     type("my_sec.2");
-    EXPECT_EQ(editor().Text(), "<pre>x<p>y</p><my_sec.2 id=a>z</my_sec.2>");
+    EXPECT_EQ(editor().Text(), "<pre>x<p>y</p><my_sec.2 id=a>z</my_sec.2><b>w</b>");
+    // The caret moved on to another name renames that one's partner.
+    editor().SetSelStart(int(editor().Text().indexOf("<b>") + 2));
+    type("i");
+    EXPECT_EQ(editor().Text(), "<pre>x<p>y</p><my_sec.2 id=a>z</my_sec.2><bi>w</bi>");
 
     choose("mnuOptionsRenameMatchingTags");
     fresh("<b>x</b>", 2);
@@ -186,6 +191,7 @@ TEST_F(HtmlEditingTest, MarksTheTagUnderTheCaretWithItsPartnerAndJumpsAndSelects
     }
     choose("mnuEditSelectElement");
     EXPECT_EQ(editor().SelText(), page.left(page.indexOf("<br>")));
+    EXPECT_EQ(StartTagName(QStringView(u"<ab").first(2), 1), u"a") << "a name ends where its text does";
 
     // Without live colouring nothing is marked.
     choose("mnuOptionsColorTagsWhileTyping");

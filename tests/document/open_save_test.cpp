@@ -111,8 +111,8 @@ TEST_F(OpenSaveTest, AnEditedFileKeepsItsEncodingAndBecomesUtf8OnlyWhenTheUserAg
     choose("mnuFileSave");
     EXPECT_EQ(readFile(frames), "<p>\r\n\xEF\xBF\xBD\xEF\xBF\xBD</p>\r\n");
     messages().shown.clear();
-    open(writeFile("one.htm", "one \xEF\xB7\x90"));
-    EXPECT_TRUE(onlyMessage().contains("the character U+FDD0 on line 1")) << onlyMessage().toStdString();
+    open(writeFile("one.htm", "\xEF\xB7\x91one \xEF\xB7\x90"));
+    EXPECT_TRUE(onlyMessage().contains("the character U+FDD1 on line 1")) << onlyMessage().toStdString();
 }
 
 TEST_F(OpenSaveTest, EditedLinesKeepTheirOwnEndingAndNewLinesTakeTheCommonestOne)

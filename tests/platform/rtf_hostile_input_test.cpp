@@ -25,6 +25,9 @@ TEST(RtfHostileInput, DamageAndHugeValuesKeepTheTextAroundThem)
 {
     const int deep = 100000;
     const QByteArray thirty = "123456789012345678901234567890";
+    QByteArray manyPages = "{\\rtf1";
+    for (int page = 2000; page < 2064; ++page)
+        manyPages += "\\ansicpg" + QByteArray::number(page) + " \\'41";
     const TextCase cases[] = {
         {"braces closed too often", "{\\rtf1 a}}} b}", "a b"},
         {"groups never closed", "{\\rtf1 {\\b bold {\\i more", "bold more"},
@@ -39,6 +42,8 @@ TEST(RtfHostileInput, DamageAndHugeValuesKeepTheTextAroundThem)
          "abcd"},
         {"huge characters", "{\\rtf1 \\u" + thirty + "?e\\u-" + thirty + "?f}", "ef"},
         {"huge colours", "{\\rtf1{\\colortbl;\\red" + thirty + "\\green-" + thirty + ";}\\cf1 g}", "g"},
+        {"past sixty-four code pages a new one is not looked up", manyPages + "\\ansicpg1251 \\'cf}",
+         QString(64, 'A') + QString::fromUtf8("Ï")},
         {"huge code page and font", "{\\rtf1\\ansicpg" + thirty + "\\deff" + thirty + " h\\'e9}", QString::fromUtf8("hé")},
         // Binary lengths never reach past the end.
         {"binary data longer than the rest", "{\\rtf1 kept\\bin2147483647 lost}", "kept"},

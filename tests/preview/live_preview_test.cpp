@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QSignalSpy>
@@ -101,10 +102,14 @@ TEST_F(LivePreviewTest, ANewPageShowsItselfAndAPageSwitchedToStartsAtItsTopInThe
     const QString tall = "<div style=\"height:5000px\">tall</div>";
     const auto fill = [&] { activeDocument()->editor().SetText(tall); };
     ASSERT_TRUE(shownAfter([&] { choose("mnuViewLivePreview"); }));
+    frame().resizeDocks({dock()}, {frame().width() / 4}, Qt::Horizontal);
+    frame().layout()->activate();
+    const int narrowed = dock()->width();
     // Two Untitled pages share the home folder as their base.
     QMdiSubWindow *first = frame().mdiArea()->activeSubWindow();
     ASSERT_TRUE(shownAfter(fill));
     ASSERT_TRUE(shownAfter([&] { choose("mnuFileNew"); }));
+    EXPECT_EQ(dock()->width(), narrowed) << "the width the user gave it";
     EXPECT_EQ(evaluate("document.body.textContent").toString(), "") << "the other page still shown";
     ASSERT_TRUE(shownAfter(fill));
     evaluate("window.scrollTo(0, 700)");

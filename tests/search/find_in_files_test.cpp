@@ -124,14 +124,17 @@ TEST_F(FindInFilesTest, ReplaceInFilesKeepsEachFilesBytesButTheMatchesAndLeavesA
     // A window open for the search and closed before Go, its file gone since.
     const QString closed = put("tree/closed.html", "k=8");
     frmNotePad *closedWindow = open(closed);
+    const QString edited = put("tree/edited.html", "k=9");
+    frmNotePad *editedWindow = open(edited);
     open(opened);
 
     search("mnuSearchReplaceInFiles", "frmReplaceInFiles", "k=(\\d)\\n?", true, "$1=k ");
     EXPECT_EQ(rows().filter("(").join(", "),
-              "closed.html (1 match), cr.txt (2 matches), meanwhile.html (1 match), mixed.html (2 matches), "
-              "open.html (1 match), wide.htm (1 match)");
-    EXPECT_EQ(status(), "8 matches in 6 files (6 files searched)");
+              "closed.html (1 match), cr.txt (2 matches), edited.html (1 match), meanwhile.html (1 match), "
+              "mixed.html (2 matches), open.html (1 match), wide.htm (1 match)");
+    EXPECT_EQ(status(), "9 matches in 7 files (7 files searched)");
     put("tree/meanwhile.html", "k=6 changed");
+    editedWindow->editor().SetText("k=9 typed");
     closedWindow->close();
     QFile::remove(closed);
     messages().shown.clear();
@@ -147,7 +150,8 @@ TEST_F(FindInFilesTest, ReplaceInFilesKeepsEachFilesBytesButTheMatchesAndLeavesA
     activeEditor()->undo();
     EXPECT_EQ(activeDocument()->editor().Text(), "k=7");
     EXPECT_EQ(onlyMessage(), "6 replacements made: 3 files written, 1 open documents changed (not saved)\r\n"
-                             "Left alone, changed since the search:\r\n" + closed + "\r\n" + meanwhile);
+                             "Left alone, changed since the search:\r\n" + closed + "\r\n" + edited + "\r\n" + meanwhile);
+    EXPECT_EQ(editedWindow->editor().Text(), "k=9 typed");
     EXPECT_FALSE(panel().findChild<QPushButton *>("cmdGo")->isEnabled());
 }
 

@@ -138,6 +138,16 @@ TEST_F(ReplaceTest, OnlyAReplacementMakesReplaceUsableWhichTakesTheSelectionOrFi
     press("frmReplace", "cmdReplace");
     EXPECT_EQ(editor().Text(), "1 1 1");
     EXPECT_EQ(lastMessage(), "Sorry, can't find \".\" Try another search ...");
+
+    // Upwards, a selection that only begins with a match of the expression is none: the
+    // one before goes.
+    editor().SetText("a ab");
+    editor().SetSelection(2, 2);
+    tick("frmReplace", "optDirection0");
+    tick("frmReplace", "chkRegularExpression", true);
+    enter("frmReplace", "Text1", "a");
+    press("frmReplace", "cmdReplace");
+    EXPECT_EQ(editor().Text(), "1 ab");
 }
 
 TEST_F(ReplaceTest, UndoLastRestoresOnceAndOnlyIntoItsOwnDocumentWhileItIsOpen)
