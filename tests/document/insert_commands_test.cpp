@@ -103,6 +103,8 @@ TEST_F(InsertCommandsTest, TimeAndDateReplacesTheSelectionInTheLocalesForm)
               "14.03.26 15:09:26");
     EXPECT_EQ(TimeDateText(QDateTime(QDate(2026, 3, 14), QTime(15, 9, 26)), QLocale(QLocale::Catalan, QLocale::Spain)),
               "14/3/26 15:09:26");
+    EXPECT_EQ(TimeDateText(QDateTime(QDate(2026, 3, 14), QTime(15, 9, 26)), QLocale(QLocale::Croatian, QLocale::Croatia)),
+              "14. 03. 2026. 15:09:26");
 }
 
 TEST_F(InsertCommandsTest, PrintPrintsTheSelectionOrTheWholeDocumentAndCancelNothing)
