@@ -66,6 +66,8 @@ TEST(FindPageProblems, ListsTidysWarningsAndErrorsInThePagesOrder)
          {{2, 42, "Warning", "<font> element removed from HTML5"}}},
         {"NUL before a finding", withBody(html5, QString::fromUtf8(QByteArray("<p>a\0</p><blink>z</blink>", 25))),
          {{2, 51, "Warning", "<blink> is not approved by W3C"}}},
+        {"a lone surrogate before a finding", withBody(html5, "<p>" + QString(QChar(0xD800)) + "a</p><blink>z</blink>"),
+         {{2, 51, "Warning", "<blink> is not approved by W3C"}}},
     };
     for (const auto &[name, text, rows] : cases)
         EXPECT_EQ(FindPageProblems(text), rows) << name;
