@@ -247,6 +247,7 @@ TEST_F(CarefulFilesTest, ReopenFilesAtStartBringsBackACleanExitsFilesBeforeTheCo
     EXPECT_EQ(captions(), QStringList{one});
     EXPECT_EQ(onlyMessage(), "These files of the last session are no longer there and were not opened again:\r\n" + two);
     EXPECT_EQ(activeDocument()->editor().SelStart(), 12);
+    EXPECT_FALSE(activeDocument()->state().Changed) << "the caret put back is no change";
     frame().close();
 
     const QString three = writeFile("three.html", "<p>three</p>");

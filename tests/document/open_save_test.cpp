@@ -113,6 +113,9 @@ TEST_F(OpenSaveTest, AnEditedFileKeepsItsEncodingAndBecomesUtf8OnlyWhenTheUserAg
     messages().shown.clear();
     open(writeFile("one.htm", "\xEF\xB7\x91one \xEF\xB7\x90"));
     EXPECT_TRUE(onlyMessage().contains("the character U+FDD1 on line 1")) << onlyMessage().toStdString();
+    messages().shown.clear();
+    open(writeFile("two.htm", "\xEF\xB7\x90two\n\xEF\xB7\x91"));
+    EXPECT_TRUE(onlyMessage().contains("the character U+FDD0 on line 1")) << onlyMessage().toStdString();
 }
 
 TEST_F(OpenSaveTest, EditedLinesKeepTheirOwnEndingAndNewLinesTakeTheCommonestOne)

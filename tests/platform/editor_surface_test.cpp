@@ -7,7 +7,7 @@
 
 namespace {
 
-TEST(EditorSurface, CrLfBecomesOneLineBreakAndPositionsCountItOnce)
+TEST(EditorSurface, CrLfBecomesOneLineBreakPositionsCountItOnceAndOnlyAScriptThatNeedsItIsShaped)
 {
     RichTextBox edit;
     EditorSurface surface(&edit);
@@ -20,6 +20,9 @@ TEST(EditorSurface, CrLfBecomesOneLineBreakAndPositionsCountItOnce)
     EXPECT_EQ(surface.Text(), "a\n<B>\nX</B>\nd");
     EXPECT_EQ(surface.SelStart(), 11);
     EXPECT_EQ(surface.SelLength(), 0);
+    EXPECT_TRUE(edit.font().styleStrategy() & QFont::PreferNoShaping);
+    surface.SetSelText(QString::fromUtf8("سلام"));
+    EXPECT_FALSE(edit.font().styleStrategy() & QFont::PreferNoShaping) << "Arabic joins its letters";
 }
 
 class EditorSurfaceRichText : public ::testing::Test

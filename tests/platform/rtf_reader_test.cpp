@@ -25,7 +25,7 @@ TEST(RtfReader, ReadsTheTextOfWhatWritersProduce)
         {"unknown words are skipped with their blank", "{\\rtf1\\pard\\sa200\\sl276\\slmult1\\lang1033 Text\\zzz9 more\\AZ }",
          "Textmore"},
         {"hex escapes in Windows-1252 by default", "{\\rtf1 caf\\'e9 \\'80\\'96}", QString::fromUtf8("café €–")},
-        {"hex digits in either case", "{\\rtf1 \\'C9\\'FA\\'aF\\'Af}", QString::fromUtf8("Éú¯¯")},
+        {"hex digits in either case", "{\\rtf1 \\'C9\\'FA\\'aF\\'Af\\'09}", QString::fromUtf8("Éú¯¯\t")},
         {"raw 8-bit bytes", "{\\rtf1 caf\xe9 na\xefve}", QString::fromUtf8("café naïve")},
         {"document code page", "{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'f0\\'e8}", QString::fromUtf8("При")},
         {"an EBCDIC code page", "{\\rtf1\\ansi\\ansicpg1026 \\'c1\\'c2}", "AB"},
