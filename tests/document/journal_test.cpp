@@ -1,6 +1,7 @@
 #include "support/program_fixture.h"
 
 #include "document/document_journal.h"
+#include "document/file_on_disk.h"
 #include "document/journal_file.h"
 #include "document/journal_folder.h"
 #include "document/notepad_window.h"
@@ -180,6 +181,11 @@ TEST_F(JournalTest, TypingIsJournaledUntilSavedOrAnsweredForNotTakenByAnotherPro
     frame().journals().WaitForWrites();
     ASSERT_EQ(journalFiles().size(), 1);
     EXPECT_EQ(DecodeJournal(readFile(journalFiles().constFirst()))->text, "<p>kept</p>x");
+    // A file gone leaves its unsaved text journaled.
+    ASSERT_TRUE(QFile::remove(tempPath("kept.htm")));
+    activeDocument()->disk()->CheckOnActivation();
+    frame().journals().WaitForWrites();
+    EXPECT_EQ(journalFiles().size(), 1);
 
     messages().queue({MsgAnswer::No});
     choose("mnuFileExit");

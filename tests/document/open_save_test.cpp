@@ -200,6 +200,7 @@ TEST_F(OpenSaveTest, APageWithALineTooLongToLayOutIsRefusedBeforeAnyWindowIsHeld
     // Lines that together pass the limit, each ended by a separator, are no long line.
     open(writeFile("halves.htm", "<html>\n" + half + separator + half + "</p>" + separator + half + "\n"));
     EXPECT_EQ(openDocuments().size(), 2);
+    EXPECT_EQ(activeDocument()->slot(), 2) << "the place of the refused window is free again";
 }
 
 // Lowers the file-size limit while it lives, as "ulimit -f" does; the signal the limit
