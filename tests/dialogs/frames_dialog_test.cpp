@@ -51,7 +51,8 @@ TEST_F(FramesDialogTest, EachStyleChosenByItsOptionOrItsPictureEnablesItsControl
     EXPECT_TRUE(control<QRadioButton>(dialog, "Option1")->isChecked());
     EXPECT_EQ(control<QPushButton>(dialog, "cmdFrameOneSource")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_1));
     EXPECT_EQ(enabledGroups(), cases[3].enabled);
-    EXPECT_EQ(control<QLabel>(dialog, "Label5")->text() + control<QLabel>(dialog, "Label8")->text(), "LeftBottom");
+    for (const auto &[label, text] : {std::pair{"Label5", "Left"}, {"Label8", "Bottom"}, {"Label9", "Frame 1 Name"}})
+        EXPECT_EQ(control<QLabel>(dialog, label)->text(), text);
     for (bool byPicture : {false, true}) {
         for (const auto &c : cases) {
             auto *option = control<QRadioButton>(dialog, c.option);

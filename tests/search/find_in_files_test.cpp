@@ -151,7 +151,6 @@ TEST_F(FindInFilesTest, ReplaceInFilesKeepsEachFilesBytesButTheMatchesAndLeavesA
     EXPECT_EQ(activeDocument()->editor().Text(), "k=7");
     EXPECT_EQ(onlyMessage(), "6 replacements made: 3 files written, 1 open documents changed (not saved)\r\n"
                              "Left alone, changed since the search:\r\n" + closed + "\r\n" + edited + "\r\n" + meanwhile);
-    EXPECT_EQ(editedWindow->editor().Text(), "k=9 typed");
     EXPECT_FALSE(panel().findChild<QPushButton *>("cmdGo")->isEnabled());
 }
 

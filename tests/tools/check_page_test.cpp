@@ -73,19 +73,6 @@ TEST(FindPageProblems, ListsTidysWarningsAndErrorsInThePagesOrder)
         EXPECT_EQ(FindPageProblems(text), rows) << name;
 }
 
-TEST(FindPageProblems, ATwoMegabytePageOfUnclosedTagsGivesOrderedRowsToItsEnd)
-{
-    QString page = QStringLiteral("<!DOCTYPE html>\n<html><head><title>big</title></head><body>\n");
-    const QString line = QStringLiteral("<p><b>bold</i> text & more <x-y>\n");
-    while (page.size() < 2'000'000)
-        page += line;
-    const QList<PageProblem> rows = FindPageProblems(page);
-    ASSERT_FALSE(rows.isEmpty());
-    for (qsizetype i = 1; i < rows.size(); ++i)
-        ASSERT_LE(std::pair(rows[i - 1].line, rows[i - 1].column), std::pair(rows[i].line, rows[i].column)) << i;
-    EXPECT_GT(rows.constLast().line, page.count(QLatin1Char('\n')) - 2);
-}
-
 class CheckPageTest : public ProgramTest
 {
 protected:
