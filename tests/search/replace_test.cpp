@@ -148,6 +148,13 @@ TEST_F(ReplaceTest, OnlyAReplacementMakesReplaceUsableWhichTakesTheSelectionOrFi
     enter("frmReplace", "Text1", "a");
     press("frmReplace", "cmdReplace");
     EXPECT_EQ(editor().Text(), "1 ab");
+    // A letter beyond the first 65,536 carries a word on, so "cat" before one is no whole word.
+    editor().SetText(QString::fromUtf8("x cat\U0001D400"));
+    editor().SetSelection(2, 3);
+    tick("frmReplace", "chkWholeWord", true);
+    enter("frmReplace", "Text1", "cat");
+    press("frmReplace", "cmdReplace");
+    EXPECT_EQ(editor().Text(), QString::fromUtf8("x cat\U0001D400"));
 }
 
 TEST_F(ReplaceTest, UndoLastRestoresOnceAndOnlyIntoItsOwnDocumentWhileItIsOpen)
