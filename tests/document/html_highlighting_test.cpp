@@ -105,6 +105,13 @@ TEST_F(HtmlHighlightingTest, EachKindOfTokenHasItsColourAndAnEditRecoloursWhatIt
     EXPECT_EQ(paint().split('|').mid(2, 3), QStringList({"cccccccccccc", "...tt", "aaaaa.vv"}));
 }
 
+TEST(HtmlColours, OnADarkBaseAColourDarkerThanALightnessOf150IsLightened)
+{
+    const QPalette dark(Qt::white, Qt::black);
+    EXPECT_EQ(HtmlColours(dark, QColor(150, 150, 150)).tag().foreground().color(), QColor(150, 150, 150));
+    EXPECT_EQ(HtmlColours(dark, QColor(0, 0, 200)).tag().foreground().color().lightness(), 170);
+}
+
 TEST_F(HtmlHighlightingTest, ALongScriptIsColouredToItsEndWhenTheColouringIsTurnedOn)
 {
     start();
