@@ -20,7 +20,7 @@ TEST(LetterCaseTest, LettersOutsideTheBasicPlaneConvertAsPairs)
     const QString small = QString::fromUcs4(U"\U00010428<b>");
     EXPECT_EQ(LowercaseLetters(capital), small);
     EXPECT_EQ(UppercaseLetters(small), capital);
-    EXPECT_EQ(UppercaseLetters(QStringLiteral("a\xD800")), QStringLiteral("A\xD800"));
+    EXPECT_EQ(UppercaseLetters(QStringLiteral("a\xD800" "b\xDC00")), QStringLiteral("A\xD800" "B\xDC00"));
 }
 
 } // namespace
