@@ -100,8 +100,7 @@ TEST_F(InsertCommandsTest, TimeAndDateReplacesTheSelectionInTheLocalesForm)
     QLocale::setDefault(before);
 
     // The Croatian long time names its zone in brackets, which go with it.
-    for (const auto &[locale, shown] : {std::pair{QLocale(QLocale::German, QLocale::Germany), "14.03.26 15:09:26"},
-                                        {QLocale(QLocale::Catalan, QLocale::Spain), "14/3/26 15:09:26"},
+    for (const auto &[locale, shown] : {std::pair{QLocale(QLocale::Catalan, QLocale::Spain), "14/3/26 15:09:26"},
                                         {QLocale(QLocale::Croatian, QLocale::Croatia), "14. 03. 2026. 15:09:26"}})
         EXPECT_EQ(TimeDateText(QDateTime(QDate(2026, 3, 14), QTime(15, 9, 26)), locale), shown);
 }
