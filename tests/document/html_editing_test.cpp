@@ -158,14 +158,15 @@ TEST_F(HtmlEditingTest, MarksTheTagUnderTheCaretWithItsPartnerAndJumpsAndSelects
 {
     start();
     choose("mnuOptionsColorTagsWhileTyping");
-    const QString page = "<ul>\n<li><b>x</b></li>\n<LI>y\n</UL><br></i>";
+    const QString page = "<ul>\n<li><b>x</b></li>\n<LI class=a>y\n</UL><br></i>";
     fresh(page);
     const std::pair<qsizetype, QStringList> cases[] = {
         {1, {"<ul>", "</UL>"}},
         {3, {"<ul>", "</UL>"}},
         {page.indexOf("</UL>") + 3, {"</UL>", "<ul>"}},
         {page.indexOf("<b>") + 1, {"<b>", "</b>"}},
-        {page.indexOf("<LI>") + 2, {"<LI>!"}},
+        {page.indexOf("<LI") + 2, {"<LI class=a>!"}},
+        {page.indexOf("class"), {}},
         {page.indexOf("</i>") + 3, {"</i>!"}},
         {page.indexOf("<br>") + 2, {}},
         {page.indexOf("x"), {}},
@@ -243,8 +244,8 @@ TEST_F(HtmlEditingTest, OffersElementsAttributesAndReferencesAndTakesTheChosenOn
     QTest::keyClick(list(), Qt::Key_Return);
     EXPECT_EQ(editor().Text(), "caf&eacute;");
 
-    // Nothing is offered inside a value or a comment, nor once the switch is off.
-    for (const char *typed : {"<a href=\"x", "<!-- <ta"}) {
+    // Nothing is offered inside a value, a comment or a word of text, nor once the switch is off.
+    for (const char *typed : {"<a href=\"x", "<!-- <ta", "am"}) {
         SCOPED_TRACE(typed);
         fresh();
         type(typed);

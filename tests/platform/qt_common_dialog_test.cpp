@@ -103,8 +103,7 @@ TEST(QtMessageBox, WaitsWithTheNormalPointerAndEachButtonOrEscapeGivesItsAnswer)
     QtMessageBoxes().show(QStringLiteral("Can't open file x"), QStringLiteral("Tagsmith"), MsgButtons::Ok, MsgIcon::None);
     EXPECT_EQ(whileShown, Qt::ArrowCursor);
     // The step goes on under its hourglass.
-    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    EXPECT_TRUE(QGuiApplication::overrideCursor() && QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor);
 
     // Escape closes a box: a message alone has then been seen, a question has been cancelled.
     const auto answer = [](MsgButtons buttons, const std::function<void(QMessageBox *)> &press) {

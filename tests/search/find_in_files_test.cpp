@@ -23,8 +23,8 @@ protected:
         return writeFile(name, bytes);
     }
 
-    // The menu item, the texts typed, the expression box as asked, Find, and the search
-    // waited for unless asked not to.
+    // The menu item, the texts typed, the expression box ticked if asked (left as it is
+    // otherwise), Find, and the search waited for unless asked not to.
     void search(const char *item, const char *formName, const QString &pattern, bool expression,
                 const QString &with = QString(), bool wait = true)
     {
@@ -33,7 +33,8 @@ protected:
         if (!with.isNull())
             enter(formName, "Text2", with);
         enter(formName, "txtFolder", tempPath("tree"));
-        tick(formName, "chkRegularExpression", expression);
+        if (expression)
+            tick(formName, "chkRegularExpression", true);
         QTest::mouseClick(control<QPushButton>(formName, "cmdFind"), Qt::LeftButton);
         if (wait)
             ASSERT_TRUE(QTest::qWaitFor([this] { return !panel().isRunning(); }, 20000));
@@ -160,16 +161,16 @@ TEST_F(FindInFilesTest, TheListStopsAtTwentyThousandMatchesAndSaysSoOnlyWhenMore
 {
     start();
     for (int file = 0; file < 20; ++file)
-        put(QStringLiteral("tree/%1.txt").arg(file), QByteArray("k\n").repeated(1000));
-    search("mnuSearchFindInFiles", "frmFindInFiles", "k", false);
+        put(QStringLiteral("tree/%1.txt").arg(file), QByteArray("k|x\n").repeated(1000));
+    search("mnuSearchFindInFiles", "frmFindInFiles", "k|x", false);
     EXPECT_EQ(status(), "20000 matches in 20 files (20 files searched)");
-    put("tree/one.txt", "k");
-    search("mnuSearchFindInFiles", "frmFindInFiles", "k", false);
+    put("tree/one.txt", "k|x");
+    search("mnuSearchFindInFiles", "frmFindInFiles", "k|x", false);
     EXPECT_EQ(status(), "20001 matches in 21 files (21 files searched); the first 20000 are listed");
     QFile file(put("tree/big.txt", {}));
     ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.resize(50LL * 1024 * 1024));
     file.close();
-    search("mnuSearchFindInFiles", "frmFindInFiles", "k", false);
+    search("mnuSearchFindInFiles", "frmFindInFiles", "k|x", false);
     EXPECT_EQ(status(), "20001 matches in 21 files (21 files searched, 1 binary skipped); the first 20000 are listed");
 }
 
