@@ -77,7 +77,7 @@ TEST_F(HtmlHighlightingTest, EachKindOfTokenHasItsColourAndAnEditRecoloursWhatIt
          "'>\n"
          "<script type=module>\n"
          "if (a < b && c > d) go(\"</p>\", 12 / 4); // note\n"
-         "/* long\n"
+         "/*/ long\n"
          "*/ var s = false || `a\n"
          "b`;</SCRIPT\n"
          "><style>p a:b { color: red; margin: 2px; width: 50% } i:j /* x */</style>");
@@ -90,7 +90,7 @@ TEST_F(HtmlHighlightingTest, EachKindOfTokenHasItsColourAndAnEditRecoloursWhatIt
         "vt",
         "ttttttt.aaaa.vvvvvvt",
         "kk.....................vvvvvv..nn...n...ccccccc",
-        "ccccccc",
+        "cccccccc",
         "cc.kkk.....kkkkk....vv",
         "vv.tttttttt",
         "tttttttt........aaaaa.......aaaaaa..nnn..aaaaa..nnn.......ccccccctttttttt",

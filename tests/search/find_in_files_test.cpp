@@ -69,7 +69,7 @@ TEST_F(FindInFilesTest, FindsInEachEncodingAndInUnsavedTextSkipsWhatItCannotSear
     start();
     put("tree/a.html", "one needle\r\nNeedle two\r\n");
     put("tree/sub/b.htm", QByteArray("\xFF\xFEx\0 \0n\0e\0e\0d\0l\0e\0", 18));
-    put("tree/sub/c.txt", "caf\xE9 needle\r");
+    put("tree/sub/c.txt", "\ncaf\xE9 needle\r");
     put("tree/d.bin", "needle");
     put("tree/e.js", QByteArray("needle\0", 7));
     put("tree/sub/open.html", "needle on disk");
@@ -83,7 +83,7 @@ TEST_F(FindInFilesTest, FindsInEachEncodingAndInUnsavedTextSkipsWhatItCannotSear
     EXPECT_EQ(control<QLineEdit>("frmFindInFiles", "txtFolder")->text(), tempPath("tree/sub"));
     search("mnuSearchFindInFiles", "frmFindInFiles", "needle", false);
     EXPECT_EQ(rows(), QStringList({"a.html (2 matches)", "  1:5 one needle", "  2:1 Needle two", "sub/b.htm (1 match)",
-                                   "  1:3 x needle", "sub/c.txt (1 match)", "  1:6 caf\u00E9 needle",
+                                   "  1:3 x needle", "sub/c.txt (1 match)", "  2:6 caf\u00E9 needle",
                                    "sub/open.html (1 match)", "  1:7 typed needle, not saved"}));
     EXPECT_EQ(status(), "5 matches in 4 files (4 files searched, 1 binary skipped, 1 unreadable)");
     EXPECT_FALSE(panel().findChild<QPushButton *>("cmdGo")->isEnabled()) << "a search has nothing to carry out";
