@@ -81,7 +81,7 @@ TEST_F(TagPassTest, PaintsTheTagsABrowserWouldReadAndNothingElse)
 {
     const std::pair<const char *, QStringList> cases[] = {
         {"x > y <p>if a > b</p> >> <br>", {"<p>", "</p>", "<br>"}},
-        {"if a < b then <b>yes</b> 3<5 <", {"<b>", "</b>"}},
+        {"<5 if a < b then <b>yes</b> 3<5 <", {"<b>", "</b>"}},
         {"<a title=\"x > y\" href='a>b'>link</a>", {"<a title=\"x > y\" href='a>b'>", "</a>"}},
         {"<img alt=it's src=a.gif> b'>", {"<img alt=it's src=a.gif>"}},
         {"<!-- <b> > c -->text <!---->x<!-->y", {"<!-- <b> > c -->", "<!---->", "<!-->"}},
