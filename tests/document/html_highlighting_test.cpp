@@ -75,7 +75,7 @@ TEST_F(HtmlHighlightingTest, EachKindOfTokenHasItsColourAndAnEditRecoloursWhatIt
          "--><i\n"
          "title='x\n"
          "'>\n"
-         "<script type=module>\n"
+         "<script type=module>a &lt;\n"
          "if (a < b && c > d) go(\"</p>\", 12 / 4); // note\n"
          "/*/ long\n"
          "*/ var s = false || `a\n"
@@ -88,7 +88,7 @@ TEST_F(HtmlHighlightingTest, EachKindOfTokenHasItsColourAndAnEditRecoloursWhatIt
         "ccctt",
         "aaaaa.vv",
         "vt",
-        "ttttttt.aaaa.vvvvvvt",
+        "ttttttt.aaaa.vvvvvvt......",
         "kk.....................vvvvvv..nn...n...ccccccc",
         "cccccccc",
         "cc.kkk.....kkkkk....vv",
