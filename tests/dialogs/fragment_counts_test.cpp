@@ -7,25 +7,21 @@
 
 namespace {
 
-TEST(FragmentCountsTest, OnlyPlainDigitsAreACount)
+// Only plain digits are a count; a huge count stays huge instead of wrapping, and
+// repetition stops at the limit.
+TEST(FragmentCountsTest, OnlyPlainDigitsAreACountHugeCountsStayHugeAndRepetitionStopsAtTheLimit)
 {
     for (const auto &[text, count] : {std::pair{"0", 0}, {"7", 7}, {"007", 7}, {"101", 101}})
         EXPECT_EQ(ReadCount(QString::fromUtf8(text)), count) << text;
     // The last is an Arabic-Indic three.
     for (const char *text : {"", " 3", "3 ", "+3", "-1", "1.5", "1,000", "abc", "3a", "\xd9\xa3"})
         EXPECT_EQ(ReadCount(QString::fromUtf8(text)), std::nullopt) << text;
-}
 
-TEST(FragmentCountsTest, HugeCountsStayHugeInsteadOfWrapping)
-{
     const std::optional<qint64> count = ReadCount(QStringLiteral("99999999999999999999999999999"));
     ASSERT_TRUE(count);
     EXPECT_GT(*count, qint64(MaxFragmentLength));
     EXPECT_FALSE(RepeatWithinLimit(QStringLiteral("x"), *count));
-}
 
-TEST(FragmentCountsTest, RepetitionStopsAtTheLimit)
-{
     EXPECT_EQ(RepeatWithinLimit(QStringLiteral("ab"), 3), QStringLiteral("ababab"));
     EXPECT_EQ(RepeatWithinLimit(QStringLiteral("ab"), 0), QString());
     EXPECT_EQ(RepeatWithinLimit(QStringLiteral("ab"), MaxFragmentLength / 2)->size(), MaxFragmentLength);

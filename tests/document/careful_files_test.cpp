@@ -219,6 +219,7 @@ TEST_F(CarefulFilesTest, TheUserChoosesTheEncodingAPageIsReadAndSavedIn)
     messages().shown.clear();
     choose("mnuFileReopenEncoding_UTF-16 LE");
     EXPECT_TRUE(messages().shown.isEmpty()) << "read back whole";
+    EXPECT_EQ(menuItem("mnuFileReopenEncoding_UTF-16 LE with BOM"), nullptr) << "a mark is read, not chosen";
 
     // The rest of the converters' encodings, listed once the user looks.
     auto *more = activeDocument()->findChild<QMenu *>("mnuFileReopenEncodingMore");

@@ -158,6 +158,13 @@ TEST_F(TagPassTest, PassesChangeWhatABrowserReadsAsTagsAndCommentsAndLeaveTextAn
         EXPECT_TRUE(activeDocument()->state().Changed);
     }
     EXPECT_FALSE(frame().LowercaseTags);
+
+    // A tag across lines keeps each line's own ending.
+    const QString path = writeFile("mixed.htm", "a\n<table\r\nborder=1>\n");
+    open(path);
+    choose("mnuOptionsTagsUppercase");
+    choose("mnuFileSave");
+    EXPECT_EQ(readFile(path), "a\n<TABLE\r\nBORDER=1>\n");
 }
 
 TEST_F(TagPassTest, APassIsOneUndoStepAndKeepsTheTagColour)

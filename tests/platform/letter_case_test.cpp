@@ -4,17 +4,14 @@
 
 namespace {
 
-TEST(LetterCaseTest, LettersWhoseOtherCaseIsLongerStayAsTheyAre)
+TEST(LetterCaseTest, LettersWhoseOtherCaseIsLongerStayAndLettersOutsideTheBasicPlaneConvertAsPairs)
 {
     // Upper-casing sharp s and the ligature fi would need two letters each.
     const QString word = QStringLiteral("stra\u00DFe \uFB01le");
     const QString upper = UppercaseLetters(word);
     EXPECT_EQ(upper.size(), word.size());
     EXPECT_EQ(upper, QStringLiteral("STRA\u00DFE \uFB01LE"));
-}
 
-TEST(LetterCaseTest, LettersOutsideTheBasicPlaneConvertAsPairs)
-{
     // Deseret capital long i and its small form, each a surrogate pair.
     const QString capital = QString::fromUcs4(U"\U00010400<B>");
     const QString small = QString::fromUcs4(U"\U00010428<b>");

@@ -135,6 +135,13 @@ TEST_F(ExpressionSearchTest, ReplaceTakesASelectedMatchWithItsGroupsOrFindsTheNe
     press("frmReplace", "cmdReplace");
     EXPECT_EQ(editor().Text(), "1=k 2=k");
     EXPECT_TRUE(messages().shown.isEmpty());
+    // With nothing selected, an expression that may match nothing replaces the next match.
+    enter("frmReplace", "Text1", "k*");
+    enter("frmReplace", "Text2", "K");
+    editor().SetSelection(2, 0);
+    tick("frmReplace", "optDirection1");
+    press("frmReplace", "cmdReplace");
+    EXPECT_EQ(editor().Text(), "1=K 2=k");
 }
 
 }  // namespace

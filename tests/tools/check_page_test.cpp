@@ -156,6 +156,12 @@ TEST_F(CheckPageTest, TidySelectionRepairsWhatItCanInOneUndoStepAndLeavesErrorsA
     choose("mnuEditSelectAll");
     choose("mnuToolsTidySelection");
     EXPECT_EQ(editor.Text(), "<p>x<foo>y</p>");
+
+    // A whole page Tidy finds nothing to warn of is laid out all the same.
+    editor.SetText(QStringLiteral("<!DOCTYPE html><html><head><title>t</title></head><body><p>x</p></body></html>"));
+    choose("mnuEditSelectAll");
+    choose("mnuToolsTidySelection");
+    EXPECT_EQ(editor.Text(), "<!DOCTYPE html>\n<html>\n<head>\n<title>t</title>\n</head>\n<body>\n<p>x</p>\n</body>\n</html>");
 }
 
 } // namespace
