@@ -10,7 +10,9 @@ CommandLine parse(const QStringList &arguments)
     return parseCommandLine(QStringList{QStringLiteral("tagsmith")} + arguments, QStringLiteral("/home/ann/site"));
 }
 
-TEST(CommandLineTest, OptionsDecideTheActionAndNamesAreTakenFromTheStartFolderInTheOrderGiven)
+// Options decide the action; names are taken from the start folder in the order given and
+// keep every byte, UTF-8 or not.
+TEST(CommandLineTest, OptionsDecideTheActionAndNamesComeFromTheStartFolderInOrderWithEveryByte)
 {
     using Action = CommandLine::Action;
     const struct { QStringList arguments; Action action; QStringList files; } cases[] = {
@@ -37,10 +39,7 @@ TEST(CommandLineTest, OptionsDecideTheActionAndNamesAreTakenFromTheStartFolderIn
     }
     EXPECT_EQ(usageErrorText(parse({"--bogus", "--other"}).error),
               "tagsmith: unknown option '--bogus'\nTry 'tagsmith --help' for more information.\n");
-}
 
-TEST(CommandLineTest, ANameThatIsNotUtf8KeepsEveryByte)
-{
     for (const QByteArray &name : {QByteArray("caf\xC3\xA9.html"), QByteArray("caf\xE9.html"), QByteArray("\xC0\xAF"),
                                    QByteArray("\xED\xB2\x80"), QByteArray("\xF0\x9F\x98\x80\xFF"),
                                    QByteArray("\xE2\x82"), QByteArray("\xEF\xBF\xBD\xFE"),

@@ -35,7 +35,7 @@ protected:
     QTextCursor cursor_{&original_};
 };
 
-TEST_F(RtfRoundTrip, MixedFormattingSurvives)
+TEST_F(RtfRoundTrip, MixedFormattingAndCharactersOfEveryKindSurvive)
 {
     add("default ");
     add("bold 11.5 ", props("DejaVu Serif", 23, {}, "b"));
@@ -47,11 +47,7 @@ TEST_F(RtfRoundTrip, MixedFormattingSurvives)
     paragraph();
     paragraph();
     add("after an empty paragraph", props("DejaVu Sans", 24));
-    expectRoundTrip();
-}
-
-TEST_F(RtfRoundTrip, CharactersOfEveryKindSurvive)
-{
+    paragraph();
     add(QString::fromUtf8("ASCII: {braces} \\back\\slash; semicolon ? question\n"
                           "Windows-1252: café € ‘quoted’ “double” – — … ÿ \u00A0nbsp\n"
                           "Other: Привет Ελληνικά 中文 עברית ﬁ\n"

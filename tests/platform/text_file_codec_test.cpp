@@ -127,13 +127,18 @@ TEST(TextFileCodec, InvalidUtf8AnywhereMakesTheFileWindows1252)
     }
 }
 
-TEST(TextFileCodec, LinesBeyondTheRememberedEndingsTakeTheFormatsOwn)
+TEST(TextFileCodec, LinesBeyondTheRememberedEndingsTakeTheFormatsOwnAndANewDocumentIsUtf8WithThePlatformsEnding)
 {
     const DecodedTextFile decoded = decodeTextFile("a\nb\r\nc\rd");
     EXPECT_EQ(decoded.text, "a\nb\nc\nd");
     EXPECT_EQ(decoded.lineEndings, (LineEndings{LineEnding::Lf, LineEnding::CrLf, LineEnding::Cr}));
     EXPECT_EQ(encodeTextFile("a\nb\nc\nd\ne", utf16LECrLf, {LineEnding::Cr, LineEnding::LineSeparator}).bytes,
               QByteArray("\xFF\xFE" "a\0\r\0b\0\x28\x20" "c\0\r\0\n\0d\0\r\0\n\0e\0", 24));
+
+    const TextFileFormat fresh;
+    EXPECT_EQ(fresh, utf8Platform);
+    const QByteArray lineBreak = fresh.lineEnding == LineEnding::CrLf ? "\r\n" : "\n";
+    EXPECT_EQ(encodeTextFile(QString::fromUtf8("é\nx"), fresh).bytes, "\xC3\xA9" + lineBreak + "x");
 }
 
 TEST(TextFileCodec, ACharacterTheEncodingCannotHoldWritesNothingAndIsPlaced)
@@ -177,14 +182,6 @@ TEST(TextFileCodec, StrayBytesInUtf8AreKeptExactly)
     EXPECT_EQ(encodeTextFile(kept.text, kept.format, kept.lineEndings).bytes, cut);
     // A page holding the very characters stray bytes are shown as cannot keep them apart.
     EXPECT_EQ(decodeTextFile("\xEF\x9E\xA3 \xC3\xA9 \xA3").format.encoding, Encoding::Windows1252);
-}
-
-TEST(TextFileCodec, ANewDocumentIsUtf8WithThePlatformLineEnding)
-{
-    const TextFileFormat fresh;
-    EXPECT_EQ(fresh, utf8Platform);
-    const QByteArray lineBreak = fresh.lineEnding == LineEnding::CrLf ? "\r\n" : "\n";
-    EXPECT_EQ(encodeTextFile(QString::fromUtf8("é\nx"), fresh).bytes, "\xC3\xA9" + lineBreak + "x");
 }
 
 } // namespace
