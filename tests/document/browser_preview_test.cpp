@@ -67,7 +67,7 @@ TEST_F(BrowserPreviewTest, WithoutAutosaveAnUnchangedDocumentRewritesItsFileAndV
     // keeping the editor's text makes it a change of the user's own, so it is not viewed.
     writeFile("page.htm", "changed behind the editor's back");
     messages().picks.enqueue("Keep");
-    QTRY_COMPARE(messages().shown.size(), 1);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return messages().shown.size() == 1; })) << onlyMessage().toStdString();
     choose("mnuBrowserView1");
     EXPECT_EQ(messages().shown.last().text, "You must save changes before viewing them");
     EXPECT_TRUE(starter().calls.isEmpty());

@@ -84,7 +84,7 @@ protected:
     // Typing pauses until the journals are on disk.
     void waitForJournals(qsizetype count)
     {
-        QTRY_COMPARE_WITH_TIMEOUT(journalFiles().size(), count, 5000);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return journalFiles().size() == count; }, 5000)) << journalFiles().size();
         frame().journals().WaitForWrites();
     }
 
@@ -220,7 +220,7 @@ TEST_F(JournalTest, AJournalThatCannotBeWrittenIsReportedOnceAndTypingGoesOn)
     writeFile("state", "not a folder");
     startQuick();
     type("a");
-    QTRY_COMPARE_WITH_TIMEOUT(messages().shown.size(), 1, 5000);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return messages().shown.size() == 1; }, 5000)) << onlyMessage().toStdString();
     type("b");
     QTest::qWait(20);
     EXPECT_EQ(messages().shown.size(), 1);
@@ -230,6 +230,16 @@ TEST_F(JournalTest, AJournalThatCannotBeWrittenIsReportedOnceAndTypingGoesOn)
                                                   " cannot be made: Not a directory."))
         << messages().shown[0].text.toStdString();
     EXPECT_EQ(activeDocument()->editor().Text(), "ab");
+
+    // The folder made, its journal cannot be written: a folder has taken the journal's name.
+    ASSERT_TRUE(QFile::remove(tempPath("state")));
+    startQuick();
+    type("a");
+    waitForJournals(1);
+    const QString journal = journalFiles().constFirst();
+    ASSERT_TRUE(QFile::remove(journal) && QDir().mkdir(journal));
+    type("b");
+    ASSERT_TRUE(QTest::qWaitFor([this] { return messages().shown.size() == 1; }, 5000)) << onlyMessage().toStdString();
 }
 
 TEST_F(JournalTest, RestoreAndDiscardLeaveNothingOfAKilledRunAndAStartClearsRunsWithOnlyLeftovers)
