@@ -206,11 +206,7 @@ TEST_F(QtCommonDialogTest, OpensInTheLastFolderChosenOrHomeAndShowsEachFilterAsW
         // Names without a dot are files too.
         EXPECT_EQ(lastPatterns, QStringList({"*"}));
     }
-}
-
-// "*.*" means every file, names without a dot included; a name without its patterns is left out.
-TEST(QtFileDialogFilter, EachNameTakesItsPatternsAndEveryFileIsAStar)
-{
+    // "*.*" means every file, names without a dot included; a name without its patterns is left out.
     EXPECT_EQ(toQtFilter(QStringLiteral("Pages|*.htm; *.*|All|*.*|Cut off")), "Pages (*.htm *);;All (*)");
 }
 

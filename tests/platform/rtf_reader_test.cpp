@@ -147,7 +147,9 @@ TEST(RtfReader, ReadsEachCharactersFormat)
     }
 }
 
-TEST(RtfReaderInput, NothingRecoverableIsReportedAndKeepsTheDocument)
+// Nothing recoverable is reported and keeps the document; loading is no edit to undo, and
+// empty input is an empty document.
+TEST(RtfReaderInput, NothingRecoverableIsReportedAndKeepsTheDocumentAndLoadingIsNoEditToUndo)
 {
     const QByteArray unreadable[] = {
         QByteArray(64, '\0'),
@@ -163,10 +165,7 @@ TEST(RtfReaderInput, NothingRecoverableIsReportedAndKeepsTheDocument)
         EXPECT_FALSE(error.isEmpty());
         EXPECT_EQ(document.toPlainText(), "kept");
     }
-}
 
-TEST(RtfReaderInput, LoadingIsNotAnEditToUndoAndEmptyInputIsAnEmptyDocument)
-{
     QTextDocument document;
     document.setPlainText("old");
     QTextCursor(&document).insertText("typed ");
