@@ -121,6 +121,16 @@ TEST(QtMessageBox, WaitsWithTheNormalPointerAndEachButtonOrEscapeGivesItsAnswer)
     EXPECT_EQ(answer(MsgButtons::YesNoCancel, click(QMessageBox::Yes)), MsgAnswer::Yes);
     EXPECT_EQ(answer(MsgButtons::YesNoCancel, click(QMessageBox::No)), MsgAnswer::No);
     EXPECT_EQ(answer(MsgButtons::OkCancel, click(QMessageBox::Ok)), MsgAnswer::Ok);
+
+    // A box of choices: Return takes the first, a click its own, Escape or closing it the last.
+    const auto choice = [](const std::function<void(QMessageBox *)> &press) {
+        thenAnswerAs<QMessageBox>(press);
+        return QtMessageBoxes().choose("Changed on disk", "Tagsmith", {"Reload", "Keep", "Compare"}, MsgIcon::Question);
+    };
+    EXPECT_EQ(choice([](QMessageBox *box) { QTest::keyClick(box, Qt::Key_Return); }), 0);
+    EXPECT_EQ(choice([](QMessageBox *box) { box->buttons().at(1)->click(); }), 1);
+    EXPECT_EQ(choice(escape), 2);
+    EXPECT_EQ(choice([](QMessageBox *box) { box->reject(); }), 2);
 }
 
 class QtCommonDialogTest : public ::testing::Test

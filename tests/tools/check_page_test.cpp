@@ -92,7 +92,8 @@ TEST_F(CheckPageTest, RowsLeadToTheirPlaceByReturnOrDoubleClickAndGoWithANewChec
     ASSERT_EQ(rows()->model()->rowCount(), knownRows.size());
     EXPECT_EQ(QStringList({cell(4, 0), cell(4, 1), cell(4, 2), cell(4, 3)}),
               QStringList({"4", "8", "Warning", "inserting implicit <b>"}));
-    EXPECT_EQ(rows()->model()->headerData(0, Qt::Horizontal).toString(), "Line");
+    const auto header = [this](int column) { return rows()->model()->headerData(column, Qt::Horizontal).toString(); };
+    EXPECT_EQ(QStringList({header(0), header(3)}), QStringList({"Line", "Message"}));
     EXPECT_FALSE(rows()->model()->headerData(0, Qt::Horizontal, Qt::ToolTipRole).isValid()) << "no tooltip repeats it";
     EXPECT_FALSE(panel().findChild<QLabel *>("lblCheckPageNone")->isVisible());
 
