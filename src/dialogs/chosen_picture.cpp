@@ -15,13 +15,16 @@ constexpr QSize kPreviewBound(640, 640);
 // decoded is let through.
 constexpr qint64 kLargestDecodeMegabytes = 1024;
 
-// Lifts Qt's allocation limit to what one picture of this size needs, while it is read.
+// Lifts Qt's allocation limit to what one picture of this size and format needs, while it
+// is read.
 class DecodingRoom
 {
 public:
-    explicit DecodingRoom(QSize size) : saved_(QImageReader::allocationLimit())
+    DecodingRoom(QSize size, QImage::Format format) : saved_(QImageReader::allocationLimit())
     {
-        const qint64 needed = qint64(size.width()) * size.height() * 4 / (1024 * 1024) + 1;
+        // Most pictures decode to four bytes a pixel; sixteen bits a channel takes eight.
+        const qint64 pixelBytes = qMax(4, QImage::toPixelFormat(format).bitsPerPixel() / 8);
+        const qint64 needed = qint64(size.width()) * size.height() * pixelBytes / (1024 * 1024) + 1;
         if (size.isValid() && saved_ > 0 && needed > saved_ && needed <= kLargestDecodeMegabytes)
             QImageReader::setAllocationLimit(int(needed));
     }
@@ -58,7 +61,7 @@ std::optional<PictureContent> ReadPicture(ProgramContext &program, const QString
     const QSize size = reader.size();
     if (size.isValid() && (size.width() > kPreviewBound.width() || size.height() > kPreviewBound.height()))
         reader.setScaledSize(size.scaled(kPreviewBound, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
-    const DecodingRoom room(size);
+    const DecodingRoom room(size, reader.imageFormat());
     const QImage preview = reader.read();
     if (preview.isNull()) {
         ReportUnreadableFile(program, path, QStringLiteral("picture"), reader.errorString());

@@ -150,7 +150,7 @@ void DialogTest::answerNext(const QString &answer)
             messages().queue({button == QLatin1String("Ok") ? MsgAnswer::Ok : MsgAnswer::Cancel});
     } else {
         if (kind == QLatin1String("picture"))
-            writePicture(what, 120, 80);
+            writePicture(what, 560, 560);
         else if (kind == QLatin1String("bytes"))
             writeFile(what, QByteArray(56000, 'x'));
         dialogs().answerFile(QDir::isAbsolutePath(what) ? what : tempPath(what));
@@ -189,7 +189,7 @@ QString DialogTest::editorText()
 
 QString DialogTest::writePicture(const QString &name, int width, int height, const char *format)
 {
-    QImage picture(width, height, QImage::Format_Grayscale8);
+    QImage picture(width, height, QImage::Format_RGBA64);
     picture.fill(Qt::darkCyan);
     const QString path = tempPath(name);
     EXPECT_TRUE(picture.save(path, format)) << name.toStdString();
