@@ -25,8 +25,8 @@ TEST(RtfHostileInput, DamageAndHugeValuesKeepTheTextAroundThem)
 {
     const int deep = 100000;
     const QByteArray thirty = "123456789012345678901234567890";
-    QByteArray manyPages = "{\\rtf1";
-    for (int page = 2000; page < 2064; ++page)
+    QByteArray manyPages;
+    for (int page = 2001; page < 2064; ++page)
         manyPages += "\\ansicpg" + QByteArray::number(page) + " \\'41";
     const TextCase cases[] = {
         {"braces closed too often", "{\\rtf1 a}}} b}", "a b"},
@@ -42,8 +42,10 @@ TEST(RtfHostileInput, DamageAndHugeValuesKeepTheTextAroundThem)
          "abcd"},
         {"huge characters", "{\\rtf1 \\u" + thirty + "?e\\u-" + thirty + "?f}", "ef"},
         {"huge colours", "{\\rtf1{\\colortbl;\\red" + thirty + "\\green-" + thirty + ";}\\cf1 g}", "g"},
-        {"past sixty-four code pages a new one is not looked up", manyPages + "\\ansicpg1251 \\'cf}",
-         QString(64, 'A') + QString::fromUtf8("Ï")},
+        {"past sixty-four code pages a new one is not looked up",
+         "{\\rtf1\\ansicpg2000 A" + manyPages + "\\ansicpg1251 \\'cf}", QString(64, 'A') + QString::fromUtf8("Ï")},
+        {"code page 0 takes no place among them", "{\\rtf1\\ansicpg0 " + manyPages + "\\ansicpg1251 \\'cf}",
+         QString(63, 'A') + QString::fromUtf8("П")},
         {"huge code page and font", "{\\rtf1\\ansicpg" + thirty + "\\deff" + thirty + " h\\'e9}", QString::fromUtf8("hé")},
         // Binary lengths never reach past the end.
         {"binary data longer than the rest", "{\\rtf1 kept\\bin2147483647 lost}", "kept"},

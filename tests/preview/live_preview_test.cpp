@@ -121,7 +121,7 @@ TEST_F(LivePreviewTest, TheCaretsElementIsOutlinedAndAClickedElementTakesTheCare
 {
     // The page's own handler that stops a click does not keep it from the source. A line
     // break or a form feed ends a tag's name as a blank does.
-    const QByteArray html = "<body>\n<p\n>first</p>\n<div\fonclick=\"event.stopPropagation()\"><b>bold</b> tail</div>\nafter\n<table><tr><td>cell</td></table></body>";
+    const QByteArray html = "<body style=\"padding: 20px\">\n<p\n>first</p>\n<div\fonclick=\"event.stopPropagation()\"><b>bold</b> tail</div>\nafter\n<table><tr><td>cell</td></table></body>";
     ASSERT_TRUE(preview("page.htm", html));
     const QString outlined = "(e => e ? e.tagName : '')(document.querySelector('[data-tagsmith-caret]'))";
     for (const auto &[text, tag] : {std::pair{"old", "B"}, std::pair{"> tail", "DIV"}, std::pair{"ce", "TD"},
@@ -131,10 +131,12 @@ TEST_F(LivePreviewTest, TheCaretsElementIsOutlinedAndAClickedElementTakesTheCare
         EXPECT_TRUE(waitFor(outlined, tag)) << qPrintable(evaluate(outlined).toString());
     }
 
-    // Cells sit in a tbody the browser made up; the cell's own tag takes the caret.
-    for (const auto &[selector, tag] : {std::pair{"b", "<b>"}, std::pair{"td", "<td>"}, std::pair{"p", "<p\n>"}}) {
+    // Cells sit in a tbody the browser made up; the cell's own tag takes the caret, and the
+    // body's takes it to the page's very start.
+    for (const auto &[selector, tag] : {std::pair{"b", "<b>"}, std::pair{"td", "<td>"}, std::pair{"p", "<p\n>"},
+                                        std::pair{"body", "<body"}}) {
         SCOPED_TRACE(selector);
-        placeCaret(0);
+        placeCaret(3);
         clickElement(selector);
         EXPECT_TRUE(QTest::qWaitFor([&] { return activeEditor()->textCursor().position() == html.indexOf(tag); }, 5000));
     }
