@@ -168,7 +168,7 @@ TEST_F(ElementDialogTest, ImageLinksMetaRulesAndSoundWriteWhatIsChosen)
     });
 }
 
-TEST_F(ElementDialogTest, ListAndTableCountsAreCheckedBeforeAnythingGoesIn)
+TEST_F(ElementDialogTest, ListAndTableCountsAreCheckedBeforeAnythingGoesInAndAListTallerThanQtsPageStillGoesIn)
 {
     const QString notWhole = "must be a whole number of 0 or more.";
     const QString tooLarge = "would be too large to insert: it would hold more than 1,000,000 characters.";
@@ -230,6 +230,16 @@ TEST_F(ElementDialogTest, ListAndTableCountsAreCheckedBeforeAnythingGoesIn)
         {false, "", {"txtNumberColumns=5000", "txtNumberRows=99999999999999999999", "cmdOK=answer:Ok,Ok", "?open"}, "",
          {"5000 columns?", "99999999999999999999 rows?", "This table " + tooLarge}},
     });
+
+    // In a large font a few thousand items pass the 8,388,607 pixels of Qt's one page, the
+    // height where laying out once never ended; the caret after them is shown.
+    store("Font", "FontSize", "200");
+    start();
+    QDialog *dialog = openFromMenu("mnuViewLists", "frmLists");
+    fill(dialog, "txtNumber", "12000");
+    click(dialog, "cmdOK");
+    EXPECT_EQ(editorText(), "<UL>\n" + QString("<LI></LI>\n").repeated(12000) + "</UL>\n");
+    EXPECT_TRUE(activeEditor()->viewport()->rect().contains(activeEditor()->cursorRect().center()));
 }
 
 TEST_F(ElementDialogTest, FontAndColoursGoOnTheTablesCaptionAndEveryCellOfEveryRow)
@@ -308,17 +318,5 @@ TEST_F(ElementDialogTest, FramesWriteEachStyleWithItsSplitsAndEveryFramesOptions
     });
 }
 
-TEST_F(ElementDialogTest, AListTallerThanQtLaysOutAsOnePageStillGoesIn)
-{
-    // In a large font a few thousand items pass the 8,388,607 pixels of Qt's one page, the
-    // height where laying out once never ended; the caret after them is shown.
-    store("Font", "FontSize", "200");
-    start();
-    QDialog *dialog = openFromMenu("mnuViewLists", "frmLists");
-    fill(dialog, "txtNumber", "12000");
-    click(dialog, "cmdOK");
-    EXPECT_EQ(editorText(), "<UL>\n" + QString("<LI></LI>\n").repeated(12000) + "</UL>\n");
-    EXPECT_TRUE(activeEditor()->viewport()->rect().contains(activeEditor()->cursorRect().center()));
-}
 
 } // namespace

@@ -86,13 +86,16 @@ TEST_F(LineNumberGutterTest, ViewLineNumbersHidesThemInEveryWindowAndIsRemembere
     };
     activeDocument()->resize(500, 300);
     EXPECT_TRUE(wrapsAtItsWidth(activeDocument()));
-    // A click in the strip beside the text puts the caret at the end of the line beside it.
+    // A click in the strip beside the text puts the caret at the end of the line beside it,
+    // and one in its top row at the text's start; one below it, in the frame, does nothing.
     activeDocument()->editor().SetText("first line\nsecond");
     RichTextBox *editor = activeEditor();
     const QRect text = editor->viewport()->geometry();
     const int firstLine = editor->cursorRect(QTextCursor(editor->document()->firstBlock())).center().y();
-    QTest::mouseClick(editor, Qt::LeftButton, {}, QPoint(text.right() + 3, text.top() + firstLine));
-    EXPECT_EQ(activeDocument()->editor().SelStart(), 10);
+    for (const auto &[y, caret] : {std::pair{text.top() + firstLine, 10}, {text.top(), 0}, {text.bottom() + 1, 0}}) {
+        QTest::mouseClick(editor, Qt::LeftButton, {}, QPoint(text.right() + 3, y));
+        EXPECT_EQ(activeDocument()->editor().SelStart(), caret) << y;
+    }
     const int wrapped = activeEditor()->viewport()->width();
     choose("mnuViewLineNumbers");
     EXPECT_GT(activeEditor()->viewport()->width(), wrapped);
