@@ -96,7 +96,8 @@ TEST_F(CarefulFilesTest, AChangeByAnotherProgramIsOfferedAndNeverSavedOverUnaske
     messages().shown.clear();
     comeBackTo(page);
     EXPECT_EQ(onlyMessage(), "The file " + path + " was changed by another program since it was opened.");
-    // Cancelled, that change is not asked about again.
+    // Cancelled, that change is not saved over, nor asked about again.
+    EXPECT_EQ(readFile(path), "<p>SIX</p>");
     messages().shown.clear();
     comeBackTo(page);
     EXPECT_TRUE(messages().shown.isEmpty());

@@ -18,8 +18,9 @@ TEST(MemoryStatusTest, ReadsKernelFiguresInBytesOnOldAndNewKernelsAndZerosFromGa
     EXPECT_EQ(figures.AvailPageFile, 5'632'000'000u);
     EXPECT_EQ(figures.MemoryLoad, 75);
 
-    // Older kernels give no available count: free memory and caches stand in for it.
-    const MemoryFigures older = parseMeminfo("MemTotal: 1000 kB\nMemFree: 100 kB\nBuffers: 50 kB\nCached: 250 kB\n");
+    // Older kernels give no available count: free memory and caches stand in for it. A
+    // figure without its unit is read all the same.
+    const MemoryFigures older = parseMeminfo("MemTotal: 1000 kB\nMemFree: 100 kB\nBuffers: 50 kB\nCached: 250\n");
     EXPECT_EQ(older.AvailPhys, 400u * 1024);
     EXPECT_EQ(older.MemoryLoad, 60);
 
