@@ -68,15 +68,14 @@ void ViewInBrowser(Program &program, const QString &section, bool autosave)
     StartBrowser(program, browser, path);
 }
 
-bool StartBrowser(Program &program, const QString &browser, const QString &argument)
+void StartBrowser(Program &program, const QString &browser, const QString &argument)
 {
     // The argument stays one, whatever blanks or shell characters it holds.
     if (program.platform().starter->start(browser, {argument}))
-        return true;
+        return;
     const QString commandLine = QDir::toNativeSeparators(browser) + QLatin1Char(' ') + QDir::toNativeSeparators(argument);
     program.messages().show(QStringLiteral("Can't start the browser:\r\n") + commandLine, QStringLiteral("Tagsmith"),
                             MsgButtons::Ok, MsgIcon::Exclamation);
-    return false;
 }
 
 void frmNotePad::mnuBrowserSelectBrowser1_Click()

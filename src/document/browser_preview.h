@@ -10,5 +10,5 @@ class QString;
 void ViewInBrowser(Program &program, const QString &section, bool autosave);
 
 // Starts the browser program with one argument (a path or an address), no shell between;
-// a failure is told to the user with the command line. False when it did not start.
-bool StartBrowser(Program &program, const QString &browser, const QString &argument);
+// a failure is told to the user with the command line.
+void StartBrowser(Program &program, const QString &browser, const QString &argument);

@@ -241,13 +241,13 @@ void TellAboutOpenedText(Program &program, const QString &fileName, const Decode
     NoteCharsetMismatch(program, plain.text, plain.format);
 }
 
-bool ReloadDocument(Program &program, frmNotePad &window)
+void ReloadDocument(Program &program, frmNotePad &window)
 {
     const QString fileName = window.Caption();
     const std::optional<QByteArray> bytes = ReadFileContents(fileName);
     if (!bytes) {
         ReportCannotOpen(program, fileName);
-        return false;
+        return;
     }
     const int caret = window.editor().SelStart();
     DecodedTextFile plain;
@@ -257,7 +257,7 @@ bool ReloadDocument(Program &program, frmNotePad &window)
             QString error;
             if (!window.editor().SetRichText(*bytes, &error)) {
                 ReportCannotOpen(program, fileName, error);
-                return false;
+                return;
             }
         } else {
             plain = window.EncodingChosen ? decodeTextFileAs(*bytes, window.FileFormat) : decodeTextFile(*bytes);
@@ -270,7 +270,6 @@ bool ReloadDocument(Program &program, frmNotePad &window)
     }
     if (!IsRichTextName(fileName))
         TellAboutOpenedText(program, fileName, plain);
-    return true;
 }
 
 QString ChooseSaveName(Program &program, const QString &proposed)

@@ -44,8 +44,8 @@ void PutDocumentText(frmNotePad &window, const DecodedTextFile &plain);
 void TellAboutOpenedText(Program &program, const QString &fileName, const DecodedTextFile &plain);
 
 // Reads the window's file into it again, in the encoding it was read in (the user's choice
-// stays); the document counts as unchanged after. False when the file cannot be read.
-bool ReloadDocument(Program &program, frmNotePad &window);
+// stays); the document counts as unchanged after. A file that cannot be read is told of.
+void ReloadDocument(Program &program, frmNotePad &window);
 
 // After OpenDocumentFile: colours the tags of the window it opened, when the user chose
 // "Color Tags on Opening". Nothing was opened when the window is null. The document still

@@ -149,7 +149,7 @@ bool FileOnDisk::MaySave(const QString &fileName)
     return answer == 1;
 }
 
-bool FileOnDisk::reload(bool askFirst)
+void FileOnDisk::reload(bool askFirst)
 {
     const QString name = DisplayFileName(window_.Caption());
     if (askFirst && program_.messages().show(QStringLiteral("Reloading %1 loses the changes made to it here.\r\n"
@@ -157,6 +157,6 @@ bool FileOnDisk::reload(bool askFirst)
                                                  .arg(name),
                                              programTitle, MsgButtons::OkCancel, MsgIcon::Exclamation)
                         != MsgAnswer::Ok)
-        return false;
-    return ReloadDocument(program_, window_);
+        return;
+    ReloadDocument(program_, window_);
 }

@@ -30,7 +30,7 @@ public:
 private:
     void fileChanged();
     // Reads the file again into the window; a changed document asks first.
-    bool reload(bool askFirst);
+    void reload(bool askFirst);
     void tellGone();
     // The file as it is now, to stop asking about it on activation once answered.
     FileStamp current() const;
