@@ -85,7 +85,7 @@ TEST_F(RecentFilesTest, FiveFilesOpenedInTurnLeaveTheLastFourMostRecentFirst)
     EXPECT_EQ(linesInFrameFileMenu(), 2);
 }
 
-TEST_F(RecentFilesTest, SaveAsListsTheNewNameAtTheTopButSaveOrACancelledSaveAsDoesNot)
+TEST_F(RecentFilesTest, SaveAsListsTheNewNameAtTheTopButSaveOrACancelledSaveAsDoesNotAndAnEmptyEntryIsNeverCopiedDown)
 {
     start();
     const QString opened = writeFile("opened.htm", "x");
@@ -103,10 +103,8 @@ TEST_F(RecentFilesTest, SaveAsListsTheNewNameAtTheTopButSaveOrACancelledSaveAsDo
     choose("mnuFileSaveAs", tempPath("saved-as.htm"));
     EXPECT_EQ(storedList(), QStringList({tempPath("saved-as.htm"), opened, "", ""}));
     EXPECT_EQ(shownList(), QStringList({tempPath("saved-as.htm"), opened}));
-}
 
-TEST_F(RecentFilesTest, PushNeverCopiesAnEmptyEntryDown)
-{
+    // A name pushed on never copies an empty entry down.
     auto settings = makeMemorySettingsStore();
     settings->write("Recent Files", "RecentFile1", "a");
     settings->write("Recent Files", "RecentFile2", "");

@@ -14,7 +14,7 @@ namespace {
 
 using StartupTest = ProgramTest;
 
-TEST_F(StartupTest, AGeometryValueThatIsNotANumberAWindowCanHaveIsPassedOver)
+TEST_F(StartupTest, AGeometryValueAWindowCannotHaveIsPassedOverAndOnlyTheExactWordTrueChecksAutosave)
 {
     const QStringList sides{"FormHeight", "FormWidth"};
     const QStringList all = sides + QStringList{"FormTop", "FormLeft"};
@@ -25,22 +25,20 @@ TEST_F(StartupTest, AGeometryValueThatIsNotANumberAWindowCanHaveIsPassedOver)
     for (const auto &[value, keys] : damaged) {
         for (const QString &key : keys)
             store(key, key, value);
-        frmMDI &frame = start();
-        EXPECT_EQ(frame.size(), QSize(1024, 740)) << value;
-        EXPECT_EQ(frame.pos(), QPoint(60, 40)) << value;
+        frmMDI &window = start();
+        EXPECT_EQ(window.size(), QSize(1024, 740)) << value;
+        EXPECT_EQ(window.pos(), QPoint(60, 40)) << value;
     }
     // Positions are kept as stored, even far off the screens there are now.
     store("FormHeight", "FormHeight", "tall");
     store("FormWidth", "FormWidth", "16384");
     store("FormTop", "FormTop", "-40000.2");
     store("FormLeft", "FormLeft", "99999999");
-    frmMDI &frame = start();
-    EXPECT_EQ(frame.size(), QSize(16384, 740));
-    EXPECT_EQ(frame.pos(), QPoint(99999999, -40000));
-}
+    frmMDI &window = start();
+    EXPECT_EQ(window.size(), QSize(16384, 740));
+    EXPECT_EQ(window.pos(), QPoint(99999999, -40000));
 
-TEST_F(StartupTest, OnlyTheExactWordTrueChecksAutosaveAndTheFramesItemStoresIt)
-{
+    // Only the exact word True checks Autosave, and the frame's own item stores it.
     for (const char *value : {"False", "true", "TRUE", "1", "", "True"}) {
         store("Autosave", "Autosave", value);
         EXPECT_EQ(start().action("mnuOptionsAutosave")->isChecked(), QString(value) == "True") << value;

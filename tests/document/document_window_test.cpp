@@ -47,7 +47,7 @@ protected:
     }
 };
 
-TEST_F(DocumentWindowTest, SavePromptCancelKeepsNoDiscardsAndYesSavesUnderANameAskedForOrTheFilesOwn)
+TEST_F(DocumentWindowTest, SavePromptCancelKeepsNoDiscardsYesSavesUnderANameOrTheFilesOwnAndAFailedSaveStopsTheClosing)
 {
     start();
     type("<p>hello</p>");
@@ -84,19 +84,17 @@ TEST_F(DocumentWindowTest, SavePromptCancelKeepsNoDiscardsAndYesSavesUnderANameA
     choose("mnuFileClose");
     EXPECT_TRUE(openDocuments().isEmpty());
     EXPECT_EQ(dialogs().requests.size(), 3);
-}
 
-TEST_F(DocumentWindowTest, AFailedSaveInThePromptKeepsTheWindowAndStopsTheFrameClosing)
-{
-    frmMDI &frame = start();
+    // A save that fails in the prompt keeps the window and stops the frame closing.
+    start();
     activeDocument()->SetCaption(tempPath("missing-folder/page.htm"));
     type("precious");
     messages().queue({MsgAnswer::Yes});
-    frame.close();
+    frame().close();
     ASSERT_EQ(messages().shown.size(), 2);
     ASSERT_EQ(openDocuments().size(), 1);
     EXPECT_EQ(activeDocument()->editor().Text(), "precious");
-    EXPECT_TRUE(frame.isVisible());
+    EXPECT_TRUE(frame().isVisible());
     EXPECT_TRUE(stored("FormHeight", "FormHeight").isEmpty());
 }
 

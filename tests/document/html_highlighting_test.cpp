@@ -63,7 +63,7 @@ protected:
     }
 };
 
-TEST_F(HtmlHighlightingTest, EachKindOfTokenHasItsColourAndAnEditRecoloursWhatItChanges)
+TEST_F(HtmlHighlightingTest, EachKindOfTokenHasItsColourAnEditRecoloursWhatItChangesAndADarkBaseLightensDarkColours)
 {
     start();
     // The other helpers read what is typed too, and leave the colouring as it is.
@@ -103,10 +103,8 @@ TEST_F(HtmlHighlightingTest, EachKindOfTokenHasItsColourAndAnEditRecoloursWhatIt
     type(" -->");
     settle();
     EXPECT_EQ(paint().split('|').mid(2, 3), QStringList({"cccccccccccc", "...tt", "aaaaa.vv"}));
-}
 
-TEST(HtmlColours, OnADarkBaseAColourDarkerThanALightnessOf150IsLightened)
-{
+    // On a dark base, a colour darker than a lightness of 150 is lightened.
     const QPalette dark(Qt::white, Qt::black);
     EXPECT_EQ(HtmlColours(dark, QColor(150, 150, 150)).tag().foreground().color(), QColor(150, 150, 150));
     EXPECT_EQ(HtmlColours(dark, QColor(0, 0, 200)).tag().foreground().color().lightness(), 170);
