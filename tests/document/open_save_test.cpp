@@ -46,6 +46,7 @@ TEST_F(OpenSaveTest, OpenThenSaveGivesBackTheIdenticalBytes)
         {"Utf8Separators", "<p>a\xE2\x80\xA8" "b\xE2\x80\xA9\xE2\x80\xA9" "c\r\n</p>\xE2\x80\xA8"},
         // U+2027, U+202A, U+FDCF and U+FDD2: beside the separators, yet ordinary characters.
         {"NextToSeparators", "<p>\xE2\x80\xA7\xE2\x80\xAA\xEF\xB7\x8F\xEF\xB7\x92</p>\n"},
+        {"TheCharacterAStrayByteIsShownAs", "<p>\xEF\x9E\xA3</p>\n"},
         {"Utf16LE", QByteArray("\xFF\xFE<\0p\0>\0\xE9\0\x3D\xD8\x00\xDE\r\0\n\0", 18)},
         {"Utf16BE", QByteArray("\xFE\xFF\0<\x20\xAC\0\n\0\r\0\n\x20\x28", 14)},
         {"Utf16MarkAlone", QByteArray("\xFF\xFE", 2)},
