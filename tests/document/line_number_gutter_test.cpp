@@ -111,6 +111,14 @@ TEST_F(LineNumberGutterTest, ViewLineNumbersHidesThemInEveryWindowAndIsRemembere
     choose("mnuViewLineNumbers");
     EXPECT_TRUE(GutterOf(activeDocument())->isVisible());
     EXPECT_EQ(stored("LineNumbers", "LineNumbers"), "True");
+
+    // Beside a scrolled view, each line in view has its number, from the first one shown.
+    activeDocument()->editor().SetText(QString("line\n").repeated(200));
+    activeEditor()->verticalScrollBar()->setValue(30);
+    const QList<LineNumberGutter::ShownNumber> shown = GutterOf(activeDocument())->shownNumbers();
+    ASSERT_GT(shown.size(), 2);
+    EXPECT_EQ(std::pair(shown.first().line, shown.last().line), std::pair(31, 30 + int(shown.size())));
+    EXPECT_LT(shown.first().baseline, shown[1].baseline);
 }
 
 } // namespace
