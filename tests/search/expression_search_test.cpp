@@ -126,12 +126,13 @@ TEST_F(ExpressionSearchTest, ReplaceTakesASelectedMatchWithItsGroupsOrFindsTheNe
     startWith("k=1 k=2", 0);
     openWith("frmReplace", "(\\w)=(\\d)", true);
     enter("frmReplace", "Text2", "$2=$1");
+    // Upwards too, a selected match is the one replaced, even at the text's very end.
+    tick("frmReplace", "optDirection0");
     editor().SetSelection(4, 3);
     press("frmReplace", "cmdReplace");
     EXPECT_EQ(editor().Text(), "k=1 2=k");
     // A selection that is no match: the next match is found and replaced.
     editor().SetSelection(3, 1);
-    tick("frmReplace", "optDirection0");
     press("frmReplace", "cmdReplace");
     EXPECT_EQ(editor().Text(), "1=k 2=k");
     EXPECT_TRUE(messages().shown.isEmpty());
