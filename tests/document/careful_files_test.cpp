@@ -101,6 +101,10 @@ TEST_F(CarefulFilesTest, AChangeByAnotherProgramIsOfferedAndNeverSavedOverUnaske
     messages().shown.clear();
     comeBackTo(page);
     EXPECT_TRUE(messages().shown.isEmpty());
+    // Saved over another file by Save As, the page's own changed file is no question.
+    writeFile("copy.html", "another file");
+    choose("mnuFileSaveAs", tempPath("copy.html"));
+    EXPECT_TRUE(messages().shown.isEmpty()) << onlyMessage().toStdString();
 
     // A change that keeps the file's time is still seen by its size.
     const QString still = writeFile("still.html", "<p>old</p>");
