@@ -128,6 +128,8 @@ TEST(RtfReader, ReadsEachCharactersFormat)
         {"a font name past the reader's limit ends before a character it would cut, another in half of one",
          "{\\rtf1{\\fonttbl{\\f0 " + QByteArray(127, 'F') + "\\u-10179?\\u-8704?;}{\\f1 Name\\u-10179?;}}\\f1 x\\f0 y}",
          {"Name 24", QString(127, 'F') + " 24"}},
+        {"past 65,536 colour table entries the rest are left out", "{\\rtf1{\\colortbl" + QByteArray(65535, ';')
+             + "\\red255\\green0\\blue0;\\red0\\green0\\blue255;}\\cf65535 a\\cf65536 b}", {"- 24 #ff0000", "- 24"}},
         {"colour zero is the automatic colour even when the table defines it",
          "{\\rtf1{\\colortbl\\red255\\green0\\blue0;\\red0\\green255\\blue0;}\\cf0 a\\cf1 b}", {"- 24", "- 24 #00ff00"}},
     };
