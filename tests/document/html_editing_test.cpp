@@ -134,19 +134,19 @@ TEST_F(HtmlEditingTest, EditingAStartTagsNameRenamesItsEndTagInTheSameUndoStep)
 
     // A tag left open has no end tag to follow; the tag that has one, with a selection
     // of its name typed over, does.
-    fresh("<p>x<p>y</p><DIV id=a>z</DIV><b>w</b>", 2);
+    fresh("<p>x<p>y</p><DIV id=a>z</DIV>\n<b>w</b>", 2);
     type("re");
-    EXPECT_EQ(editor().Text(), "<pre>x<p>y</p><DIV id=a>z</DIV><b>w</b>");
+    EXPECT_EQ(editor().Text(), "<pre>x<p>y</p><DIV id=a>z</DIV>\n<b>w</b>");
     QTextCursor name = activeEditor()->textCursor();
     name.setPosition(15);
     name.setPosition(18, QTextCursor::KeepAnchor);
     activeEditor()->setTextCursor(name);
     type("my-s_e:c.2");
-    EXPECT_EQ(editor().Text(), "<pre>x<p>y</p><my-s_e:c.2 id=a>z</my-s_e:c.2><b>w</b>");
-    // The caret moved on to another name renames that one's partner.
+    EXPECT_EQ(editor().Text(), "<pre>x<p>y</p><my-s_e:c.2 id=a>z</my-s_e:c.2>\n<b>w</b>");
+    // The caret moved on to another name, at the start of a line, renames that one's partner.
     editor().SetSelStart(int(editor().Text().indexOf("<b>") + 2));
     type("i");
-    EXPECT_EQ(editor().Text(), "<pre>x<p>y</p><my-s_e:c.2 id=a>z</my-s_e:c.2><bi>w</bi>");
+    EXPECT_EQ(editor().Text(), "<pre>x<p>y</p><my-s_e:c.2 id=a>z</my-s_e:c.2>\n<bi>w</bi>");
 
     choose("mnuOptionsRenameMatchingTags");
     fresh("<b>x</b>", 2);
