@@ -69,9 +69,11 @@ protected:
             choose("mnuFileOpen", path);
             break;
         case Way::RecentItem:
-            settings().write("Recent Files", "RecentFile1", path);
+            // A hand-edited store may list five: the last item opens its file as the first would.
+            for (int number = 1; number <= 5; ++number)
+                settings().write("Recent Files", QStringLiteral("RecentFile%1").arg(number), path);
             frame().RefreshRecentFileMenus();
-            choose("mnuRecentFile1");
+            choose("mnuRecentFile5");
             break;
         case Way::CommandLine:
             frame().OpenCommandLineFiles({path});

@@ -50,6 +50,7 @@ TEST_F(ToolbarsTest, ToolbarsAndTheirMarksFollowTheDocumentsAndTheMenuItems)
             if (!action->isSeparator())
                 EXPECT_FALSE(action->icon().pixmap(toolbar(name)->iconSize()).isNull())
                     << action->objectName().toStdString();
+    EXPECT_FALSE(toolbar("Toolbar2")->isMovable()) << "each stays docked in its place";
     frmNotePad *first = activeDocument();
     choose("mnuFileNew");
     frmNotePad *second = activeDocument();

@@ -33,7 +33,7 @@ protected:
     void SetUp() override { start(); }
 };
 
-TEST_F(BrowserPreviewTest, ChosenBrowsersAreStoredUnderTheirSectionsAndTheDefaultNeverStandsInForTheAlternate)
+TEST_F(BrowserPreviewTest, BrowsersAndTheAutosaveMarkAreStoredUnderTheirSectionsAndTheDefaultNeverStandsInForTheAlternate)
 {
     const QString firefox = writeProgram("bin/firefox");
     const QString chromium = writeProgram("bin/chromium");
@@ -56,6 +56,20 @@ TEST_F(BrowserPreviewTest, ChosenBrowsersAreStoredUnderTheirSectionsAndTheDefaul
     EXPECT_EQ(stored("Browser2", "BrowserName"), chromium);
     EXPECT_EQ(stored("Browser1", "BrowserName"), firefox);
     EXPECT_EQ(stored("BrowserDefault", "BrowserName"), firefox);
+
+    // The Autosave mark is stored, and only this window's mark changes.
+    frmNotePad *first = activeDocument();
+    choose("mnuFileNew");
+    frmNotePad *second = activeDocument();
+    choose("mnuBrowserAutosave");
+    EXPECT_FALSE(first->action("mnuBrowserAutosave")->isChecked());
+    EXPECT_EQ(stored("Autosave", "Autosave"), "True");
+
+    choose("mnuFileNew");
+    EXPECT_TRUE(menuItem("mnuBrowserAutosave")->isChecked());
+    choose("mnuBrowserAutosave");
+    EXPECT_EQ(stored("Autosave", "Autosave"), "False");
+    EXPECT_TRUE(second->action("mnuBrowserAutosave")->isChecked());
 }
 
 TEST_F(BrowserPreviewTest, WithoutAutosaveAnUnchangedDocumentRewritesItsFileAndViewsAndAChangedOneIsRefused)
@@ -112,22 +126,6 @@ TEST_F(BrowserPreviewTest, PathsWithBlanksReachTheBrowserWholeAndABrowserOrFileT
     EXPECT_EQ(starter().calls.size(), 2);
     EXPECT_EQ(activeDocument()->editor().Text(), "<P>keep</P>");
     EXPECT_EQ(openDocuments().size(), 1);
-}
-
-TEST_F(BrowserPreviewTest, AutosaveMarkIsStoredAndOnlyThisWindowChanges)
-{
-    frmNotePad *first = activeDocument();
-    choose("mnuFileNew");
-    frmNotePad *second = activeDocument();
-    choose("mnuBrowserAutosave");
-    EXPECT_FALSE(first->action("mnuBrowserAutosave")->isChecked());
-    EXPECT_EQ(stored("Autosave", "Autosave"), "True");
-
-    choose("mnuFileNew");
-    EXPECT_TRUE(menuItem("mnuBrowserAutosave")->isChecked());
-    choose("mnuBrowserAutosave");
-    EXPECT_EQ(stored("Autosave", "Autosave"), "False");
-    EXPECT_TRUE(second->action("mnuBrowserAutosave")->isChecked());
 }
 
 } // namespace

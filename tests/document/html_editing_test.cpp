@@ -194,6 +194,13 @@ TEST_F(HtmlEditingTest, MarksTheTagUnderTheCaretWithItsPartnerAndJumpsAndSelects
     EXPECT_EQ(editor().SelText(), page.left(page.indexOf("<br>")));
     EXPECT_EQ(StartTagName(QStringView(u"<ab").first(2), 1), u"a") << "a name ends where its text does";
 
+    // A page of the long length is still marked at once; a longer one once the caret rests.
+    const QString lines = QStringLiteral("x\n").repeated(49'996);
+    fresh("<b>" + lines + "</b>", 1);
+    EXPECT_EQ(marks(), QStringList({"<b>", "</b>"}));
+    fresh("<b>x" + lines + "</b>", 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return marks().size() == 2; }, 2000));
+
     // Without live colouring nothing is marked.
     choose("mnuOptionsColorTagsWhileTyping");
     editor().SetSelStart(2);

@@ -69,8 +69,10 @@ protected:
 TEST_F(LivePreviewTest, TypingRefreshesThePageWithItsFolderPicturesAndKeepsItsScroll)
 {
     QImage(7, 5, QImage::Format_RGB32).save(tempPath("dot.png"));
-    ASSERT_TRUE(preview("page.htm", "<p id=\"a\">One</p><img src=\"dot.png\"><div style=\"height:5000px\"></div>"));
+    writeFile("frame.htm", "<iframe></iframe>");
+    ASSERT_TRUE(preview("page.htm", "<p id=\"a\">One</p><img src=\"dot.png\"><iframe src=\"frame.htm\"></iframe><div style=\"height:5000px\"></div>"));
     EXPECT_EQ(evaluate("document.images[0].naturalWidth").toInt(), 7);
+    EXPECT_TRUE(waitFor("frames[0].length == 1", true)) << "the frame's page, with its own frame";
     evaluate("window.scrollTo(0, 900)");
 
     placeCaret(QByteArray("<p id=\"a\">One").size());
@@ -140,6 +142,11 @@ TEST_F(LivePreviewTest, TheCaretsElementIsOutlinedAndAClickedElementTakesTheCare
         clickElement(selector);
         EXPECT_TRUE(QTest::qWaitFor([&] { return activeEditor()->textCursor().position() == html.indexOf(tag); }, 5000));
     }
+    // The page's own messages that only look like a click's are no clicks.
+    QSignalSpy clicks(view()->page(), SIGNAL(elementClicked(int)));
+    evaluate("['x', '-1', '7'].forEach(m => console.log('tagsmith-element:' + m))");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !clicks.isEmpty(); }, 5000));
+    EXPECT_EQ(clicks.takeFirst(), QVariantList{7});
 
     // Until the page shows an edit, its offsets are the old text's: the outline stays
     // where it was (or is gone while the new page loads), then goes to the caret's element.

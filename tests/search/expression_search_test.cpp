@@ -29,7 +29,7 @@ protected:
     }
 };
 
-TEST_F(ExpressionSearchTest, FindWalksMatchesOfAnyLengthOnceEachWayAndRefusesABrokenPattern)
+TEST_F(ExpressionSearchTest, FindWalksMatchesOfAnyLengthOnceEachWayIgnoresCaseExactlyAndRefusesABrokenPattern)
 {
     startWith("ab\n\nabb x", 0);
     openWith("frmFind", "^", true);
@@ -48,10 +48,8 @@ TEST_F(ExpressionSearchTest, FindWalksMatchesOfAnyLengthOnceEachWayAndRefusesABr
     enter("frmFind", "Text1", "a(b");
     EXPECT_EQ(finds(1), "!2+1");
     EXPECT_EQ(onlyMessage(), "Can't use the regular expression \"a(b\": missing closing parenthesis at offset 3");
-}
 
-TEST_F(ExpressionSearchTest, IgnoringCaseKeepsPositionsExactAndWholeWordsStandAlone)
-{
+    // Ignoring case keeps positions exact, and whole words stand alone.
     // "ß" upper-cases to two letters; "ẞ" is its capital.
     startWith(QStringLiteral("Straße ß x STRASSE"), 0);
     openWith("frmFind", "X|\\x{1E9E}", true);

@@ -44,7 +44,7 @@ protected:
     }
 };
 
-TEST_F(FindTest, FindNextGoesOnFromTheOccurrenceFoundStopsAtTheEndAndSearchesTheTextAsItIsNow)
+TEST_F(FindTest, FindNextGoesOnFromTheOccurrenceFoundStopsAtTheEndAndLandsOnTheNextOccurrenceInTheDirectionAndCaseChosen)
 {
     startWith("abcabc", 0);
     GreyingStyle greying;
@@ -104,10 +104,8 @@ TEST_F(FindTest, FindNextGoesOnFromTheOccurrenceFoundStopsAtTheEndAndSearchesThe
     editor().SetSelStart(0);
     tick("frmFind", "chkCase");
     EXPECT_EQ(finds(1), "4+3");
-}
 
-TEST_F(FindTest, EachFindLandsOnTheNextOccurrenceInTheDirectionAndCaseChosen)
-{
+    // Each find lands on the next occurrence in the direction and case chosen.
     const std::tuple<const char *, int, bool, bool, const char *, std::string> rows[] = {
         {"abcabc", 6, true, false, "bc", "4+2 1+2 !1+2"},
         // An occurrence at the very start is found from just after its first character,

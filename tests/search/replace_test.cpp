@@ -26,7 +26,7 @@ protected:
     }
 };
 
-TEST_F(ReplaceTest, ReplaceAllLooksFirstWithinTheSelectionHonoursTheCaseAndCountsWhatItReplaced)
+TEST_F(ReplaceTest, ReplaceAllLooksFirstWithinTheSelectionCountsWhatItReplacedAndKeepsColoursAndLineEndings)
 {
     const std::tuple<const char *, int, int, const char *, const char *, bool, const char *, const char *> cases[] = {
         {"one two one", 0, 0, "one", "1", false, "1 two 1", "2 replacements made"},
@@ -65,10 +65,8 @@ TEST_F(ReplaceTest, ReplaceAllLooksFirstWithinTheSelectionHonoursTheCaseAndCount
     EXPECT_EQ(editor().Text(), QString(66000, QLatin1Char('b')) + QStringLiteral("\nend"));
     activeEditor()->undo();
     EXPECT_EQ(editor().Text(), many + QStringLiteral("\nend"));
-}
 
-TEST_F(ReplaceTest, ReplaceAllKeepsEachCharactersColourEachLinesEndingAndBreaksInsideALine)
-{
+    // Every character keeps its colour and every line its ending; a break inside a line stays.
     store("ColorOfTags", "ColorOfTags", "255");
     start();
     open(writeFile("mixed.htm", "<a href=\"data\">data</a> DATA data\r\nx data <i>data</i>data\ndata"));
