@@ -69,6 +69,7 @@ TEST_F(EditCommandsTest, GoToLineReachesBothEndsAndRefusesAnythingElse)
     activeDocument()->editor().SetSelStart(5);
     keys(QKeySequence("Ctrl+G"));
     ASSERT_NE(goToLineDialog(), nullptr);
+    EXPECT_EQ(QApplication::activeModalWidget(), goToLineDialog()) << "the page waits for the answer";
     EXPECT_EQ(goToLineDialog()->findChild<QLineEdit *>("txtLineNumber")->text(), "2");
 
     for (const char *refused : {"0", "6", "-1", "two", "", "99999999999"}) {

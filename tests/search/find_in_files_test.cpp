@@ -121,6 +121,7 @@ TEST_F(FindInFilesTest, ReplaceInFilesKeepsEachFilesBytesButTheMatchesAndLeavesA
     const QString cr = put("tree/cr.txt", "caf\xE9 k=3\rk=4\r");
     const QString wide = put("tree/wide.htm", QByteArray("\xFE\xFF\0k\0=\0005\0\n", 10));
     const QString meanwhile = put("tree/meanwhile.html", "k=6");
+    const QString later = put("tree/later.html", "k=0");
     const QString opened = put("tree/open.html", "k=7");
     // A window open for the search and closed before Go, its file gone since.
     const QString closed = put("tree/closed.html", "k=8");
@@ -131,10 +132,13 @@ TEST_F(FindInFilesTest, ReplaceInFilesKeepsEachFilesBytesButTheMatchesAndLeavesA
 
     search("mnuSearchReplaceInFiles", "frmReplaceInFiles", "k=(\\d)\\n?", true, "$1=k ");
     EXPECT_EQ(rows().filter("(").join(", "),
-              "closed.html (1 match), cr.txt (2 matches), edited.html (1 match), meanwhile.html (1 match), "
+              "closed.html (1 match), cr.txt (2 matches), edited.html (1 match), later.html (1 match), meanwhile.html (1 match), "
               "mixed.html (2 matches), open.html (1 match), wide.htm (1 match)");
-    EXPECT_EQ(status(), "9 matches in 7 files (7 files searched)");
+    EXPECT_EQ(status(), "10 matches in 8 files (8 files searched)");
     put("tree/meanwhile.html", "k=6 changed");
+    // A file opened only after the search is the open window's now.
+    open(later);
+    open(opened);
     editedWindow->editor().SetText("k=9 typed");
     closedWindow->close();
     QFile::remove(closed);
@@ -151,7 +155,8 @@ TEST_F(FindInFilesTest, ReplaceInFilesKeepsEachFilesBytesButTheMatchesAndLeavesA
     activeEditor()->undo();
     EXPECT_EQ(activeDocument()->editor().Text(), "k=7");
     EXPECT_EQ(onlyMessage(), "6 replacements made: 3 files written, 1 open documents changed (not saved)\r\n"
-                             "Left alone, changed since the search:\r\n" + closed + "\r\n" + edited + "\r\n" + meanwhile);
+                             "Left alone, changed since the search:\r\n" + closed + "\r\n" + edited + "\r\n" + later + "\r\n" + meanwhile);
+    EXPECT_EQ(readFile(later), "k=0");
     EXPECT_FALSE(panel().findChild<QPushButton *>("cmdGo")->isEnabled());
 }
 
