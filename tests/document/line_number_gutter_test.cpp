@@ -96,6 +96,8 @@ TEST_F(LineNumberGutterTest, ViewLineNumbersHidesThemInEveryWindowAndIsRemembere
         QTest::mouseClick(editor, Qt::LeftButton, {}, QPoint(text.right() + 3, y));
         EXPECT_EQ(activeDocument()->editor().SelStart(), caret) << y;
     }
+    EXPECT_EQ(activeDocument()->grab().toImage().pixelColor(editor->mapTo(activeDocument(), QPoint(text.right() + 3, text.center().y()))),
+              editor->palette().color(QPalette::Base)) << "the strip takes the text's background";
     const int wrapped = activeEditor()->viewport()->width();
     choose("mnuViewLineNumbers");
     EXPECT_GT(activeEditor()->viewport()->width(), wrapped);
