@@ -242,7 +242,7 @@ TEST_F(JournalTest, AJournalThatCannotBeWrittenIsReportedOnceAndTypingGoesOn)
     ASSERT_TRUE(QTest::qWaitFor([this] { return messages().shown.size() == 1; }, 5000)) << onlyMessage().toStdString();
 }
 
-TEST_F(JournalTest, RestoreAndDiscardLeaveNothingOfAKilledRunAndAStartClearsRunsWithOnlyLeftovers)
+TEST_F(JournalTest, RestoreAndDiscardLeaveNothingOfAKilledRunAStartClearsLeftoversAndAnUnreadableJournalIsOfferedAsSuch)
 {
     for (const char *button : {"cmdRestore", "cmdDiscard"}) {
         SCOPED_TRACE(button);
@@ -255,31 +255,6 @@ TEST_F(JournalTest, RestoreAndDiscardLeaveNothingOfAKilledRunAndAStartClearsRuns
         answer(button);
         EXPECT_FALSE(QDir(killed).exists());
     }
-}
-
-TEST_F(JournalTest, OnlyTheUsersOwnJournalsInFoldersOnlyTheUserCanWriteAreOfferedAndThatIsSaidOnce)
-{
-    const QString open = putRun("run-2-2", {{"1.journal", journalOf("planted.htm")}});
-    ASSERT_EQ(chmod(QFile::encodeName(open).constData(), 0777), 0);
-    start();
-    EXPECT_EQ(recoveryDialog(), nullptr);
-    EXPECT_TRUE(onlyMessage().contains("passed over")) << onlyMessage().toStdString();
-    if (geteuid() != 0)
-        GTEST_SKIP() << "Handing a journal to another user needs root.";
-    putRun("run-1-1", {{"1.journal", journalOf("mine.htm")}});
-    const QString foreign = putRun("run-3-3", {{"1.journal", journalOf("foreign.htm")}});
-    ASSERT_EQ(chown(QFile::encodeName(foreign + "/1.journal").constData(), 65534, 65534), 0);
-    start();
-    ASSERT_NE(recoveryDialog(), nullptr);
-    EXPECT_EQ(offered(), QStringList{journaled("mine.htm")});
-    EXPECT_TRUE(onlyMessage().contains("passed over")) << onlyMessage().toStdString();
-    answer("cmdDiscard");
-    EXPECT_TRUE(QFile::exists(open + "/1.journal"));
-    EXPECT_TRUE(QFile::exists(foreign + "/1.journal"));
-}
-
-TEST_F(JournalTest, AnUnreadableJournalIsOfferedAsSuchAndOnlyDiscardRemovesIt)
-{
     // The fourth is whole, but its rich text cannot be read back.
     const QString run = putRun(
         "run-1-1",
@@ -324,6 +299,27 @@ TEST_F(JournalTest, AnUnreadableJournalIsOfferedAsSuchAndOnlyDiscardRemovesIt)
     answer("cmdDiscard");
     EXPECT_FALSE(QDir(run).exists());
     EXPECT_EQ(openDocuments().size(), 1);
+}
+
+TEST_F(JournalTest, OnlyTheUsersOwnJournalsInFoldersOnlyTheUserCanWriteAreOfferedAndThatIsSaidOnce)
+{
+    const QString open = putRun("run-2-2", {{"1.journal", journalOf("planted.htm")}});
+    ASSERT_EQ(chmod(QFile::encodeName(open).constData(), 0777), 0);
+    start();
+    EXPECT_EQ(recoveryDialog(), nullptr);
+    EXPECT_TRUE(onlyMessage().contains("passed over")) << onlyMessage().toStdString();
+    if (geteuid() != 0)
+        GTEST_SKIP() << "Handing a journal to another user needs root.";
+    putRun("run-1-1", {{"1.journal", journalOf("mine.htm")}});
+    const QString foreign = putRun("run-3-3", {{"1.journal", journalOf("foreign.htm")}});
+    ASSERT_EQ(chown(QFile::encodeName(foreign + "/1.journal").constData(), 65534, 65534), 0);
+    start();
+    ASSERT_NE(recoveryDialog(), nullptr);
+    EXPECT_EQ(offered(), QStringList{journaled("mine.htm")});
+    EXPECT_TRUE(onlyMessage().contains("passed over")) << onlyMessage().toStdString();
+    answer("cmdDiscard");
+    EXPECT_TRUE(QFile::exists(open + "/1.journal"));
+    EXPECT_TRUE(QFile::exists(foreign + "/1.journal"));
 }
 
 // Run by the next test in a process of its own, which it kills: two documents are typed

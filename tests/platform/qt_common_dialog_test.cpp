@@ -141,7 +141,7 @@ protected:
     CommonDialog dialog{backend};
 };
 
-TEST_F(QtCommonDialogTest, CreatePromptAsksBeforeANewFileAndPathMustExistTurnsAMissingFolderBack)
+TEST_F(QtCommonDialogTest, CreatePromptAsksBeforeANewFilePathMustExistTurnsAMissingFolderBackAndFileMustExistTakesOnlyAFileThatIsThere)
 {
     const QString fresh = folder.filePath(QStringLiteral("fresh.htm"));
     dialog.Flags = cdl::OFNCreatePrompt | cdl::OFNPathMustExist | cdl::OFNOverwritePrompt;
@@ -165,11 +165,7 @@ TEST_F(QtCommonDialogTest, CreatePromptAsksBeforeANewFileAndPathMustExistTurnsAM
     acceptAndAnswerTheBox(QMessageBox::Ok, &told, true);
     EXPECT_FALSE(dialog.ShowSave());
     EXPECT_TRUE(told.contains(QStringLiteral("Path does not exist."))) << told.toStdString();
-}
-
-// With "file must exist", Open takes a file that is there and stays open for one that is not.
-TEST_F(QtCommonDialogTest, OpenWithFileMustExistTakesOnlyAFileThatIsThere)
-{
+    // With "file must exist", Open takes a file that is there and stays open for one that is not.
     const QString there = folder.filePath(QStringLiteral("there.htm"));
     ASSERT_TRUE(QFile(there).open(QIODevice::WriteOnly));
     dialog.Flags = cdl::OFNFileMustExist;
